@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Quatrelle's one entry point: installs what is missing, builds, then runs, tests or measures.
+#   ./build.sh run      start the game
+#   ./build.sh test     run every test
+#   ./build.sh bench    run the benchmarks
+set -euo pipefail
+cd "$(dirname "$0")"
+
+build_packages=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
+# What the tests start or inspect: a real X server and a way to drive and photograph it,
+# the Windows resource compiler that checks the version resource.
+test_packages=(xvfb xauth xdotool x11-utils imagemagick binutils-mingw-w64-x86-64)
+bench_packages=(xvfb xauth xdotool x11-utils)
+
+usage() {
+    echo "usage: ./build.sh run|test|bench" >&2
+    exit 2
+}
+
+install_missing() {
+    local missing=() package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    echo "Installing ${missing[*]}" >&2
+    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+}
+
+# Configures once, then builds incrementally. CI builds treat warnings as errors.
+build() {
+    local preset=$1 dir=build/$1
+    local options=()
+    [ -n "${CI:-}" ] && options+=(-DQUATRELLE_WARNINGS_AS_ERRORS=ON)
+    if [ ! -f "$dir/build.ninja" ] || [ ${#options[@]} -gt 0 ]; then
+        cmake --preset "$preset" "${options[@]}" >/dev/null
+    fi
+    cmake --build --preset "$preset"
+}
+
+[ $# -ge 1 ] || usage
+command=$1
+shift
+
+case "$command" in
+run)
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+        echo "No display: run ./build.sh run on a desktop, or without one as: xvfb-run -a ./build.sh run" >&2
+        exit 1
+    fi
+    install_missing "${build_packages[@]}"
+    build default
+    exec build/default/src/quatrelle "$@"
+    ;;
+test)
+    install_missing "${build_packages[@]}" "${test_packages[@]}"
+    build default
+    ctest --preset default "$@"
+    ;;
+bench)
+    install_missing "${build_packages[@]}" "${bench_packages[@]}"
+    build default
+    exec bench/run.sh build/default "$@"
+    ;;
+*)
+    usage
+    ;;
+esac

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+namespace quatrelle::game {
+
+inline constexpr int Columns = 7;
+inline constexpr int Rows = 5;
+inline constexpr int CellCount = Columns * Rows;
+// One element more than there are cells: element 35 is never a cell and only a clear touches it.
+inline constexpr int BoardSize = CellCount + 1;
+inline constexpr std::int16_t Empty = 0;
+
+using BoardArray = std::array<std::int16_t, BoardSize>;
+
+// 1-based column x (1 to 7) and row y (1 to 5) to a cell index.
+constexpr std::int16_t CellIndex(int x, int y) {
+    return static_cast<std::int16_t>((y - 1) * Columns + (x - 1));
+}
+
+constexpr int ColumnOf(int cell) {
+    return cell % Columns;
+}
+constexpr bool IsValidColumn(int column) {
+    return column >= 0 && column < Columns;
+}
+constexpr bool IsValidCell(int cell) {
+    return cell >= 0 && cell < CellCount;
+}
+constexpr bool IsBottomRow(int cell) {
+    return cell >= CellCount - Columns;
+}
+
+// Where a drop put its piece: the cell and the value it now holds (1 or 2).
+struct Placement {
+    std::int16_t cell;
+    std::int16_t value;
+};
+
+// The board and the player to move. Player p (0 or 1) owns the pieces of value p + 1.
+class Game {
+public:
+    const BoardArray& Board() const { return m_board; }
+    std::uint8_t CurrentPlayer() const { return m_currentPlayer; }
+
+    // -1 for a negative index, so that the landing search may look one row above the top.
+    std::int16_t CellValue(int index) const;
+
+    // The lowest empty cell of the column, or a negative number when the column is full
+    // (or the column does not exist).
+    std::int16_t LandingCell(int column) const;
+
+    // A cell is playable when a piece dropped into its column would land on it.
+    bool IsPlayable(int cell) const;
+    // Empty, not in the bottom row, and nothing below it.
+    bool IsFloating(int cell) const;
+
+    // Records the current player's piece at the landing cell of the column and passes the
+    // turn; nothing when the column is full or does not exist.
+    std::optional<Placement> Drop(int column);
+
+    void NextPlayer();
+    // Every element, the non-cell one included, back to empty; the first player moves.
+    void NewGame();
+
+private:
+    BoardArray m_board{};
+    std::uint8_t m_currentPlayer = 0;
+};
+
+} // namespace quatrelle::game

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "board.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace quatrelle::game {
+
+struct WinningLine {
+    std::int16_t player; // the value of the line's cells: 1 or 2
+    std::array<std::int16_t, 4> cells;
+};
+
+// The first line of four equal pieces in scan order: start column first, then start row, then
+// the direction (right, down, right-down, right-up). Only that line is reported, however many
+// lines the board holds.
+std::optional<WinningLine> FindWinningLine(const BoardArray& board);
+
+// The bilingual announcement of player n, in UTF-8.
+std::string WinText(int player);
+
+} // namespace quatrelle::game
