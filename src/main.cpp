@@ -1,10 +1,50 @@
+#include "main_window/form1.h"
+#include "resources/pictures.h"
+#include "resources/version.h"
+
 #include <QApplication>
-#include <QWidget>
+#include <QMessageBox>
+#include <cstdio>
+
+namespace {
+
+// A program cannot place its own window on Wayland, and the main window is moved by dragging
+// its surface: where an X server is reachable too, it is used unless the user chose otherwise.
+void preferX11ForDragging() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY") &&
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+// A build that lacks a picture would show a blank board: it ends with a message instead.
+bool picturesArePresent() {
+    const QStringList missing = quatrelle::resources::MissingPictures();
+    if (missing.isEmpty())
+        return true;
+    const QString message =
+        QStringLiteral("Quatrelle cannot start: the picture %1 is missing from this build. "
+                       "Please reinstall the program.")
+            .arg(missing.join(QStringLiteral(", ")));
+    std::fprintf(stderr, "quatrelle: %s\n", qPrintable(message));
+    QMessageBox::critical(nullptr, QApplication::applicationDisplayName(), message);
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
+    preferX11ForDragging();
     QApplication app(argc, argv);
-    QWidget window(nullptr, Qt::FramelessWindowHint);
-    window.resize(403, 275);
-    window.show();
+    QApplication::setApplicationName(QStringLiteral("Quatrelle"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Quatrelle"));
+    QApplication::setOrganizationName(QString::fromLatin1(quatrelle::version::CompanyName));
+    QApplication::setApplicationVersion(QString::fromLatin1(quatrelle::version::FileVersion));
+    QApplication::setWindowIcon(quatrelle::resources::ApplicationIcon());
+
+    if (!picturesArePresent())
+        return 1;
+
+    quatrelle::main_window::Form1 form;
+    form.show();
     return QApplication::exec();
 }

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quatrelle::about {
+
+struct VersionInfo {
+    int major;
+    int minor;
+    int revision;
+    std::string_view comments;
+    int year;
+};
+
+// The scrolling line of the about window: credits, version, the beta notice while the major
+// version is 0, and the closing notice. UTF-8.
+std::string AboutText(const VersionInfo& version);
+
+// The same from the program's own version information.
+std::string AboutText();
+
+} // namespace quatrelle::about

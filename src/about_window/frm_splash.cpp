@@ -1,0 +1,155 @@
+#include "frm_splash.h"
+
+#include "credits.h"
+#include "resources/fonts.h"
+#include "resources/layouts.h"
+#include "resources/pictures.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+
+namespace quatrelle::about {
+
+namespace layout = resources::frmSplash;
+
+namespace {
+
+constexpr int BorderPixels = 1;
+
+QColor toColor(resources::Rgb rgb) {
+    return {rgb.red, rgb.green, rgb.blue};
+}
+
+} // namespace
+
+// The client area inside the one-pixel border: the picture and the three controls, made
+// together at load and discarded together at unload.
+class frmSplash::Controls : public QWidget {
+public:
+    Controls(QWidget* window, const QPixmap& picture)
+        : QWidget(window)
+        , m_picture(picture)
+        , label(new runtime::LabelControl(this, layout::Label1.rect))
+        , button(new resources::FlatBttn(this, layout::FlatBttn1))
+        , timer(new QTimer(this)) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setGeometry(BorderPixels, BorderPixels, runtime::TwipsToPixelsX(layout::Window.clientWidth),
+                    runtime::TwipsToPixelsY(layout::Window.clientHeight));
+        label->setFont(resources::FontFor(layout::Window.font));
+        label->setAutoFillBackground(true);
+        QPalette colours = label->palette();
+        colours.setColor(QPalette::Window, toColor(layout::Label1.backColour));
+        colours.setColor(QPalette::WindowText,
+                         QGuiApplication::palette().color(QPalette::ButtonText));
+        label->setPalette(colours);
+        label->setMargin(0);
+        timer->setInterval(layout::Timer1IntervalMs);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPainter painter(this);
+        painter.setClipRegion(event->region());
+        painter.drawPixmap(0, 0, m_picture);
+    }
+
+private:
+    QPixmap m_picture;
+
+public:
+    runtime::LabelControl* const label;
+    resources::FlatBttn* const button;
+    QTimer* const timer;
+};
+
+frmSplash::frmSplash()
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    const QSize client(runtime::TwipsToPixelsX(layout::Window.clientWidth),
+                       runtime::TwipsToPixelsY(layout::Window.clientHeight));
+    setFixedSize(client + QSize(2 * BorderPixels, 2 * BorderPixels));
+}
+
+frmSplash::~frmSplash() = default;
+
+runtime::LabelControl* frmSplash::Label1() const {
+    return m_controls ? m_controls->label : nullptr;
+}
+resources::FlatBttn* frmSplash::FlatBttn1() const {
+    return m_controls ? m_controls->button : nullptr;
+}
+QTimer* frmSplash::Timer1() const {
+    return m_controls ? m_controls->timer : nullptr;
+}
+
+float frmSplash::outerWidthTwips() const {
+    return runtime::PixelsToTwipsX(width());
+}
+
+void frmSplash::Show() {
+    if (!isLoaded()) {
+        if (m_picture.isNull())
+            m_picture = resources::LoadPicture(layout::Window.picture);
+        m_controls = new Controls(this, m_picture);
+        connect(m_controls->timer, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
+        connect(m_controls->button, &resources::FlatBttn::Click, this, &frmSplash::FlatBttn1_Click);
+        Form_Load();
+        m_controls->show();
+        m_controls->timer->start();
+    }
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    show();
+    raise();
+    activateWindow();
+}
+
+void frmSplash::Unload() {
+    if (!isLoaded())
+        return;
+    // The close button's own handler may be what unloads the window: the controls go once
+    // control has left them.
+    m_controls->timer->stop();
+    m_controls->hide();
+    m_controls->deleteLater();
+    m_controls = nullptr;
+    hide();
+    Q_EMIT Unloaded();
+}
+
+void frmSplash::Form_Load() {
+    runtime::LabelControl* label = m_controls->label;
+    label->setText(QString::fromStdString(AboutText()));
+    label->setAutoSize(true);
+    label->setLeft(outerWidthTwips());
+}
+
+void frmSplash::Timer1_Timer() {
+    runtime::LabelControl* label = m_controls->label;
+    label->setLeft(label->Left() - 30.0f);
+    if (label->Left() < -label->Width())
+        label->setLeft(outerWidthTwips());
+    // Returning lets the event loop process what is pending; nothing follows the step.
+}
+
+void frmSplash::FlatBttn1_Click() {
+    Unload();
+}
+
+void frmSplash::paintEvent(QPaintEvent*) {
+    // Only the one-pixel border shows outside the client area.
+    QPainter painter(this);
+    painter.setPen(QPalette().color(QPalette::WindowText));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void frmSplash::closeEvent(QCloseEvent* event) {
+    // A window manager's close does what "Fermer" does, so the main window never stays
+    // disabled with no about window on screen.
+    Unload();
+    event->accept();
+}
+
+} // namespace quatrelle::about

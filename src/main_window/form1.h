@@ -1,0 +1,87 @@
+#pragma once
+
+#include "about_window/frm_splash.h"
+#include "game/board.h"
+#include "resources/flat_button.h"
+#include "runtime/control_array.h"
+#include "runtime/image_control.h"
+
+#include <QPixmap>
+#include <QWidget>
+#include <memory>
+
+namespace quatrelle::main_window {
+
+// The main window: a title-less, rounded board of 7 columns by 5 rows with its arrow row and
+// four command buttons. It owns the game, turns clicks into drops, announces wins, and moves
+// when its surface is dragged.
+class Form1 : public QWidget {
+    Q_OBJECT
+
+public:
+    Form1();
+    ~Form1() override;
+
+    // The refusal signal of a drop or a cell click: it shows and changes nothing.
+    void DoBeep();
+
+    const game::Game& gameState() const { return m_game; }
+    const runtime::ControlArray<runtime::ImageControl>& cubes() const { return imgCube; }
+    const runtime::ControlArray<runtime::ImageControl>& arrows() const { return imgFleche; }
+    const runtime::ControlArray<runtime::ImageControl>& cubePictures() const { return BaseCube; }
+    const runtime::ControlArray<runtime::ImageControl>& arrowPictures() const { return Fleche; }
+    const runtime::ControlArray<resources::FlatBttn>& buttons() const { return FlatBttn1; }
+    // The about window, once it has been asked for; nullptr before.
+    about::frmSplash* aboutWindow() const { return m_about.get(); }
+    bool isDragging() const { return IsDragging != 0; }
+
+Q_SIGNALS:
+    // Emitted by DoBeep, so that a listener can tell a refusal happened.
+    void beeped();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createStoredControls();
+    void Form_Load();
+    void centreOnScreen();
+
+    void imgFleche_Click(std::int16_t Index);
+    void imgCube_Click(std::int16_t Index);
+    void imgFleche_MouseMove(std::int16_t Index, const runtime::MouseState& state);
+    void imgCube_MouseMove(std::int16_t Index, const runtime::MouseState& state);
+    void ResetArrows();
+    void CheckVictory();
+    void ShowWinner(std::int16_t n);
+
+    void FlatBttn1_Click(std::int16_t Index);
+    void FlatBttn1_MouseMove(std::int16_t Index, const runtime::MouseState& state);
+    void NewGame();
+    void ShowAbout();
+
+    void Form_MouseDown(const runtime::MouseState& state);
+    void Form_MouseMove(const runtime::MouseState& state);
+    void Form_MouseUp(const runtime::MouseState& state);
+
+    game::Game m_game;
+    QPixmap m_skin;
+
+    runtime::ControlArray<runtime::ImageControl> imgFleche;
+    runtime::ControlArray<runtime::ImageControl> imgCube;
+    runtime::ControlArray<runtime::ImageControl> BaseCube;
+    runtime::ControlArray<runtime::ImageControl> Fleche;
+    runtime::ControlArray<resources::FlatBttn> FlatBttn1;
+
+    std::unique_ptr<about::frmSplash> m_about;
+
+    std::int16_t DragStartX = 0;
+    std::int16_t DragStartY = 0;
+    std::int16_t IsDragging = 0; // -1 while a drag is in progress
+};
+
+} // namespace quatrelle::main_window

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "layouts.h"
+
+#include <QFont>
+
+namespace quatrelle::resources {
+
+// The stored font where it is installed, otherwise DejaVu Sans, which every Debian desktop
+// has (fontconfig depends on it): one replacement for all buttons and labels.
+QFont FontFor(const FontSpec& spec);
+
+} // namespace quatrelle::resources

@@ -1,0 +1,30 @@
+#pragma once
+
+// The shapes of every picture the game shows, drawn in the pixel grid of the picture's 1x size.
+// A painter scaled by 2 draws the same shapes for high-density screens.
+
+#include <QColor>
+#include <QImage>
+#include <QPainterPath>
+
+namespace quatrelle::pictures {
+
+inline const QColor Blue(0, 0, 255);
+inline const QColor InnerBlue(0, 0, 251);
+inline const QColor Black(0, 0, 0);
+inline const QColor White(255, 255, 255);
+inline const QColor Yellow(247, 250, 0);
+inline const QColor Red(238, 28, 0);
+inline const QColor Green(1, 215, 41);
+
+enum class Arrow { Normal, Hovered };
+enum class Cell { Empty, Yellow, Red };
+
+QImage drawSkin(int scale);
+QImage drawCell(Cell cell, int scale);
+QImage drawArrow(Arrow arrow, int scale);
+QImage drawAbout(int scale);
+// The icon, drawn for its own size: a miniature of the main window.
+QImage drawIcon(int size);
+
+} // namespace quatrelle::pictures

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "layouts.h"
+
+#include <QIcon>
+#include <QPixmap>
+#include <QStringList>
+
+namespace quatrelle::resources {
+
+// The resource path of a picture, 1x or its twice-as-large form for high-density screens.
+QString PicturePath(Picture picture, bool highDensity = false);
+
+// Picks the 2x form on screens with more than one device pixel per logical pixel; Qt scales it
+// down where the ratio lies between 1 and 2. A null pixmap if the build lacks the picture.
+QPixmap LoadPicture(Picture picture);
+
+// The pictures that a broken build would lack, by resource path; empty for a sound build.
+// Only the headers are read, so this costs next to nothing at start-up.
+QStringList MissingPictures();
+
+// The main window's icon, 16 and 32 pixels.
+QIcon ApplicationIcon();
+
+} // namespace quatrelle::resources

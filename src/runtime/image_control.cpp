@@ -1,0 +1,77 @@
+#include "image_control.h"
+
+#include <QPainter>
+
+namespace quatrelle::runtime {
+
+ImageControl::ImageControl(QWidget* parent, std::int16_t index, const TwipsRect& geometry,
+                           bool visible)
+    : QWidget(parent)
+    , m_index(index)
+    , m_twips(geometry) {
+    // Pointer movement is reported with no button held, as the hover feedback needs.
+    setMouseTracking(true);
+    // Every picture is opaque: nothing beneath needs painting first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    applyGeometry();
+    setVisible(visible);
+}
+
+void ImageControl::setLeft(float twips) {
+    m_twips.left = twips;
+    applyGeometry();
+}
+
+void ImageControl::setTop(float twips) {
+    m_twips.top = twips;
+    applyGeometry();
+}
+
+void ImageControl::setPicture(const QPixmap& picture) {
+    if (picture.cacheKey() == m_picture.cacheKey())
+        return;
+    m_picture = picture;
+    setAttribute(Qt::WA_OpaquePaintEvent, !m_picture.isNull());
+    update();
+}
+
+ImageControl* ImageControl::cloneAt(std::int16_t index) const {
+    auto* clone = new ImageControl(parentWidget(), index, m_twips, false);
+    clone->setPicture(m_picture);
+    return clone;
+}
+
+void ImageControl::applyGeometry() {
+    setGeometry(TwipsToPixels(m_twips));
+}
+
+void ImageControl::paintEvent(QPaintEvent*) {
+    if (m_picture.isNull())
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(0, 0, m_picture);
+}
+
+void ImageControl::mousePressEvent(QMouseEvent* event) {
+    // Accepted, so that a press on a control never reaches the window beneath.
+    event->accept();
+    if (event->button() == Qt::LeftButton)
+        m_leftPressed = true;
+}
+
+void ImageControl::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    if (event->button() != Qt::LeftButton || !m_leftPressed)
+        return;
+    m_leftPressed = false;
+    if (rect().contains(event->position().toPoint()))
+        Q_EMIT Click(m_index);
+}
+
+void ImageControl::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    Q_EMIT MouseMove(m_index, MouseStateOf(*event));
+}
+
+} // namespace quatrelle::runtime

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "twips.h"
+
+#include <QLabel>
+
+namespace quatrelle::runtime {
+
+// A one-line label whose horizontal position is kept in twips, as a float, so that steps
+// smaller than a pixel add up instead of being lost to rounding.
+class LabelControl : public QLabel {
+    Q_OBJECT
+
+public:
+    LabelControl(QWidget* parent, const TwipsRect& geometry);
+
+    float Left() const { return m_twips.left; }
+    void setLeft(float twips);
+    float Width() const { return m_twips.width; }
+    // Fits width and height to the one-line text.
+    void setAutoSize(bool autoSize);
+
+private:
+    void applyGeometry();
+
+    TwipsRect m_twips;
+    bool m_autoSize = false;
+};
+
+} // namespace quatrelle::runtime
