@@ -1,6 +1,6 @@
 #include "main_window/form1.h"
+#include "resources/application.h"
 #include "resources/pictures.h"
-#include "resources/version.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -35,11 +35,7 @@ bool picturesArePresent() {
 int main(int argc, char* argv[]) {
     preferX11ForDragging();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quatrelle"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quatrelle"));
-    QApplication::setOrganizationName(QString::fromLatin1(quatrelle::version::CompanyName));
-    QApplication::setApplicationVersion(QString::fromLatin1(quatrelle::version::FileVersion));
-    QApplication::setWindowIcon(quatrelle::resources::ApplicationIcon());
+    quatrelle::resources::DescribeApplication();
 
     if (!picturesArePresent())
         return 1;

@@ -33,6 +33,9 @@ public:
     // The outer width in twips, from which the text enters.
     float outerWidthTwips() const;
 
+    // One scroll step, as the timer makes it every 50 ms.
+    void Timer1_Timer();
+
 Q_SIGNALS:
     // After every unloading, whichever way the window was closed.
     void Unloaded();
@@ -45,7 +48,6 @@ private:
     class Controls;
 
     void Form_Load();
-    void Timer1_Timer();
     void FlatBttn1_Click();
 
     QPixmap m_picture;

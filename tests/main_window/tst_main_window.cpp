@@ -1,0 +1,414 @@
+#include "main_window/form1.h"
+#include "resources/application.h"
+#include "resources/layouts.h"
+#include "runtime/twips.h"
+#include "support/modal_closer.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace quatrelle;
+using main_window::Form1;
+using runtime::ImageControl;
+
+namespace {
+
+void clickArrow(Form1& form, int column) {
+    QTest::mouseClick(&form.arrows()[column], Qt::LeftButton, {}, QPoint(16, 16));
+}
+
+void clickCell(Form1& form, int cell) {
+    QTest::mouseClick(&form.cubes()[cell], Qt::LeftButton, {}, QPoint(16, 16));
+}
+
+// Plays a move string such as "3334" by clicking the arrows, as a player does.
+void play(Form1& form, std::string_view moves) {
+    for (const char move : moves)
+        clickArrow(form, move - '0');
+}
+
+void hover(QWidget& widget, QPoint at = QPoint(16, 16)) {
+    QTest::mouseMove(&widget, at);
+}
+
+qint64 pictureOf(const ImageControl& control) {
+    return control.picture().cacheKey();
+}
+
+// Which arrows show the hovered picture.
+QList<int> highlighted(const Form1& form) {
+    QList<int> result;
+    const qint64 hovered = pictureOf(form.arrowPictures()[0]);
+    for (int column = 0; column < 7; ++column)
+        if (pictureOf(form.arrows()[column]) == hovered)
+            result.append(column);
+    return result;
+}
+
+// Every cell shows the holder picture of its board value.
+bool cellsShowTheBoard(const Form1& form) {
+    for (int cell = 0; cell < 35; ++cell)
+        if (pictureOf(form.cubes()[cell]) !=
+            pictureOf(form.cubePictures()[form.gameState().Board()[cell]]))
+            return false;
+    return true;
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { resources::DescribeApplication(); }
+    void init() {
+        m_form = std::make_unique<Form1>();
+        m_form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+        m_closer = std::make_unique<testing::ModalCloser>();
+    }
+    void cleanup() {
+        m_closer.reset();
+        m_form.reset();
+    }
+
+    void startUpBuildsTheBoardFromItsPrototypes();
+    void startUpShowsAnEmptyBoard();
+    void dropsFillColumnsFromTheBottom();
+    void fullColumnsAndFloatingCellsBeep();
+    void occupiedCellsAreIgnoredAndPlayableCellsDrop();
+    void hoverHighlightsTheColumnAClickWouldFill();
+    void highlightStaysAfterAClickUntilThePointerMoves();
+    void winMessageIsExactAndComesAgain();
+    void bothPlayersWithLinesNameTheFirstInScanOrder();
+    void dragMovesTheWindowWithAnyButton();
+    void pressesOnControlsNeverDrag();
+    void newGameClearsTheBoardAndGivesTheMoveToPlayerOne();
+    void helpAndUnknownButtonsDoNothing();
+    void aboutDisablesTheWindowUntilClosed();
+    void quitEndsTheEventLoopWithStatusZero();
+
+private:
+    std::unique_ptr<Form1> m_form;
+    std::unique_ptr<testing::ModalCloser> m_closer;
+};
+
+void TestMainWindow::startUpBuildsTheBoardFromItsPrototypes() {
+    Form1& form = *m_form;
+    QCOMPARE(form.arrows().ubound(), 6);
+    QCOMPARE(form.cubes().ubound(), 34);
+    for (int i = 0; i <= 34; ++i)
+        QVERIFY(form.cubes().at(i) && form.cubes()[i].isVisible());
+    for (int i = 0; i <= 6; ++i) {
+        QVERIFY(form.arrows()[i].isVisible());
+        QCOMPARE(form.arrows()[i].twips().top, 240.0f);
+        QCOMPARE(form.arrows()[i].twips().left, 1560.0f + 600.0f * i);
+    }
+    QCOMPARE(form.arrows()[6].twips().left, 5160.0f);
+    QCOMPARE(form.cubes()[7].twips().left, 1560.0f);
+    QCOMPARE(form.cubes()[7].twips().top, 1440.0f);
+    QCOMPARE(form.cubes()[6].twips().left, 5160.0f);
+    QCOMPARE(form.cubes()[34].twips().left, 5160.0f);
+    QCOMPARE(form.cubes()[34].twips().top, 3240.0f);
+
+    // 6040 x 4120 twips at 15 twips a pixel: 402.67 x 274.67, rounded to 403 x 275.
+    QCOMPARE(runtime::TwipsPerPixelX(), 15.0);
+    QCOMPARE(form.size(), QSize(403, 275));
+    QCOMPARE(form.mask().boundingRect(), QRect(0, 0, 403, 275));
+    for (const QPoint corner : {QPoint(0, 0), QPoint(402, 0), QPoint(0, 274), QPoint(402, 274)})
+        QVERIFY(!form.mask().contains(corner));
+    QVERIFY(form.mask().contains(QPoint(201, 0)));
+    QVERIFY(form.mask().contains(QPoint(0, 137)));
+    QVERIFY(form.mask().contains(QPoint(402, 137)));
+
+    // Pixels follow from twips: cell 31 stands at (104 + 3 * 40, 56 + 4 * 40).
+    QCOMPARE(form.cubes()[31].geometry(), QRect(224, 216, 32, 32));
+    QCOMPARE(form.buttons()[3].geometry(), QRect(8, 112, 89, 25));
+    QCOMPARE(form.buttons()[1].caption(), QStringLiteral("A propos de"));
+    QCOMPARE(form.windowTitle(), QStringLiteral("Quatrelle"));
+    QVERIFY(form.windowFlags() & Qt::FramelessWindowHint);
+
+    // The holders stay hidden below the window.
+    form.cubePictures().forEach([](const ImageControl& holder) { QVERIFY(!holder.isVisible()); });
+    form.arrowPictures().forEach([](const ImageControl& holder) { QVERIFY(!holder.isVisible()); });
+
+    // Centred on the screen.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY(qAbs(form.geometry().center().x() - screen.center().x()) <= 1);
+    QVERIFY(qAbs(form.geometry().center().y() - screen.center().y()) <= 1);
+}
+
+void TestMainWindow::startUpShowsAnEmptyBoard() {
+    Form1& form = *m_form;
+    QCOMPARE(form.gameState().Board(), game::BoardArray{});
+    QCOMPARE(form.gameState().CurrentPlayer(), 0);
+    QVERIFY(cellsShowTheBoard(form));
+    QVERIFY(highlighted(form).isEmpty());
+    const qint64 normal = pictureOf(form.arrowPictures()[1]);
+    form.arrows().forEach(
+        [normal](const ImageControl& arrow) { QCOMPARE(arrow.picture().cacheKey(), normal); });
+    QVERIFY(!form.cubePictures()[0].picture().isNull());
+    QVERIFY(pictureOf(form.cubePictures()[1]) != pictureOf(form.cubePictures()[2]));
+}
+
+void TestMainWindow::dropsFillColumnsFromTheBottom() {
+    Form1& form = *m_form;
+    QSignalSpy beeps(&form, &Form1::beeped);
+    play(form, "3");
+    QCOMPARE(form.gameState().Board()[31], 1);
+    QCOMPARE(pictureOf(form.cubes()[31]), pictureOf(form.cubePictures()[1]));
+    QCOMPARE(form.gameState().CurrentPlayer(), 1);
+    play(form, "3");
+    QCOMPARE(form.gameState().Board()[24], 2);
+    QCOMPARE(pictureOf(form.cubes()[24]), pictureOf(form.cubePictures()[2]));
+    QCOMPARE(form.gameState().CurrentPlayer(), 0);
+    play(form, "0123456");
+    QVERIFY(cellsShowTheBoard(form));
+    QCOMPARE(beeps.count(), 0);
+    QVERIFY(m_closer->seen().isEmpty());
+}
+
+void TestMainWindow::fullColumnsAndFloatingCellsBeep() {
+    Form1& form = *m_form;
+    QSignalSpy beeps(&form, &Form1::beeped);
+    play(form, "22222");
+    const game::BoardArray before = form.gameState().Board();
+    play(form, "2");
+    QCOMPARE(beeps.count(), 1);
+    QCOMPARE(form.gameState().Board(), before);
+    QCOMPARE(form.gameState().CurrentPlayer(), 1);
+
+    clickCell(form, 0); // floating: nothing below it
+    QCOMPARE(beeps.count(), 2);
+    clickCell(form, 27);
+    QCOMPARE(beeps.count(), 3);
+    QCOMPARE(form.gameState().Board(), before);
+    QCOMPARE(form.gameState().CurrentPlayer(), 1);
+    QVERIFY(cellsShowTheBoard(form));
+
+    // A right click is no click.
+    QTest::mouseClick(&form.arrows()[4], Qt::RightButton, {}, QPoint(16, 16));
+    QCOMPARE(form.gameState().Board()[32], 0);
+}
+
+void TestMainWindow::occupiedCellsAreIgnoredAndPlayableCellsDrop() {
+    Form1& form = *m_form;
+    QSignalSpy beeps(&form, &Form1::beeped);
+    clickCell(form, 29); // bottom row: playable
+    QCOMPARE(form.gameState().Board()[29], 1);
+    clickCell(form, 29); // occupied now: nothing at all
+    QCOMPARE(beeps.count(), 0);
+    QCOMPARE(form.gameState().CurrentPlayer(), 1);
+    clickCell(form, 22); // on top of it: playable, same as its arrow
+    QCOMPARE(form.gameState().Board()[22], 2);
+    QCOMPARE(form.gameState().CurrentPlayer(), 0);
+    QVERIFY(cellsShowTheBoard(form));
+    QCOMPARE(beeps.count(), 0);
+}
+
+void TestMainWindow::hoverHighlightsTheColumnAClickWouldFill() {
+    Form1& form = *m_form;
+    for (int cell = 0; cell < 35; ++cell) {
+        hover(form.cubes()[cell]);
+        QCOMPARE(highlighted(form), cell >= 28 ? QList<int>{cell % 7} : QList<int>{});
+    }
+    hover(form.arrows()[2]);
+    QCOMPARE(highlighted(form), QList<int>{2});
+    hover(form.arrows()[3]);
+    QCOMPARE(highlighted(form), QList<int>{3});
+    hover(form, QPoint(200, 262)); // the window's surface, below the board
+    QVERIFY(highlighted(form).isEmpty());
+
+    play(form, "5555");
+    hover(form.cubes()[5]); // top cell on four pieces: playable
+    QCOMPARE(highlighted(form), QList<int>{5});
+    hover(form.cubes()[26]); // occupied
+    QVERIFY(highlighted(form).isEmpty());
+    hover(form.cubes()[28]);
+    QCOMPARE(highlighted(form), QList<int>{0});
+    hover(form.buttons()[0], QPoint(10, 10)); // the buttons' second notification
+    QVERIFY(highlighted(form).isEmpty());
+}
+
+void TestMainWindow::highlightStaysAfterAClickUntilThePointerMoves() {
+    Form1& form = *m_form;
+    QSignalSpy beeps(&form, &Form1::beeped);
+    play(form, "5555");
+    hover(form.cubes()[5]);
+    clickCell(form, 5); // fills the column
+    QCOMPARE(form.gameState().Board()[5], 1);
+    QCOMPARE(highlighted(form), QList<int>{5});
+    hover(form.cubes()[5], QPoint(17, 17));
+    QVERIFY(highlighted(form).isEmpty());
+    hover(form.arrows()[5]); // the arrow of a full column still lights up
+    QCOMPARE(highlighted(form), QList<int>{5});
+    clickArrow(form, 5);
+    QCOMPARE(beeps.count(), 1);
+    QCOMPARE(highlighted(form), QList<int>{5});
+}
+
+void TestMainWindow::winMessageIsExactAndComesAgain() {
+    Form1& form = *m_form;
+    play(form, "051626");
+    QVERIFY(m_closer->seen().isEmpty());
+    play(form, "3"); // yellow completes 28 to 31
+    QCOMPARE(m_closer->seen().size(), 1);
+    const auto seen = m_closer->seen().front();
+    QCOMPARE(seen.text, QStringLiteral("Le joueur 1 a gagn\u00e9! - Der Spieler 1 hat gewonnen !"));
+    QCOMPARE(seen.title, QStringLiteral("Quatrelle"));
+    QCOMPARE(seen.icon, QMessageBox::NoIcon);
+    QCOMPARE(seen.buttons.size(), 1);
+    QCOMPARE(form.gameState().CurrentPlayer(), 1);
+
+    // Play goes on, and the line is announced after every later drop.
+    play(form, "6");
+    QCOMPARE(m_closer->seen().size(), 2);
+    QCOMPARE(m_closer->seen().last().text, seen.text);
+    QCOMPARE(form.gameState().Board()[20], 2);
+    play(form, "4"); // a fifth in the row: still one message per drop
+    QCOMPARE(m_closer->seen().size(), 3);
+    QVERIFY(cellsShowTheBoard(form));
+}
+
+void TestMainWindow::bothPlayersWithLinesNameTheFirstInScanOrder() {
+    Form1& form = *m_form;
+    play(form, "3031323"); // yellow wins in column 3
+    QCOMPARE(m_closer->seen().size(), 1);
+    play(form, "0505");
+    QCOMPARE(m_closer->seen().size(), 5);
+    QCOMPARE(m_closer->seen().last().text.at(10), QLatin1Char('1'));
+    play(form, "0"); // red completes column 0, which comes first in scan order
+    QCOMPARE(m_closer->seen().size(), 6);
+    QCOMPARE(m_closer->seen().last().text,
+             QStringLiteral("Le joueur 2 a gagn\u00e9! - Der Spieler 2 hat gewonnen !"));
+}
+
+void TestMainWindow::dragMovesTheWindowWithAnyButton() {
+    Form1& form = *m_form;
+    const QPoint grab(40, 200); // the surface below the buttons
+    for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+        const QPoint start = form.pos();
+        QTest::mousePress(&form, button, {}, grab);
+        QVERIFY(form.isDragging());
+        QTest::mouseMove(&form, grab + QPoint(30, -20));
+        QCOMPARE(form.pos(), start + QPoint(30, -20));
+        // The grabbed point stays under the pointer: the next move is relative to the new place.
+        QTest::mouseMove(&form, grab + QPoint(-5, 7));
+        QCOMPARE(form.pos(), start + QPoint(25, -13));
+        QTest::mouseRelease(&form, button, {}, grab + QPoint(-5, 7));
+        QVERIFY(!form.isDragging());
+        const QPoint after = form.pos();
+        QTest::mouseMove(&form, grab + QPoint(50, 50));
+        QCOMPARE(form.pos(), after);
+    }
+
+    // A press and release without movement leaves the window where it was.
+    const QPoint still = form.pos();
+    QTest::mouseClick(&form, Qt::LeftButton, {}, grab);
+    QCOMPARE(form.pos(), still);
+
+    // Moving over the surface clears a highlight, dragging or not.
+    hover(form.arrows()[1]);
+    QTest::mouseMove(&form, grab);
+    QVERIFY(highlighted(form).isEmpty());
+}
+
+void TestMainWindow::pressesOnControlsNeverDrag() {
+    Form1& form = *m_form;
+    const QPoint start = form.pos();
+    for (QWidget* control :
+         {static_cast<QWidget*>(&form.cubes()[10]), static_cast<QWidget*>(&form.arrows()[0]),
+          static_cast<QWidget*>(&form.buttons()[2])}) {
+        QTest::mousePress(control, Qt::RightButton, {}, QPoint(5, 5));
+        QVERIFY(!form.isDragging());
+        QTest::mouseMove(&form, QPoint(60, 230));
+        QTest::mouseRelease(control, Qt::RightButton, {}, QPoint(5, 5));
+    }
+    QCOMPARE(form.pos(), start);
+}
+
+void TestMainWindow::newGameClearsTheBoardAndGivesTheMoveToPlayerOne() {
+    Form1& form = *m_form;
+    QTest::mouseClick(&form.buttons()[0], Qt::LeftButton);
+    QCOMPARE(form.gameState().Board(), game::BoardArray{});
+
+    play(form, "0516263");
+    QCOMPARE(m_closer->seen().size(), 1);
+    hover(form.arrows()[6]);
+    QTest::mouseClick(&form.buttons()[0], Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(form.gameState().Board(), game::BoardArray{});
+    QCOMPARE(form.gameState().CurrentPlayer(), 0);
+    QVERIFY(cellsShowTheBoard(form));
+    QCOMPARE(highlighted(form), QList<int>{6}); // the arrows are left as they were
+
+    play(form, "3"); // player 1 opens, although player 2 was to move before
+    QCOMPARE(form.gameState().Board()[31], 1);
+    QCOMPARE(m_closer->seen().size(), 1);
+}
+
+void TestMainWindow::helpAndUnknownButtonsDoNothing() {
+    Form1& form = *m_form;
+    play(form, "33");
+    const game::BoardArray before = form.gameState().Board();
+    for (int i = 0; i < 5; ++i)
+        QTest::mouseClick(&form.buttons()[2], Qt::LeftButton);
+    QCOMPARE(form.gameState().Board(), before);
+    QVERIFY(form.isEnabled());
+    QVERIFY(!form.aboutWindow());
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    QCOMPARE(
+        std::count_if(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); }),
+        1);
+}
+
+void TestMainWindow::aboutDisablesTheWindowUntilClosed() {
+    Form1& form = *m_form;
+    play(form, "33");
+    const game::BoardArray before = form.gameState().Board();
+    QTest::mouseClick(&form.buttons()[1], Qt::LeftButton);
+    about::frmSplash* about = form.aboutWindow();
+    QVERIFY(about && about->isVisible() && about->isLoaded());
+    QVERIFY(!form.isEnabled());
+
+    // Nothing of the main window answers: board, buttons, dragging.
+    const QPoint start = form.pos();
+    clickArrow(form, 0);
+    clickCell(form, 30);
+    QTest::mouseClick(&form.buttons()[0], Qt::LeftButton);
+    QTest::mousePress(&form, Qt::LeftButton, {}, QPoint(40, 200));
+    QTest::mouseMove(&form, QPoint(90, 240));
+    QTest::mouseRelease(&form, Qt::LeftButton, {}, QPoint(90, 240));
+    QCOMPARE(form.gameState().Board(), before);
+    QCOMPARE(form.pos(), start);
+
+    QTest::mouseClick(about->FlatBttn1(), Qt::LeftButton);
+    QVERIFY(!about->isVisible());
+    QVERIFY(!about->isLoaded());
+    QVERIFY(form.isEnabled());
+    play(form, "0");
+    QCOMPARE(form.gameState().Board()[28], 1);
+
+    // A second showing uses the same object; a window manager's close enables the main window.
+    QTest::mouseClick(&form.buttons()[1], Qt::LeftButton);
+    QCOMPARE(form.aboutWindow(), about);
+    QVERIFY(!form.isEnabled());
+    about->close();
+    QVERIFY(!about->isVisible());
+    QVERIFY(form.isEnabled());
+}
+
+void TestMainWindow::quitEndsTheEventLoopWithStatusZero() {
+    Form1& form = *m_form;
+    play(form, "123");
+    QSignalSpy beeps(&form, &Form1::beeped);
+    QTimer::singleShot(0, &form,
+                       [&form] { QTest::mouseClick(&form.buttons()[3], Qt::LeftButton); });
+    // Anything queued after the click would run if the loop went on.
+    QTimer::singleShot(50, &form,
+                       [&form] { QTest::mouseClick(&form.buttons()[0], Qt::LeftButton); });
+    QCOMPARE(QApplication::exec(), 0);
+    QCOMPARE(form.gameState().Board()[29], 1);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_main_window.moc"

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+namespace quatrelle::testing {
+
+// Closes every modal message box as it appears, the way a player would: by clicking its only
+// button. What each box showed is kept for the test to read.
+class ModalCloser : public QObject {
+public:
+    struct Seen {
+        QString title;
+        QString text;
+        QMessageBox::Icon icon;
+        QStringList buttons;
+    };
+
+    ModalCloser() {
+        m_timer.setInterval(5);
+        connect(&m_timer, &QTimer::timeout, this, &ModalCloser::closeActive);
+        m_timer.start();
+    }
+
+    const QList<Seen>& seen() const { return m_seen; }
+    void clear() { m_seen.clear(); }
+
+private:
+    void closeActive() {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        Seen seen{box->windowTitle(), box->text(), box->icon(), {}};
+        for (QAbstractButton* button : box->buttons())
+            seen.buttons.append(button->text());
+        m_seen.append(seen);
+        if (QAbstractButton* button = box->buttons().value(0))
+            button->click();
+    }
+
+    QTimer m_timer;
+    QList<Seen> m_seen;
+};
+
+} // namespace quatrelle::testing
