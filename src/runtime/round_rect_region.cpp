@@ -25,7 +25,12 @@ QRegion RoundRectRegion(int width, int height, int ellipseWidth, int ellipseHeig
             // The first pixel whose centre lies inside the ellipse.
             inset = static_cast<int>(std::ceil(rx - along - 0.5));
         }
-        if (width - 2 * inset > 0)
+        if (width - 2 * inset <= 0)
+            continue;
+        // Rows with the same span make one rectangle: the straight sides are a single one.
+        if (!rows.isEmpty() && rows.last().left() == inset && rows.last().bottom() == y - 1)
+            rows.last().setBottom(y);
+        else
             rows.append(QRect(inset, y, width - 2 * inset, 1));
     }
     QRegion region;

@@ -1,0 +1,142 @@
+#include "about_window/credits.h"
+#include "about_window/frm_splash.h"
+#include "resources/application.h"
+#include "resources/version.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace quatrelle;
+using about::frmSplash;
+
+class TestAboutWindow : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { resources::DescribeApplication(); }
+
+    void textNamesTheVersionAndTheBetaNotice();
+    void layoutMatchesTheStoredWindow();
+    void textEntersFromTheRightAndWrapsAround();
+    void timerScrollsOnlyWhileLoaded();
+    void everyShowingStartsAgainAtTheRightEdge();
+    void closingAnyWayUnloads();
+};
+
+void TestAboutWindow::textNamesTheVersionAndTheBetaNotice() {
+    const std::string comments = version::Comments;
+    const std::string beta = about::AboutText({0, 0, 10, comments, 2026});
+    QVERIFY(beta.starts_with("Programmation : "));
+    QVERIFY(beta.find(" - Graphismes : ") != std::string::npos);
+    QVERIFY(beta.find(" - visitez le site web de Korvantis sur ") != std::string::npos);
+    const std::string expectedMiddle =
+        " - Version 0.0.10 - Version beta, ne pas distribuer - " + comments + " - ";
+    QVERIFY2(beta.find(expectedMiddle) != std::string::npos, beta.c_str());
+    QVERIFY(beta.find("0.00.0010") == std::string::npos);
+    QVERIFY(beta.find("2026") != std::string::npos);
+
+    const std::string release = about::AboutText({1, 2, 3, comments, 2026});
+    QVERIFY(release.find("Version 1.2.3 - ") != std::string::npos);
+    QVERIFY(release.find("beta") == std::string::npos);
+    QVERIFY(release.find(comments) == std::string::npos);
+    QCOMPARE(release.substr(0, release.find("Version")), beta.substr(0, beta.find("Version")));
+
+    // The program's own text comes from its version information.
+    QCOMPARE(about::AboutText(), beta);
+    QCOMPARE(version::Major, 0);
+    QCOMPARE(version::Minor, 0);
+    QCOMPARE(version::Revision, 10);
+    QCOMPARE(QString::fromLatin1(version::FileVersion), QStringLiteral("0.00.0010"));
+}
+
+void TestAboutWindow::layoutMatchesTheStoredWindow() {
+    frmSplash window;
+    window.Show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.size(), QSize(292, 268));
+    QCOMPARE(window.outerWidthTwips(), 4380.0f);
+    QVERIFY(window.windowFlags() & Qt::FramelessWindowHint);
+    QCOMPARE(window.FlatBttn1()->caption(), QStringLiteral("Fermer"));
+    // 3720, 3690, 600 x 270 twips inside the client area, which starts after the border.
+    QCOMPARE(window.FlatBttn1()->geometry(), QRect(248, 246, 40, 18));
+    QCOMPARE(window.FlatBttn1()->mapTo(&window, QPoint(0, 0)), QPoint(249, 247));
+    QCOMPARE(window.Timer1()->interval(), 50);
+    QVERIFY(window.Timer1()->isActive());
+    QCOMPARE(window.Label1()->y(), 8);
+    QVERIFY(window.Label1()->height() <= 25);
+    QVERIFY(window.Label1()->width() > window.width());
+    QVERIFY(window.Label1()->autoFillBackground());
+    QCOMPARE(window.Label1()->palette().color(QPalette::Window), QColor(0, 0, 255));
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY(qAbs(window.geometry().center().x() - screen.center().x()) <= 1);
+    QVERIFY(qAbs(window.geometry().center().y() - screen.center().y()) <= 1);
+    window.Unload();
+}
+
+void TestAboutWindow::textEntersFromTheRightAndWrapsAround() {
+    frmSplash window;
+    window.Show();
+    window.Timer1()->stop(); // the test makes the ticks
+    runtime::LabelControl* label = window.Label1();
+    QCOMPARE(label->Left(), 4380.0f);
+    QCOMPARE(label->x(), 292);
+    window.Timer1_Timer();
+    QCOMPARE(label->Left(), 4350.0f);
+    QCOMPARE(label->x(), 290);
+
+    // Exactly at minus the width after a step: not moved back on that tick.
+    const float width = label->Width();
+    label->setLeft(-width + 30.0f);
+    window.Timer1_Timer();
+    QCOMPARE(label->Left(), -width);
+    window.Timer1_Timer();
+    QCOMPARE(label->Left(), 4380.0f);
+    window.Timer1_Timer();
+    QCOMPARE(label->Left(), 4350.0f);
+    window.Unload();
+}
+
+void TestAboutWindow::timerScrollsOnlyWhileLoaded() {
+    frmSplash window;
+    window.Show();
+    QPointer<QTimer> timer = window.Timer1();
+    const float start = window.Label1()->Left();
+    QTRY_VERIFY(window.Label1()->Left() <= start - 60.0f);
+    window.Unload();
+    QVERIFY(!window.Timer1());
+    QVERIFY(!window.Label1());
+    QVERIFY(!timer || !timer->isActive());
+    QTRY_VERIFY(!timer); // the controls are discarded
+}
+
+void TestAboutWindow::everyShowingStartsAgainAtTheRightEdge() {
+    frmSplash window;
+    window.Show();
+    for (int tick = 0; tick < 20; ++tick)
+        window.Timer1_Timer();
+    QCOMPARE(window.Label1()->Left(), 4380.0f - 600.0f);
+    QTest::mouseClick(window.FlatBttn1(), Qt::LeftButton);
+    QVERIFY(!window.isLoaded());
+    window.Show();
+    QVERIFY(window.isLoaded());
+    QCOMPARE(window.Label1()->Left(), 4380.0f);
+    QCOMPARE(window.Label1()->text(), QString::fromStdString(about::AboutText()));
+    window.Unload();
+}
+
+void TestAboutWindow::closingAnyWayUnloads() {
+    frmSplash window;
+    QSignalSpy unloaded(&window, &frmSplash::Unloaded);
+    window.Show();
+    QTest::mouseClick(window.FlatBttn1(), Qt::LeftButton);
+    QCOMPARE(unloaded.count(), 1);
+    window.Show();
+    window.close(); // a window manager's close
+    QCOMPARE(unloaded.count(), 2);
+    QVERIFY(!window.isVisible() && !window.isLoaded());
+    window.Unload(); // nothing more to unload
+    QCOMPARE(unloaded.count(), 2);
+}
+
+QTEST_MAIN(TestAboutWindow)
+#include "tst_about_window.moc"

@@ -1,0 +1,299 @@
+#include "resources/flat_button.h"
+#include "resources/fonts.h"
+#include "resources/layouts.h"
+#include "resources/pictures.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTest>
+#include <cmath>
+
+using namespace quatrelle;
+using resources::Picture;
+
+namespace {
+
+QImage load(Picture picture, bool highDensity = false) {
+    return QImage(resources::PicturePath(picture, highDensity));
+}
+
+QColor at(const QImage& image, int x, int y) {
+    return image.pixelColor(x, y);
+}
+
+// Distance of pixel (x, y) from the centre of the cell pictures' ring.
+double radius(int x, int y) {
+    return std::hypot(x - 15.5, y - 15.0);
+}
+
+int maxChannelDifference(QColor a, QColor b) {
+    return std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                     std::abs(a.blue() - b.blue())});
+}
+
+bool near(QColor actual, QColor expected, int tolerance = 3) {
+    return maxChannelDifference(actual, expected) <= tolerance;
+}
+
+const QColor Blue(0, 0, 255);
+const QColor Black(0, 0, 0);
+const QColor Green(1, 215, 41);
+
+struct Coverage {
+    int drawn = 0; // pixels that are not the background blue
+    int black = 0;
+};
+
+Coverage coverage(const QImage& image) {
+    Coverage result;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = at(image, x, y);
+            result.drawn += c != Blue;
+            result.black += c.red() < 40 && c.green() < 40 && c.blue() < 40;
+        }
+    return result;
+}
+
+} // namespace
+
+class TestResources : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void picturesHaveTheirSizeDepthAndResolution_data();
+    void picturesHaveTheirSizeDepthAndResolution();
+    void cellsAndPiecesShareTheRing();
+    void arrowsDifferInsideTheSameOutline();
+    void windowPicturesHaveTheirBands();
+    void iconIsEightBitWithAMask();
+    void flatButtonFollowsItsStoredValues();
+    void flatButtonReportsClicksAndMoves();
+};
+
+void TestResources::picturesHaveTheirSizeDepthAndResolution_data() {
+    QTest::addColumn<Picture>("picture");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("dotsPerMetre");
+    QTest::newRow("skin") << Picture::Skin << QSize(402, 274) << 3779;
+    QTest::newRow("empty cell") << Picture::EmptyCell << QSize(32, 32) << 2835;
+    QTest::newRow("yellow piece") << Picture::YellowPiece << QSize(32, 32) << 2835;
+    QTest::newRow("red piece") << Picture::RedPiece << QSize(32, 32) << 2835;
+    QTest::newRow("hovered arrow") << Picture::HoveredArrow << QSize(32, 32) << 2835;
+    QTest::newRow("normal arrow") << Picture::NormalArrow << QSize(32, 32) << 2835;
+    QTest::newRow("about") << Picture::About << QSize(290, 266) << 3779;
+}
+
+void TestResources::picturesHaveTheirSizeDepthAndResolution() {
+    QFETCH(Picture, picture);
+    QFETCH(QSize, size);
+    QFETCH(int, dotsPerMetre);
+    const QImage image = load(picture);
+    QCOMPARE(image.size(), size);
+    QCOMPARE(image.dotsPerMeterX(), dotsPerMetre);
+    QCOMPARE(image.dotsPerMeterY(), dotsPerMetre);
+    QVERIFY(!image.hasAlphaChannel());
+    // The PNG header: 8 bits per channel, colour type 2 (RGB, no alpha, no palette).
+    QFile file(resources::PicturePath(picture));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray header = file.read(26);
+    QCOMPARE(int(header[24]), 8);
+    QCOMPARE(int(header[25]), 2);
+    // The form for high-density screens is the same picture at twice the size.
+    const QImage twice = load(picture, true);
+    QCOMPARE(twice.size(), size * 2);
+    const QImage reduced = twice.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    int far = 0;
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            far += maxChannelDifference(at(reduced, x, y), at(image, x, y)) > 96;
+    QVERIFY2(far < size.width() * size.height() / 20, qPrintable(QString::number(far)));
+}
+
+void TestResources::cellsAndPiecesShareTheRing() {
+    const QImage empty = load(Picture::EmptyCell);
+    const QImage yellow = load(Picture::YellowPiece);
+    const QImage red = load(Picture::RedPiece);
+    QCOMPARE(at(yellow, 15, 15), QColor(247, 250, 0));
+    QCOMPARE(at(red, 15, 15), QColor(238, 28, 0));
+    QCOMPARE(at(yellow, 10, 18), QColor(247, 250, 0));
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            const double r = radius(x, y);
+            if (r > 12.5) { // outside the disc: the pieces match the empty cell
+                QVERIFY(maxChannelDifference(at(yellow, x, y), at(empty, x, y)) <= 4);
+                QVERIFY(maxChannelDifference(at(red, x, y), at(empty, x, y)) <= 4);
+            }
+            if (r > 15.35 || r < 10.75) // half a pixel diagonal beyond the ring
+                QVERIFY2(at(empty, x, y) == Blue,
+                         qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+            if (std::abs(r - 13.0) < 0.6)
+                QVERIFY2(near(at(empty, x, y), Black, 20),
+                         qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+        }
+    }
+}
+
+void TestResources::arrowsDifferInsideTheSameOutline() {
+    const QImage normal = load(Picture::NormalArrow);
+    const QImage hovered = load(Picture::HoveredArrow);
+    for (const int row : {6, 10, 14})
+        for (const QImage* arrow : {&normal, &hovered})
+            QCOMPARE(at(*arrow, 16, row), Green);
+    QCOMPARE(at(normal, 18, 10), Green); // the normal shaft is five columns wide
+    QVERIFY(at(hovered, 18, 10) != Green);
+    QCOMPARE(at(normal, 3, 18), Green); // the head spreads nearly across
+    QCOMPARE(at(normal, 0, 0), Blue);
+
+    int differ = 0;
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            differ += (at(normal, x, y) == Blue) != (at(hovered, x, y) == Blue);
+    const Coverage n = coverage(normal);
+    const Coverage h = coverage(hovered);
+    QVERIFY2(differ * 10 < n.drawn,
+             qPrintable(QStringLiteral("%1 of %2").arg(differ).arg(n.drawn)));
+    QVERIFY2(h.black > n.black * 3 / 2,
+             qPrintable(QStringLiteral("%1 vs %2").arg(h.black).arg(n.black)));
+}
+
+void TestResources::windowPicturesHaveTheirBands() {
+    const QImage skin = load(Picture::Skin);
+    QCOMPARE(at(skin, 0, 0), QColor(255, 255, 255));
+    QCOMPARE(at(skin, 401, 0), QColor(255, 255, 255));
+    QCOMPARE(at(skin, 401, 273), QColor(255, 255, 255));
+    QCOMPARE(at(skin, 0, 273), QColor(255, 248, 255));
+    for (const QPoint edge : {QPoint(200, 0), QPoint(200, 273), QPoint(0, 137), QPoint(401, 137)})
+        QVERIFY(near(at(skin, edge.x(), edge.y()), Black, 30));
+    QCOMPARE(at(skin, 200, 5), Blue);
+    QCOMPARE(at(skin, 4, 137), Blue);
+    QCOMPARE(at(skin, 200, 137), QColor(0, 0, 251));
+
+    const QImage about = load(Picture::About);
+    for (int y = 0; y <= 25; ++y)
+        for (int x = 0; x < about.width(); ++x)
+            QCOMPARE(at(about, x, y), QColor(0, 0, 251));
+    // The name: green in its band and nowhere below it.
+    int green = 0;
+    for (int y = 133; y <= 162; ++y)
+        for (int x = 39; x <= 267; ++x)
+            green += at(about, x, y) == Green;
+    QVERIFY(green > 1000);
+    // The row of arrows, from column 12 to column 275: the outer ones stand untouched by the whirl.
+    for (const int arrow : {0, 1, 6}) {
+        const int left = 12 + arrow * 263 / 7;
+        int arrowGreen = 0;
+        for (int y = 33; y <= 63; ++y)
+            for (int x = left; x < left + 32; ++x)
+                arrowGreen += at(about, x, y) == Green;
+        QVERIFY2(arrowGreen > 100, qPrintable(QString::number(arrow)));
+    }
+}
+
+void TestResources::iconIsEightBitWithAMask() {
+    const QIcon icon = resources::ApplicationIcon();
+    QCOMPARE(icon.availableSizes(), (QList<QSize>{QSize(16, 16), QSize(32, 32)}));
+    const QImage small(QStringLiteral(":/pictures/icon_32.png"));
+    QCOMPARE(small.pixelColor(16, 2).alpha(), 0);  // transparent above the field
+    QCOMPARE(small.pixelColor(16, 29).alpha(), 0); // and below
+    QCOMPARE(small.pixelColor(0, 15), Blue);
+
+    QFile ico(QStringLiteral(QUATRELLE_PICTURE_DIR "/quatrelle.ico"));
+    QVERIFY(ico.open(QIODevice::ReadOnly));
+    const QByteArray bytes = ico.readAll();
+    const auto u16 = [&bytes](int at) { return quint8(bytes[at]) | quint8(bytes[at + 1]) << 8; };
+    const auto u32 = [&](int at) { return u16(at) | u16(at + 2) << 16; };
+    QCOMPARE(u16(2), 1); // an icon
+    QCOMPARE(u16(4), 2); // two images
+    for (int entry = 0; entry < 2; ++entry) {
+        const int size = entry == 0 ? 16 : 32;
+        const int base = 6 + 16 * entry;
+        QCOMPARE(int(quint8(bytes[base])), size);
+        QCOMPARE(u16(base + 6), 8); // bits per pixel
+        const int offset = u32(base + 12);
+        QCOMPARE(u32(offset + 4), size);     // width
+        QCOMPARE(u32(offset + 8), 2 * size); // colour rows and mask rows
+        QCOMPARE(u16(offset + 14), 8);
+        const int maskRow = (size + 31) / 32 * 4;
+        const int colourBytes = size * size + 256 * 4 + 40;
+        QCOMPARE(u32(base + 8), colourBytes + maskRow * size);
+        // The top-left pixel lies outside the field: masked. Rows are stored bottom-up.
+        const int topMaskRow = offset + colourBytes + maskRow * (size - 1);
+        QVERIFY(quint8(bytes[topMaskRow]) & 0x80);
+    }
+    // The program's icon group holds the same two images.
+    QFile image30001(QStringLiteral(QUATRELLE_PICTURE_DIR "/icon_30001.bin"));
+    QVERIFY(image30001.open(QIODevice::ReadOnly));
+    QCOMPARE(image30001.readAll(), bytes.mid(u32(6 + 12), u32(6 + 8)));
+}
+
+void TestResources::flatButtonFollowsItsStoredValues() {
+    QWidget window;
+    resources::FlatBttn button(&window, resources::form1::FlatBttn1[1]);
+    QCOMPARE(button.geometry(), QRect(8, 48, 89, 25));
+    QCOMPARE(button.caption(), QStringLiteral("A propos de"));
+    QCOMPARE(button.captionAlignment(), Qt::AlignCenter);
+    QCOMPARE(button.cursor().shape(), Qt::ArrowCursor);
+    QCOMPARE(button.font().pointSizeF(), 9.75);
+    QVERIFY(button.font().families().contains(QStringLiteral("DejaVu Sans")));
+    QVERIFY(button.toolTip().isEmpty());
+    QCOMPARE(resources::CaptionAlignment(0), Qt::AlignLeft | Qt::AlignTop);
+    QCOMPARE(resources::CaptionAlignment(std::nullopt), Qt::AlignCenter);
+    QCOMPARE(resources::CaptionAlignment(99), Qt::AlignCenter);
+
+    resources::FlatBttn close(&window, resources::frmSplash::FlatBttn1);
+    QCOMPARE(close.size(), QSize(40, 18));
+    QVERIFY(!close.index());
+    QCOMPARE(close.font().pointSizeF(), 8.25);
+
+    // The caption fits its button in the replacement font.
+    for (const auto& spec : resources::form1::FlatBttn1) {
+        resources::FlatBttn b(&window, spec);
+        QVERIFY2(b.fontMetrics().horizontalAdvance(b.caption()) <= b.width() - 4,
+                 qPrintable(b.caption()));
+    }
+    QVERIFY(close.fontMetrics().horizontalAdvance(close.caption()) <= close.width());
+
+    // What a player sees: the face colour, and the caption drawn on it.
+    window.resize(120, 90);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QImage face = button.grab().toImage();
+    QCOMPARE(face.pixelColor(1, 1), Blue);
+    bool caption = false;
+    for (int x = 0; x < face.width(); ++x)
+        caption = caption || face.pixelColor(x, face.height() / 2) != Blue;
+    QVERIFY(caption);
+}
+
+void TestResources::flatButtonReportsClicksAndMoves() {
+    QWidget window;
+    window.resize(200, 100);
+    resources::FlatBttn indexed(&window, resources::form1::FlatBttn1[2]);
+    resources::FlatBttn single(&window, resources::frmSplash::FlatBttn1);
+    QSignalSpy indexedClicks(&indexed, &resources::FlatBttn::IndexedClick);
+    QSignalSpy singleClicks(&single, &resources::FlatBttn::Click);
+    QSignalSpy moves(&indexed, &resources::FlatBttn::IndexedMouseMove);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QTest::mouseClick(&indexed, Qt::LeftButton, {}, QPoint(10, 10));
+    QCOMPARE(indexedClicks.count(), 1);
+    QCOMPARE(indexedClicks.first().first().value<std::int16_t>(), 2);
+    QTest::mouseClick(&indexed, Qt::RightButton, {}, QPoint(10, 10));
+    QTest::mousePress(&indexed, Qt::LeftButton, {}, QPoint(10, 10));
+    QVERIFY(indexed.isPressed());
+    QTest::mouseRelease(&indexed, Qt::LeftButton, {}, QPoint(150, 10)); // released outside
+    QCOMPARE(indexedClicks.count(), 1);
+
+    QTest::mouseClick(&single, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(singleClicks.count(), 1);
+
+    QTest::mouseMove(&indexed, QPoint(20, 12));
+    QVERIFY(moves.count() >= 1);
+    QCOMPARE(moves.last().first().value<std::int16_t>(), 2);
+    QVERIFY(indexed.isHovered());
+}
+
+QTEST_MAIN(TestResources)
+#include "tst_resources.moc"

@@ -1,0 +1,103 @@
+#include "runtime/control_array.h"
+#include "runtime/image_control.h"
+#include "runtime/round_rect_region.h"
+#include "runtime/twips.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace quatrelle::runtime;
+
+class TestRuntime : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void roundingSendsHalvesToTheEvenNeighbour();
+    void twipsConvertAtFifteenAPixel();
+    void roundedOutlineCutsOnlyTheCorners();
+    void loadedElementsCopyTheFirstAndReportTheirIndex();
+};
+
+void TestRuntime::roundingSendsHalvesToTheEvenNeighbour() {
+    QCOMPARE(RoundHalfEven(402.5), 402);
+    QCOMPARE(RoundHalfEven(403.5), 404);
+    QCOMPARE(RoundHalfEven(-2.5), -2);
+    QCOMPARE(RoundHalfEven(402.67), 403);
+    QCOMPARE(RoundHalfEven(274.67), 275);
+    QCOMPARE(RoundHalfEven(7.49), 7);
+}
+
+void TestRuntime::twipsConvertAtFifteenAPixel() {
+    QCOMPARE(TwipsPerPixelX(), 15.0);
+    QCOMPARE(TwipsPerPixelY(), 15.0);
+    QCOMPARE(TwipsToPixelsX(6040), 403);
+    QCOMPARE(TwipsToPixelsY(4120), 275);
+    QCOMPARE(TwipsToPixels({1560, 840, 480, 480}), QRect(104, 56, 32, 32));
+    QCOMPARE(TwipsToPixels({120, 240, 1335, 375}), QRect(8, 16, 89, 25));
+    QCOMPARE(PixelsToTwipsX(292), 4380.0f);
+}
+
+void TestRuntime::roundedOutlineCutsOnlyTheCorners() {
+    const QRegion region = RoundRectRegion(403, 275, 30, 30);
+    QCOMPARE(region.boundingRect(), QRect(0, 0, 403, 275));
+    // Corners: out at the very corner, in once past the 15-pixel radius.
+    for (const QPoint corner : {QPoint(0, 0), QPoint(402, 0), QPoint(0, 274), QPoint(402, 274),
+                                QPoint(3, 3), QPoint(399, 271)})
+        QVERIFY2(!region.contains(corner),
+                 qPrintable(QStringLiteral("%1,%2").arg(corner.x()).arg(corner.y())));
+    for (const QPoint inside : {QPoint(15, 0), QPoint(0, 15), QPoint(201, 137), QPoint(387, 274),
+                                QPoint(5, 5), QPoint(402, 259)})
+        QVERIFY2(region.contains(inside),
+                 qPrintable(QStringLiteral("%1,%2").arg(inside.x()).arg(inside.y())));
+    // The outline is symmetric left to right and top to bottom.
+    for (int y = 0; y < 275; ++y)
+        for (const int x : {0, 1, 2, 4, 8, 14})
+            QCOMPARE(region.contains(QPoint(x, y)), region.contains(QPoint(402 - x, 274 - y)));
+    QVERIFY(RoundRectRegion(0, 10, 30, 30).isEmpty());
+    QCOMPARE(RoundRectRegion(10, 10, 0, 0), QRegion(0, 0, 10, 10));
+}
+
+void TestRuntime::loadedElementsCopyTheFirstAndReportTheirIndex() {
+    QWidget window;
+    QList<std::int16_t> clicked;
+    ControlArray<ImageControl> cells([&clicked](ImageControl& cell) {
+        QObject::connect(&cell, &ImageControl::Click,
+                         [&clicked](std::int16_t index) { clicked.append(index); });
+    });
+    QCOMPARE(cells.ubound(), -1);
+    QVERIFY(!cells.load(1)); // nothing to copy yet
+
+    QPixmap picture(32, 32);
+    picture.fill(Qt::blue);
+    auto* first = new ImageControl(&window, 0, {1560, 840, 480, 480}, true);
+    first->setPicture(picture);
+    cells.add(0, first);
+    ImageControl* copy = cells.load(3);
+    QVERIFY(copy);
+    QCOMPARE(copy->index(), 3);
+    QCOMPARE(copy->geometry(), first->geometry());
+    QCOMPARE(copy->picture().cacheKey(), picture.cacheKey());
+    QVERIFY(copy->isHidden());
+    QCOMPARE(cells.ubound(), 3);
+    QVERIFY(!cells.exists(2));
+    QVERIFY(!cells.load(3)); // an element that exists is not made twice
+    QVERIFY(!cells.load(-1));
+
+    int visited = 0;
+    cells.forEach([&visited](ImageControl&) { ++visited; });
+    QCOMPARE(visited, 2);
+
+    window.show();
+    copy->show();
+    copy->setLeft(3000);
+    QCOMPARE(copy->x(), 200);
+    QTest::mouseClick(copy, Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::mouseClick(first, Qt::LeftButton, {}, QPoint(3, 3));
+    // A press that leaves the control before its release is no click.
+    QTest::mousePress(first, Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::mouseRelease(first, Qt::LeftButton, {}, QPoint(40, 3));
+    QCOMPARE(clicked, (QList<std::int16_t>{3, 0}));
+}
+
+QTEST_MAIN(TestRuntime)
+#include "tst_runtime.moc"
