@@ -1,0 +1,154 @@
+#!/usr/bin/env bash
+# End to end on a real X server: the built program, driven by xdotool, read back from
+# screenshots. Usage: e2e_x11.sh PATH_TO_QUATRELLE
+set -euo pipefail
+program=$1
+work=$(mktemp -d)
+server=
+game=
+
+cleanup() {
+    [ -n "$game" ] && kill "$game" 2>/dev/null || true
+    [ -n "$server" ] && kill "$server" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# A server of our own on the first free display number.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+server=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.05
+done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=:$(cat "$work/display")
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+
+# The visible top-level windows of the program as "id x y width height" lines.
+windows() {
+    local id
+    for id in $(xdotool search --onlyvisible --pid "$game" 2>/dev/null); do
+        xwininfo -id "$id" | awk -v id="$id" '
+            /Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+            /Width:/ {w=$NF} /Height:/ {h=$NF} END {print id, x, y, w, h}'
+    done
+}
+
+window_of_size() { windows | awk -v w="$1" -v h="$2" '$4 == w && $5 == h {print; exit}'; }
+
+wait_for() { # wait_for DESCRIPTION COMMAND...
+    local description=$1
+    shift
+    for _ in $(seq 100); do
+        "$@" && return 0
+        sleep 0.05
+    done
+    fail "$description"
+}
+
+# The colour of one screen pixel as "r,g,b".
+pixel() {
+    import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null |
+        sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p' | tail -n 1
+}
+
+has_main_window() { [ -n "$(window_of_size 403 275)" ]; }
+has_about_window() { [ -n "$(window_of_size 292 268)" ]; }
+no_about_window() { [ -z "$(window_of_size 292 268)" ]; }
+window_count_is() { [ "$(windows | wc -l)" -eq "$1" ]; }
+
+"$program" &
+game=$!
+wait_for "the main window did not appear" has_main_window
+read -r main x y width height < <(window_of_size 403 275)
+echo "main window $main at $x,$y, $width x $height"
+
+# Centred on the 1024 x 768 screen, the corners cut by the rounded outline.
+[ $((x * 2 + width - 1024)) -ge -1 ] && [ $((x * 2 + width - 1024)) -le 1 ] || fail "not centred horizontally: $x"
+[ $((y * 2 + height - 768)) -ge -1 ] && [ $((y * 2 + height - 768)) -le 1 ] || fail "not centred vertically: $y"
+sleep 0.3
+[ "$(pixel $((x + 1)) $((y + 1)))" = "0,0,0" ] || fail "top-left corner not cut: $(pixel $((x + 1)) $((y + 1)))"
+[ "$(pixel $((x + 401)) $((y + 273)))" = "0,0,0" ] || fail "bottom-right corner not cut"
+wait_for "no skin below the buttons: $(pixel $((x + 60)) $((y + 200)))" test "$(pixel $((x + 60)) $((y + 200)))" = "0,0,251"
+
+click_at() { # click_at X Y, in window coordinates
+    xdotool mousemove $((x + $1)) $((y + $2)) click 1
+    sleep 0.1
+}
+arrow() { click_at $((104 + 40 * $1 + 16)) 32; }
+cell_colour() { pixel $((x + 104 + 40 * ($1 % 7) + 15)) $((y + 56 + 40 * ($1 / 7) + 15)); }
+
+arrow 3
+wait_for "arrow 3 did not put yellow into cell 31" test "$(cell_colour 31)" = "247,250,0"
+arrow 3
+wait_for "the second piece is not red in cell 24" test "$(cell_colour 24)" = "238,28,0"
+
+# Yellow takes 28 and 29 with red on top, then 30 completes 28 to 31.
+for column in 0 0 1 1; do arrow $column; done
+[ "$(windows | wc -l)" -eq 1 ] || fail "a message appeared before the line was complete"
+# The click returns only once the box is closed, so it runs beside the test.
+xdotool mousemove $((x + 104 + 40 * 2 + 16)) $((y + 32)) click 1 &
+clicker=$!
+wait_for "no message box on a line of four" window_count_is 2
+echo "win message shown"
+xdotool key Return
+wait_for "the message box did not close" window_count_is 1
+wait "$clicker"
+
+# "Nouveau jeu" empties the board.
+click_at 52 28
+wait_for "Nouveau jeu did not empty the board" test "$(cell_colour 31)" = "0,0,255"
+
+# Dragging the surface moves the window by the pointer's offset.
+xdotool mousemove $((x + 40)) $((y + 200)) mousedown 1
+for step in 10 20 30 40 50; do
+    xdotool mousemove $((x + 40 + step)) $((y + 200 + step / 2))
+    sleep 0.03
+done
+xdotool mouseup 1
+sleep 0.2
+read -r _ nx ny _ _ < <(window_of_size 403 275)
+[ "$nx" -eq $((x + 50)) ] && [ "$ny" -eq $((y + 25)) ] || fail "drag moved the window to $nx,$ny from $x,$y"
+x=$nx
+y=$ny
+echo "dragged to $x,$y"
+
+# The about window: centred, scrolling, and the main window takes no input meanwhile.
+click_at 52 60
+wait_for "the about window did not appear" has_about_window
+read -r _ ax ay _ _ < <(window_of_size 292 268)
+[ "$ax" -eq 366 ] && [ "$ay" -eq 250 ] || fail "about window at $ax,$ay, not centred"
+sleep 1
+import -window root -crop 290x20+$((ax + 1))+$((ay + 1)) "$work/strip1.png"
+sleep 0.5
+import -window root -crop 290x20+$((ax + 1))+$((ay + 1)) "$work/strip2.png"
+[ "$(compare -metric AE "$work/strip1.png" "$work/strip2.png" null: 2>&1 || true)" != "0" ] ||
+    fail "the about text does not move"
+xdotool mousemove $((x + 104 + 40 * 6 + 16)) $((y + 32)) click 1
+sleep 0.2
+[ "$(cell_colour 34)" = "0,0,255" ] || fail "the board answered while the about window was open"
+
+xdotool mousemove $((ax + 1 + 248 + 20)) $((ay + 1 + 246 + 9)) click 1
+wait_for "Fermer did not close the about window" no_about_window
+arrow 6
+wait_for "the board does not answer after Fermer" test "$(cell_colour 34)" != "0,0,255"
+echo "about window closed, board answers"
+
+# "Quitter" ends the program at once with status 0.
+click_at 52 124
+for _ in $(seq 100); do
+    kill -0 "$game" 2>/dev/null || break
+    sleep 0.05
+done
+kill -0 "$game" 2>/dev/null && fail "Quitter did not end the program"
+status=0
+wait "$game" || status=$?
+game=
+[ "$status" -eq 0 ] || fail "exit status $status"
+echo "e2e: 6 passed, 0 failed"
