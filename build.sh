@@ -3,17 +3,20 @@
 #   ./build.sh run      start the game
 #   ./build.sh test     run every test
 #   ./build.sh bench    run the benchmarks
+#   ./build.sh package  build the Debian package into build/package
 set -euo pipefail
 cd "$(dirname "$0")"
 
 build_packages=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
-# What the tests start or inspect: a real X server and a way to drive and photograph it,
-# the Windows resource compiler that checks the version resource.
-test_packages=(xvfb xauth xdotool x11-utils imagemagick binutils-mingw-w64-x86-64)
+# What the tests start or inspect: a real X server and a way to drive and photograph it, the
+# Windows resource compiler that checks the version resource, the desktop files' validators
+# and the Debian packaging tools.
+test_packages=(xvfb xauth xdotool x11-utils imagemagick binutils-mingw-w64-x86-64
+    desktop-file-utils appstream dpkg-dev)
 bench_packages=(xvfb xauth xdotool x11-utils)
 
 usage() {
-    echo "usage: ./build.sh run|test|bench" >&2
+    echo "usage: ./build.sh run|test|bench|package" >&2
     exit 2
 }
 
@@ -61,6 +64,11 @@ test)
     install_missing "${build_packages[@]}" "${test_packages[@]}"
     build default
     ctest --preset default "$@"
+    ;;
+package)
+    install_missing "${build_packages[@]}" dpkg-dev
+    build default
+    cpack --config build/default/CPackConfig.cmake -B build/package
     ;;
 bench)
     install_missing "${build_packages[@]}" "${bench_packages[@]}"

@@ -12,7 +12,10 @@ void DescribeApplication() {
     QApplication::setApplicationDisplayName(QString::fromLatin1(version::ProductName));
     QApplication::setOrganizationName(QString::fromLatin1(version::CompanyName));
     QApplication::setApplicationVersion(QString::fromLatin1(version::FileVersion));
-    QApplication::setWindowIcon(ApplicationIcon());
+    // The desktop entry links the windows to the installed menu entry and its icon; the
+    // embedded icon serves where the program is not installed.
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUATRELLE_APP_ID));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(QUATRELLE_APP_ID), ApplicationIcon()));
 }
 
 } // namespace quatrelle::resources

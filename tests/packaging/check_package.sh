@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Builds the .deb, checks its control data and contents, unpacks it into a fresh root and
+# starts the unpacked program under Xvfb. Usage: check_package.sh BUILD_DIR
+set -euo pipefail
+build=$(cd "$1" && pwd)
+work=$(mktemp -d)
+server=
+game=
+trap 'kill $game $server 2>/dev/null; rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+(cd "$work" && cpack --config "$build/CPackConfig.cmake" -B "$work/out" >/dev/null) || fail "cpack failed"
+deb=$(ls "$work"/out/*.deb)
+info=$(dpkg-deb -I "$deb")
+depends=$(echo "$info" | sed -n 's/^ Depends: //p')
+echo "Depends: $depends"
+for library in libqt6widgets6 libqt6gui6 libqt6core6 libc6; do
+    echo "$depends" | grep -q "$library" || fail "the dependencies do not name $library"
+done
+echo "$info" | grep -q '^ Section: games' || fail "not in the games section"
+contents=$(dpkg-deb -c "$deb")
+for file in ./usr/bin/quatrelle ./usr/share/applications/com.korvantis.Quatrelle.desktop \
+    ./usr/share/metainfo/com.korvantis.Quatrelle.metainfo.xml \
+    ./usr/share/icons/hicolor/256x256/apps/com.korvantis.Quatrelle.png; do
+    echo "$contents" | grep -q " $file\$" || fail "the package lacks $file"
+done
+
+dpkg -x "$deb" "$work/root"
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+server=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+export DISPLAY=:$(cat "$work/display")
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+"$work/root/usr/bin/quatrelle" 2>/dev/null &
+game=$!
+timeout 20 xdotool search --sync --onlyvisible --name '^Quatrelle$' >/dev/null ||
+    fail "the unpacked program showed no window"
+echo "package: 4 passed, 0 failed"
