@@ -12,7 +12,7 @@ build_packages=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
 # Windows resource compiler that checks the version resource, the desktop files' validators
 # and the Debian packaging tools.
 test_packages=(xvfb xauth xdotool x11-utils imagemagick binutils-mingw-w64-x86-64
-    desktop-file-utils appstream dpkg-dev)
+    desktop-file-utils appstream dpkg-dev clang libclang-rt-14-dev)
 bench_packages=(xvfb xauth xdotool x11-utils)
 
 usage() {
@@ -64,6 +64,9 @@ test)
     install_missing "${build_packages[@]}" "${test_packages[@]}"
     build default
     ctest --preset default "$@"
+    # The random-input test again, under AddressSanitizer and UndefinedBehaviorSanitizer.
+    build asan
+    ASAN_OPTIONS=detect_leaks=0 ctest --preset asan -L hardening "$@"
     ;;
 package)
     install_missing "${build_packages[@]}" dpkg-dev

@@ -7,12 +7,11 @@ program=${1:-build/default/src/quatrelle}
 folder=${2:-docs/screenshots}
 mkdir -p "$folder"
 work=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-server=$!
-trap 'kill $server 2>/dev/null; kill $game 2>/dev/null; rm -rf "$work"' EXIT
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=:$(cat "$work/display")
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+xvfb_pid=
+game=
+source tests/support/xvfb.sh
+trap 'kill $xvfb_pid $game 2>/dev/null; rm -rf "$work"' EXIT
+start_xvfb "$work" 800x600x24
 "$program" 2>/dev/null &
 game=$!
 main=$(xdotool search --sync --onlyvisible --name '^Quatrelle$' | head -n 1)

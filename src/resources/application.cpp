@@ -15,7 +15,8 @@ void DescribeApplication() {
     // The desktop entry links the windows to the installed menu entry and its icon; the
     // embedded icon serves where the program is not installed.
     QGuiApplication::setDesktopFileName(QStringLiteral(QUATRELLE_APP_ID));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(QUATRELLE_APP_ID), ApplicationIcon()));
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral(QUATRELLE_APP_ID), ApplicationIcon()));
 }
 
 } // namespace quatrelle::resources

@@ -4,12 +4,13 @@
 set -euo pipefail
 program=$1
 work=$(mktemp -d)
-server=
+xvfb_pid=
 game=
+source "$(dirname "$0")/../support/xvfb.sh"
 
 cleanup() {
     [ -n "$game" ] && kill "$game" 2>/dev/null || true
-    [ -n "$server" ] && kill "$server" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -19,16 +20,7 @@ fail() {
     exit 1
 }
 
-# A server of our own on the first free display number.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-server=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.05
-done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=:$(cat "$work/display")
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+start_xvfb "$work" 1024x768x24
 
 # The visible top-level windows of the program as "id x y width height" lines.
 windows() {

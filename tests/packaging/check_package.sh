@@ -4,9 +4,10 @@
 set -euo pipefail
 build=$(cd "$1" && pwd)
 work=$(mktemp -d)
-server=
+xvfb_pid=
 game=
-trap 'kill $game $server 2>/dev/null; rm -rf "$work"' EXIT
+source "$(dirname "$0")/../support/xvfb.sh"
+trap 'kill $game $xvfb_pid 2>/dev/null; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 (cd "$work" && cpack --config "$build/CPackConfig.cmake" -B "$work/out" >/dev/null) || fail "cpack failed"
@@ -26,11 +27,7 @@ for file in ./usr/bin/quatrelle ./usr/share/applications/com.korvantis.Quatrelle
 done
 
 dpkg -x "$deb" "$work/root"
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-server=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=:$(cat "$work/display")
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+start_xvfb "$work" 800x600x24
 "$work/root/usr/bin/quatrelle" 2>/dev/null &
 game=$!
 timeout 20 xdotool search --sync --onlyvisible --name '^Quatrelle$' >/dev/null ||

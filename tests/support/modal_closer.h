@@ -20,7 +20,7 @@ public:
     };
 
     ModalCloser() {
-        m_timer.setInterval(5);
+        m_timer.setInterval(0);
         connect(&m_timer, &QTimer::timeout, this, &ModalCloser::closeActive);
         m_timer.start();
     }
