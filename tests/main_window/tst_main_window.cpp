@@ -148,6 +148,11 @@ void TestMainWindow::startUpShowsAnEmptyBoard() {
     form.arrows().forEach(
         [normal](const ImageControl& arrow) { QCOMPARE(arrow.picture().cacheKey(), normal); });
     QVERIFY(!form.cubePictures()[0].picture().isNull());
+    // High-density screens get the pictures drawn at twice the size, shown at the same place.
+    const QPixmap& cell = form.cubePictures()[0].picture();
+    QCOMPARE(cell.devicePixelRatio(), qApp->devicePixelRatio() > 1.0 ? 2.0 : 1.0);
+    QCOMPARE(cell.deviceIndependentSize(), QSizeF(32, 32));
+    QCOMPARE(form.cubes()[0].size(), QSize(32, 32));
     QVERIFY(pictureOf(form.cubePictures()[1]) != pictureOf(form.cubePictures()[2]));
 }
 
