@@ -7,12 +7,8 @@ runs=${2:-7}
 cd "$(dirname "$0")/.."
 program=$build/src/quatrelle
 floor=$build/bench/bench_floor_window
-work=$(mktemp -d)
-xvfb_pid=
-child=
-source tests/support/xvfb.sh
-trap 'kill $child $xvfb_pid 2>/dev/null; rm -rf "$work"' EXIT
-start_xvfb "$work" 1024x768x24
+source tests/support/x_session.sh
+start_xvfb 1024x768x24
 ticks=$(getconf CLK_TCK)
 
 now_ms() { date +%s%3N; }
@@ -36,7 +32,6 @@ start_up() {
     echo "$((mapped - start)) $(rss_kb "$child")"
     kill "$child"
     wait "$child" 2>/dev/null || true
-    child=
 }
 
 # CPU milliseconds used over ten seconds.
@@ -75,7 +70,6 @@ xdotool search --sync --onlyvisible --name '^Floor$' >/dev/null
 sleep 1
 floor_scroll_ms=$(cpu_over_ten_seconds "$child")
 kill "$child"
-child=
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", (b > 0 ? a / b : 0)}'; }
 echo "start-up (median of $runs): Quatrelle ${program_ms} ms, floor ${floor_ms} ms, ratio $(ratio "$program_ms" "$floor_ms") (target 1.15)"

@@ -6,12 +6,8 @@ cd "$(dirname "$0")/.."
 program=${1:-build/default/src/quatrelle}
 folder=${2:-docs/screenshots}
 mkdir -p "$folder"
-work=$(mktemp -d)
-xvfb_pid=
-game=
-source tests/support/xvfb.sh
-trap 'kill $xvfb_pid $game 2>/dev/null; rm -rf "$work"' EXIT
-start_xvfb "$work" 800x600x24
+source tests/support/x_session.sh
+start_xvfb 800x600x24
 "$program" 2>/dev/null &
 game=$!
 main=$(xdotool search --sync --onlyvisible --name '^Quatrelle$' | head -n 1)

@@ -4,11 +4,12 @@
 #include "resources/fonts.h"
 #include "resources/layouts.h"
 #include "resources/pictures.h"
+#include "resources/stored_values.h"
+#include "runtime/window_placement.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QScreen>
 
 namespace quatrelle::about {
 
@@ -18,8 +19,8 @@ namespace {
 
 constexpr int BorderPixels = 1;
 
-QColor toColor(resources::Rgb rgb) {
-    return {rgb.red, rgb.green, rgb.blue};
+QSize clientSize() {
+    return runtime::TwipsToPixels(layout::Window.clientWidth, layout::Window.clientHeight);
 }
 
 } // namespace
@@ -30,23 +31,27 @@ class frmSplash::Controls : public QWidget {
 public:
     Controls(QWidget* window, const QPixmap& picture)
         : QWidget(window)
-        , m_picture(picture)
         , label(new runtime::LabelControl(this, layout::Label1.rect))
         , button(new resources::FlatBttn(this, layout::FlatBttn1))
-        , timer(new QTimer(this)) {
+        , timer(new QTimer(this))
+        , m_picture(picture) {
         setAttribute(Qt::WA_OpaquePaintEvent);
-        setGeometry(BorderPixels, BorderPixels, runtime::TwipsToPixelsX(layout::Window.clientWidth),
-                    runtime::TwipsToPixelsY(layout::Window.clientHeight));
+        setGeometry(QRect(QPoint(BorderPixels, BorderPixels), clientSize()));
         label->setFont(resources::FontFor(layout::Window.font));
         label->setAutoFillBackground(true);
         QPalette colours = label->palette();
-        colours.setColor(QPalette::Window, toColor(layout::Label1.backColour));
-        colours.setColor(QPalette::WindowText,
-                         QGuiApplication::palette().color(QPalette::ButtonText));
+        colours.setColor(QPalette::Window, resources::ToColor(layout::Label1.backColour));
+        colours.setColor(
+            QPalette::WindowText,
+            QGuiApplication::palette().color(resources::PaletteRole(layout::Label1.textColour)));
         label->setPalette(colours);
         label->setMargin(0);
         timer->setInterval(layout::Timer1IntervalMs);
     }
+
+    runtime::LabelControl* const label;
+    resources::FlatBttn* const button;
+    QTimer* const timer;
 
 protected:
     void paintEvent(QPaintEvent* event) override {
@@ -57,19 +62,12 @@ protected:
 
 private:
     QPixmap m_picture;
-
-public:
-    runtime::LabelControl* const label;
-    resources::FlatBttn* const button;
-    QTimer* const timer;
 };
 
 frmSplash::frmSplash()
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    const QSize client(runtime::TwipsToPixelsX(layout::Window.clientWidth),
-                       runtime::TwipsToPixelsY(layout::Window.clientHeight));
-    setFixedSize(client + QSize(2 * BorderPixels, 2 * BorderPixels));
+    setFixedSize(clientSize() + QSize(2 * BorderPixels, 2 * BorderPixels));
 }
 
 frmSplash::~frmSplash() = default;
@@ -99,8 +97,7 @@ void frmSplash::Show() {
         m_controls->show();
         m_controls->timer->start();
     }
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    runtime::CentreOnScreen(*this);
     show();
     raise();
     activateWindow();
@@ -122,7 +119,7 @@ void frmSplash::Unload() {
 void frmSplash::Form_Load() {
     runtime::LabelControl* label = m_controls->label;
     label->setText(QString::fromStdString(AboutText()));
-    label->setAutoSize(true);
+    label->fitToText();
     label->setLeft(outerWidthTwips());
 }
 

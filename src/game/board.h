@@ -23,6 +23,9 @@ constexpr std::int16_t CellIndex(int x, int y) {
 constexpr int ColumnOf(int cell) {
     return cell % Columns;
 }
+constexpr int RowOf(int cell) {
+    return cell / Columns;
+}
 constexpr bool IsValidColumn(int column) {
     return column >= 0 && column < Columns;
 }

@@ -4,14 +4,15 @@
 #include "resources/fonts.h"
 #include "resources/layouts.h"
 #include "resources/pictures.h"
+#include "resources/stored_values.h"
 #include "runtime/round_rect_region.h"
 #include "runtime/twips.h"
+#include "runtime/window_placement.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMessageBox>
 #include <QPainter>
-#include <QScreen>
 #include <QWindow>
 
 namespace quatrelle::main_window {
@@ -41,19 +42,17 @@ Form1::Form1()
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
     createStoredControls();
     Form_Load();
-    centreOnScreen();
+    runtime::CentreOnScreen(*this);
 }
 
 Form1::~Form1() = default;
 
 void Form1::createStoredControls() {
-    setWindowTitle(QString::fromUtf8(layout::Window.caption.data(),
-                                     static_cast<qsizetype>(layout::Window.caption.size())));
+    setWindowTitle(resources::ToQString(layout::Window.caption));
     setFont(resources::FontFor(layout::Window.font));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    resize(runtime::TwipsToPixelsX(layout::Window.clientWidth),
-           runtime::TwipsToPixelsY(layout::Window.clientHeight));
+    resize(runtime::TwipsToPixels(layout::Window.clientWidth, layout::Window.clientHeight));
     m_skin = resources::LoadPicture(layout::Window.picture);
 
     const auto image = [this](const resources::ImageSpec& spec) {
@@ -102,7 +101,7 @@ void Form1::Form_Load() {
         ImageControl* cell = imgCube.load(i);
         cell->setVisible(true);
         cell->setLeft(imgCube[0].twips().left + Step * static_cast<float>(game::ColumnOf(i)));
-        cell->setTop(imgCube[0].twips().top + Step * static_cast<float>(i / game::Columns));
+        cell->setTop(imgCube[0].twips().top + Step * static_cast<float>(game::RowOf(i)));
         cell->setPicture(BaseCube[0].picture());
     }
     imgCube[0].setPicture(BaseCube[0].picture());
@@ -111,15 +110,10 @@ void Form1::Form_Load() {
     const ImageControl& last = imgCube[imgCube.ubound()];
     const float width = last.twips().width + last.twips().left + Margin;
     const float height = last.twips().height + last.twips().top + Margin;
-    const QSize pixels(runtime::TwipsToPixelsX(width), runtime::TwipsToPixelsY(height));
+    const QSize pixels = runtime::TwipsToPixels(width, height);
     setFixedSize(pixels);
     setMask(
         runtime::RoundRectRegion(pixels.width(), pixels.height(), CornerEllipse, CornerEllipse));
-}
-
-void Form1::centreOnScreen() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
 }
 
 void Form1::DoBeep() {
@@ -236,8 +230,7 @@ void Form1::Form_MouseUp(const MouseState&) {
 void Form1::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setClipRegion(event->region());
-    const resources::Rgb blue = layout::Window.backColour;
-    painter.fillRect(rect(), QColor(blue.red, blue.green, blue.blue));
+    painter.fillRect(rect(), resources::ToColor(layout::Window.backColour));
     painter.drawPixmap(0, 0, m_skin);
 }
 

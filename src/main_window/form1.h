@@ -49,7 +49,6 @@ protected:
 private:
     void createStoredControls();
     void Form_Load();
-    void centreOnScreen();
 
     void imgFleche_Click(std::int16_t Index);
     void imgCube_Click(std::int16_t Index);

@@ -2,6 +2,7 @@
 
 #include "fonts.h"
 #include "runtime/twips.h"
+#include "stored_values.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -23,15 +24,14 @@ Qt::Alignment CaptionAlignment(std::optional<std::int32_t> code) {
 FlatBttn::FlatBttn(QWidget* parent, const FlatButtonSpec& spec)
     : QWidget(parent)
     , m_spec(spec)
-    , m_caption(QString::fromUtf8(spec.caption.data(), static_cast<qsizetype>(spec.caption.size())))
+    , m_caption(ToQString(spec.caption))
     , m_alignment(CaptionAlignment(spec.alignCaption)) {
     setFont(FontFor(spec.font));
     setCursor(Qt::ArrowCursor); // pointer code 1, the only one the layouts use
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     if (!spec.toolTip.empty())
-        setToolTip(
-            QString::fromUtf8(spec.toolTip.data(), static_cast<qsizetype>(spec.toolTip.size())));
+        setToolTip(ToQString(spec.toolTip));
     const QRect pixels = runtime::TwipsToPixels(spec.rect);
     if (spec.autoSize.value_or(false))
         setGeometry(QRect(pixels.topLeft(), sizeHint()));
@@ -45,7 +45,7 @@ QSize FlatBttn::sizeHint() const {
 
 void FlatBttn::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QColor face(m_spec.backColour.red, m_spec.backColour.green, m_spec.backColour.blue);
+    const QColor face = ToColor(m_spec.backColour);
     painter.fillRect(rect(), face);
     const bool sunken = m_pressed && m_hovered;
     if (m_hovered && isEnabled()) {
@@ -54,20 +54,25 @@ void FlatBttn::paintEvent(QPaintEvent*) {
         edge.setColor(QPalette::Dark, face.darker(250));
         qDrawShadeRect(&painter, rect(), edge, sunken, 1);
     }
-    painter.setPen(
-        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                   PaletteRole(m_spec.textColour)));
     const QRect text = rect().adjusted(2, 1, -2, -1).translated(sunken ? QPoint(1, 1) : QPoint());
     painter.drawText(text, static_cast<int>(m_alignment | Qt::TextSingleLine), m_caption);
 }
 
-void FlatBttn::enterEvent(QEnterEvent*) {
-    m_hovered = true;
+void FlatBttn::setHovered(bool hovered) {
+    if (hovered == m_hovered)
+        return;
+    m_hovered = hovered;
     update();
 }
 
+void FlatBttn::enterEvent(QEnterEvent*) {
+    setHovered(true);
+}
+
 void FlatBttn::leaveEvent(QEvent*) {
-    m_hovered = false;
-    update();
+    setHovered(false);
 }
 
 void FlatBttn::changeEvent(QEvent* event) {
@@ -105,11 +110,8 @@ void FlatBttn::mouseReleaseEvent(QMouseEvent* event) {
 
 void FlatBttn::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
-    const bool inside = rect().contains(event->position().toPoint());
-    if (inside != m_hovered) {
-        m_hovered = inside;
-        update();
-    }
+    // While the left button is held the button keeps the pointer, also outside it.
+    setHovered(rect().contains(event->position().toPoint()));
     const runtime::MouseState state = runtime::MouseStateOf(*event);
     if (m_spec.index)
         Q_EMIT IndexedMouseMove(*m_spec.index, state);

@@ -44,6 +44,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void setHovered(bool hovered);
+
     FlatButtonSpec m_spec;
     QString m_caption;
     Qt::Alignment m_alignment;

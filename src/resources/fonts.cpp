@@ -1,5 +1,7 @@
 #include "fonts.h"
 
+#include "stored_values.h"
+
 #include <QStringList>
 
 namespace quatrelle::resources {
@@ -7,9 +9,7 @@ namespace quatrelle::resources {
 QFont FontFor(const FontSpec& spec) {
     QFont font;
     // Qt walks the list in order, so the stored face wins wherever it is installed.
-    const QString stored =
-        QString::fromUtf8(spec.face.data(), static_cast<qsizetype>(spec.face.size()));
-    font.setFamilies(QStringList() << stored << QStringLiteral("DejaVu Sans"));
+    font.setFamilies(QStringList() << ToQString(spec.face) << QStringLiteral("DejaVu Sans"));
     font.setPointSizeF(spec.points);
     font.setWeight(spec.weight >= 700 ? QFont::Bold : QFont::Normal);
     font.setItalic(spec.italic);

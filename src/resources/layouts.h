@@ -3,6 +3,7 @@
 // The stored layouts of the two windows: every control as it exists when its window is
 // created, in twips relative to the client area. Windows read these tables once, at creation.
 
+#include "picture_files.h"
 #include "runtime/twips.h"
 
 #include <array>
@@ -13,8 +14,6 @@
 namespace quatrelle::resources {
 
 using runtime::TwipsRect;
-
-enum class Picture { Skin, EmptyCell, YellowPiece, RedPiece, HoveredArrow, NormalArrow, About };
 
 struct Rgb {
     std::uint8_t red, green, blue;

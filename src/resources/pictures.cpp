@@ -1,5 +1,7 @@
 #include "pictures.h"
 
+#include "stored_values.h"
+
 #include <QGuiApplication>
 #include <QImageReader>
 
@@ -7,29 +9,13 @@ namespace quatrelle::resources {
 
 namespace {
 
-constexpr std::array AllPictures{Picture::Skin,     Picture::EmptyCell,    Picture::YellowPiece,
-                                 Picture::RedPiece, Picture::HoveredArrow, Picture::NormalArrow,
-                                 Picture::About};
-
-const char* baseName(Picture picture) {
-    switch (picture) {
-    case Picture::Skin:
-        return "skin";
-    case Picture::EmptyCell:
-        return "cell_empty";
-    case Picture::YellowPiece:
-        return "piece_yellow";
-    case Picture::RedPiece:
-        return "piece_red";
-    case Picture::HoveredArrow:
-        return "arrow_hovered";
-    case Picture::NormalArrow:
-        return "arrow_normal";
-    case Picture::About:
-        return "about";
-    }
-    return "";
-}
+// The window icon's two images.
+struct IconFile {
+    const char* path;
+    int size;
+};
+constexpr std::array<IconFile, 2> IconFiles{
+    {{":/pictures/icon_16.png", 16}, {":/pictures/icon_32.png", 32}}};
 
 bool wantsHighDensity() {
     return qApp && qApp->devicePixelRatio() > 1.0;
@@ -44,7 +30,7 @@ bool readable(const QString& path) {
 
 QString PicturePath(Picture picture, bool highDensity) {
     return QStringLiteral(":/pictures/%1%2.png")
-        .arg(QLatin1String(baseName(picture)), highDensity ? QStringLiteral("@2x") : QString());
+        .arg(ToQString(PictureFileStem(picture)), highDensity ? QStringLiteral("@2x") : QString());
 }
 
 QPixmap LoadPicture(Picture picture) {
@@ -56,21 +42,22 @@ QPixmap LoadPicture(Picture picture) {
 }
 
 QStringList MissingPictures() {
+    QStringList paths;
+    for (const PictureFile& file : PictureFiles)
+        paths << PicturePath(file.picture, false) << PicturePath(file.picture, true);
+    for (const IconFile& icon : IconFiles)
+        paths << QLatin1String(icon.path);
     QStringList missing;
-    for (const Picture picture : AllPictures)
-        for (const bool highDensity : {false, true})
-            if (!readable(PicturePath(picture, highDensity)))
-                missing.append(PicturePath(picture, highDensity));
-    for (const auto* icon : {":/pictures/icon_16.png", ":/pictures/icon_32.png"})
-        if (!readable(QLatin1String(icon)))
-            missing.append(QLatin1String(icon));
+    for (const QString& path : paths)
+        if (!readable(path))
+            missing.append(path);
     return missing;
 }
 
 QIcon ApplicationIcon() {
     QIcon icon;
-    icon.addFile(QStringLiteral(":/pictures/icon_16.png"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/pictures/icon_32.png"), QSize(32, 32));
+    for (const IconFile& file : IconFiles)
+        icon.addFile(QLatin1String(file.path), QSize(file.size, file.size));
     return icon;
 }
 

@@ -11,8 +11,6 @@ ImageControl::ImageControl(QWidget* parent, std::int16_t index, const TwipsRect&
     , m_twips(geometry) {
     // Pointer movement is reported with no button held, as the hover feedback needs.
     setMouseTracking(true);
-    // Every picture is opaque: nothing beneath needs painting first.
-    setAttribute(Qt::WA_OpaquePaintEvent);
     applyGeometry();
     setVisible(visible);
 }
@@ -31,6 +29,8 @@ void ImageControl::setPicture(const QPixmap& picture) {
     if (picture.cacheKey() == m_picture.cacheKey())
         return;
     m_picture = picture;
+    // Every picture is opaque, so nothing beneath needs painting first; without one the
+    // window's surface shows through.
     setAttribute(Qt::WA_OpaquePaintEvent, !m_picture.isNull());
     update();
 }

@@ -15,10 +15,7 @@ void LabelControl::setLeft(float twips) {
     move(TwipsToPixelsX(m_twips.left), pos().y());
 }
 
-void LabelControl::setAutoSize(bool autoSize) {
-    m_autoSize = autoSize;
-    if (!autoSize)
-        return;
+void LabelControl::fitToText() {
     const QSize fitted = sizeHint();
     m_twips.width = PixelsToTwipsX(fitted.width());
     m_twips.height = PixelsToTwipsY(fitted.height());

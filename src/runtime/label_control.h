@@ -17,14 +17,13 @@ public:
     float Left() const { return m_twips.left; }
     void setLeft(float twips);
     float Width() const { return m_twips.width; }
-    // Fits width and height to the one-line text.
-    void setAutoSize(bool autoSize);
+    // Switches AutoSize on: width and height follow the one-line text.
+    void fitToText();
 
 private:
     void applyGeometry();
 
     TwipsRect m_twips;
-    bool m_autoSize = false;
 };
 
 } // namespace quatrelle::runtime

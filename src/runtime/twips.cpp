@@ -52,6 +52,10 @@ QRect TwipsToPixels(const TwipsRect& rect) {
             TwipsToPixelsY(rect.height)};
 }
 
+QSize TwipsToPixels(float width, float height) {
+    return {TwipsToPixelsX(width), TwipsToPixelsY(height)};
+}
+
 float PixelsToTwipsX(double pixels) {
     return static_cast<float>(pixels * TwipsPerPixelX());
 }

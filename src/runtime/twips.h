@@ -26,6 +26,7 @@ int RoundHalfEven(double value);
 int TwipsToPixelsX(double twips);
 int TwipsToPixelsY(double twips);
 QRect TwipsToPixels(const TwipsRect& rect);
+QSize TwipsToPixels(float width, float height);
 
 // Pixels to twips: exact, since a pixel is a whole number of twips on every usual screen.
 float PixelsToTwipsX(double pixels);

@@ -3,24 +3,9 @@
 # screenshots. Usage: e2e_x11.sh PATH_TO_QUATRELLE
 set -euo pipefail
 program=$1
-work=$(mktemp -d)
-xvfb_pid=
-game=
-source "$(dirname "$0")/../support/xvfb.sh"
+source "$(dirname "$0")/../support/x_session.sh"
 
-cleanup() {
-    [ -n "$game" ] && kill "$game" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-start_xvfb "$work" 1024x768x24
+start_xvfb 1024x768x24
 
 # The visible top-level windows of the program as "id x y width height" lines.
 windows() {
@@ -141,6 +126,5 @@ done
 kill -0 "$game" 2>/dev/null && fail "Quitter did not end the program"
 status=0
 wait "$game" || status=$?
-game=
 [ "$status" -eq 0 ] || fail "exit status $status"
 echo "e2e: 6 passed, 0 failed"

@@ -62,6 +62,12 @@ inline std::optional<game::WinningLine> referenceScan(const game::BoardArray& bo
     return std::nullopt;
 }
 
+// How many pieces stand on the board.
+inline int piecesOn(const game::BoardArray& board) {
+    return static_cast<int>(
+        std::count_if(board.begin(), board.end(), [](std::int16_t v) { return v != 0; }));
+}
+
 // Every column is one unbroken run of pieces standing on the bottom row.
 inline bool columnsAreUnbroken(const game::BoardArray& board) {
     for (int column = 0; column < game::Columns; ++column) {

@@ -3,13 +3,8 @@
 # in a message box, and exit status 1. Usage: check_missing_picture.sh PROGRAM_WITH_TEST_HOOKS
 set -euo pipefail
 program=$1
-work=$(mktemp -d)
-xvfb_pid=
-game=
-source "$(dirname "$0")/../support/xvfb.sh"
-trap 'kill $game $xvfb_pid 2>/dev/null; rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-start_xvfb "$work" 800x600x24
+source "$(dirname "$0")/../support/x_session.sh"
+start_xvfb 800x600x24
 
 picture=:/pictures/cell_empty.png
 QUATRELLE_TEST_MISSING_PICTURE=$picture "$program" 2>"$work/stderr" &
@@ -24,6 +19,5 @@ xdotool key Return
 status=0
 timeout 20 tail --pid="$game" -f /dev/null || fail "the program did not end after the message"
 wait "$game" || status=$?
-game=
 [ "$status" -eq 1 ] || fail "exit status $status, not 1"
 echo "missing picture: 3 passed, 0 failed"

@@ -46,8 +46,7 @@ QString TestMonkey::invariantBroken(const Form1& form, int piecesSinceNewGame) c
         return QStringLiteral("element 35 holds %1").arg(board[35]);
     if (!testing::columnsAreUnbroken(board))
         return QStringLiteral("a column has a gap");
-    const int pieces =
-        static_cast<int>(std::count_if(board.begin(), board.end(), [](auto v) { return v != 0; }));
+    const int pieces = testing::piecesOn(board);
     if (pieces != piecesSinceNewGame || form.gameState().CurrentPlayer() != pieces % 2)
         return QStringLiteral("%1 pieces, %2 drops, player %3")
             .arg(pieces)
@@ -140,10 +139,7 @@ void TestMonkey::randomInputKeepsEveryInvariant() {
 
         // Follow the pieces: a new game clears them, an accepted drop adds one.
         const game::BoardArray& after = form.gameState().Board();
-        const int placed = static_cast<int>(std::count_if(after.begin(), after.end(),
-                                                          [](auto v) { return v != 0; })) -
-                           static_cast<int>(std::count_if(before.begin(), before.end(),
-                                                          [](auto v) { return v != 0; }));
+        const int placed = testing::piecesOn(after) - testing::piecesOn(before);
         if (placed < 0 || (after == game::BoardArray{} && before != after))
             pieces = 0;
         else

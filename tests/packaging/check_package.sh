@@ -3,12 +3,7 @@
 # starts the unpacked program under Xvfb. Usage: check_package.sh BUILD_DIR
 set -euo pipefail
 build=$(cd "$1" && pwd)
-work=$(mktemp -d)
-xvfb_pid=
-game=
-source "$(dirname "$0")/../support/xvfb.sh"
-trap 'kill $game $xvfb_pid 2>/dev/null; rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/../support/x_session.sh"
 
 (cd "$work" && cpack --config "$build/CPackConfig.cmake" -B "$work/out" >/dev/null) || fail "cpack failed"
 deb=$(ls "$work"/out/*.deb)
@@ -27,7 +22,7 @@ for file in ./usr/bin/quatrelle ./usr/share/applications/com.korvantis.Quatrelle
 done
 
 dpkg -x "$deb" "$work/root"
-start_xvfb "$work" 800x600x24
+start_xvfb 800x600x24
 "$work/root/usr/bin/quatrelle" 2>/dev/null &
 game=$!
 timeout 20 xdotool search --sync --onlyvisible --name '^Quatrelle$' >/dev/null ||

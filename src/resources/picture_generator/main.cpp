@@ -2,6 +2,7 @@
 // their 2x forms for high-density screens, the icon at its desktop sizes, and the Windows icon.
 
 #include "icon_writer.h"
+#include "resources/picture_files.h"
 #include "shapes.h"
 
 #include <QDir>
@@ -11,6 +12,7 @@
 #include <functional>
 
 using namespace quatrelle::pictures;
+namespace resources = quatrelle::resources;
 
 namespace {
 
@@ -18,7 +20,7 @@ constexpr int BoardDotsPerMetre = 2835;  // 72 dpi
 constexpr int WindowDotsPerMetre = 3779; // 96 dpi
 
 struct Picture {
-    const char* name;
+    std::string_view name;
     int dotsPerMetre;
     std::function<QImage(int scale)> draw;
 };
@@ -51,18 +53,25 @@ int main(int argc, char* argv[]) {
     if (!folder.mkpath(QStringLiteral(".")))
         return 1;
 
+    using resources::PictureFileStem;
     const std::array<Picture, 7> pictures{{
-        {"skin", WindowDotsPerMetre, drawSkin},
-        {"cell_empty", BoardDotsPerMetre, [](int s) { return drawCell(Cell::Empty, s); }},
-        {"piece_yellow", BoardDotsPerMetre, [](int s) { return drawCell(Cell::Yellow, s); }},
-        {"piece_red", BoardDotsPerMetre, [](int s) { return drawCell(Cell::Red, s); }},
-        {"arrow_hovered", BoardDotsPerMetre, [](int s) { return drawArrow(Arrow::Hovered, s); }},
-        {"arrow_normal", BoardDotsPerMetre, [](int s) { return drawArrow(Arrow::Normal, s); }},
-        {"about", WindowDotsPerMetre, drawAbout},
+        {PictureFileStem(resources::Picture::Skin), WindowDotsPerMetre, drawSkin},
+        {PictureFileStem(resources::Picture::EmptyCell), BoardDotsPerMetre,
+         [](int s) { return drawCell(Cell::Empty, s); }},
+        {PictureFileStem(resources::Picture::YellowPiece), BoardDotsPerMetre,
+         [](int s) { return drawCell(Cell::Yellow, s); }},
+        {PictureFileStem(resources::Picture::RedPiece), BoardDotsPerMetre,
+         [](int s) { return drawCell(Cell::Red, s); }},
+        {PictureFileStem(resources::Picture::HoveredArrow), BoardDotsPerMetre,
+         [](int s) { return drawArrow(Arrow::Hovered, s); }},
+        {PictureFileStem(resources::Picture::NormalArrow), BoardDotsPerMetre,
+         [](int s) { return drawArrow(Arrow::Normal, s); }},
+        {PictureFileStem(resources::Picture::About), WindowDotsPerMetre, drawAbout},
     }};
     bool ok = true;
     for (const Picture& picture : pictures) {
-        const QString name = QString::fromLatin1(picture.name);
+        const QString name =
+            QString::fromLatin1(picture.name.data(), static_cast<qsizetype>(picture.name.size()));
         ok = ok && writePicture(folder, name + QStringLiteral(".png"), picture.draw(1),
                                 picture.dotsPerMetre);
         ok = ok && writePicture(folder, name + QStringLiteral("@2x.png"), picture.draw(2),

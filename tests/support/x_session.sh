@@ -1,0 +1,31 @@
+# Sourced by the scripts that need a private X server. Gives them a scratch folder ($work),
+# fail, and start_xvfb; when the script exits, every background process it started that is
+# still running (the server, the program, a pending click) is ended and the folder removed.
+
+work=$(mktemp -d)
+
+end_session() {
+    local pids
+    pids=$(jobs -p)
+    [ -n "$pids" ] && kill $pids 2>/dev/null
+    rm -rf "$work"
+}
+trap end_session EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Starts Xvfb on the first free display and exports DISPLAY. Usage: start_xvfb [GEOMETRY]
+start_xvfb() {
+    local screen=${1:-1024x768x24}
+    Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$work/display" 2>/dev/null &
+    for _ in $(seq 100); do
+        [ -s "$work/display" ] && break
+        sleep 0.05
+    done
+    [ -s "$work/display" ] || fail "Xvfb did not start"
+    export DISPLAY=:$(cat "$work/display")
+    unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+}
