@@ -18,6 +18,7 @@ private Q_SLOTS:
     void textNamesTheVersionAndTheBetaNotice();
     void layoutMatchesTheStoredWindow();
     void textEntersFromTheRightAndWrapsAround();
+    void aStepRepaintsOnlyTheUncoveredStrip();
     void timerScrollsOnlyWhileLoaded();
     void everyShowingStartsAgainAtTheRightEdge();
     void closingAnyWayUnloads();
@@ -93,6 +94,67 @@ void TestAboutWindow::textEntersFromTheRightAndWrapsAround() {
     QCOMPARE(label->Left(), 4380.0f);
     window.Timer1_Timer();
     QCOMPARE(label->Left(), 4350.0f);
+    window.Unload();
+}
+
+namespace {
+
+// Collects, in window coordinates, what the window and its controls repaint.
+class PaintRecorder : public QObject {
+public:
+    explicit PaintRecorder(QWidget* window)
+        : m_window(window) {
+        window->installEventFilter(this);
+        for (QWidget* child : window->findChildren<QWidget*>())
+            child->installEventFilter(this);
+    }
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            auto* widget = static_cast<QWidget*>(watched);
+            const QRegion region = static_cast<QPaintEvent*>(event)->region();
+            painted += region.translated(widget->mapTo(m_window, QPoint(0, 0)));
+        }
+        return false;
+    }
+
+private:
+    QWidget* m_window;
+};
+
+} // namespace
+
+void TestAboutWindow::aStepRepaintsOnlyTheUncoveredStrip() {
+    frmSplash window;
+    window.Show();
+    window.Timer1()->stop(); // the test makes the ticks
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    runtime::LabelControl* label = window.Label1();
+    label->setLeft(0.0f); // the text crosses the whole window
+    QCoreApplication::processEvents();
+    const QImage before = window.grab().toImage();
+
+    PaintRecorder recorder(&window);
+    window.Timer1_Timer();
+    QCoreApplication::processEvents();
+
+    // The label moved two pixels; only the two columns it uncovered at the window's right
+    // edge are drawn, the rest of the line is copied.
+    const QRect line(QPoint(0, label->mapTo(&window, QPoint(0, 0)).y()),
+                     QSize(window.width(), label->height()));
+    QVERIFY(!recorder.painted.isEmpty());
+    QVERIFY2(line.contains(recorder.painted.boundingRect()), "a step repainted outside the line");
+    QVERIFY(recorder.painted.boundingRect().width() <= 4);
+
+    // And what shows is the same line, two pixels further left.
+    const QImage after = window.grab().toImage();
+    const int ratio = qRound(after.devicePixelRatio());
+    const QRect shown(line.topLeft() * ratio, line.size() * ratio);
+    for (int y = shown.top(); y <= shown.bottom(); ++y)
+        for (int x = ratio; x < 200 * ratio; ++x)
+            QCOMPARE(after.pixel(x, y), before.pixel(x + 2 * ratio, y));
     window.Unload();
 }
 

@@ -1,5 +1,6 @@
 #include "runtime/control_array.h"
 #include "runtime/image_control.h"
+#include "runtime/label_control.h"
 #include "runtime/round_rect_region.h"
 #include "runtime/twips.h"
 
@@ -16,6 +17,7 @@ private Q_SLOTS:
     void twipsConvertAtFifteenAPixel();
     void roundedOutlineCutsOnlyTheCorners();
     void loadedElementsCopyTheFirstAndReportTheirIndex();
+    void labelLooksLikeAPlainLabelAfterEveryChange();
 };
 
 void TestRuntime::roundingSendsHalvesToTheEvenNeighbour() {
@@ -97,6 +99,61 @@ void TestRuntime::loadedElementsCopyTheFirstAndReportTheirIndex() {
     QTest::mousePress(first, Qt::LeftButton, {}, QPoint(3, 3));
     QTest::mouseRelease(first, Qt::LeftButton, {}, QPoint(40, 3));
     QCOMPARE(clicked, (QList<std::int16_t>{3, 0}));
+}
+
+namespace {
+
+// The label drawn on a blue ground, the way the about window shows its credits.
+template <typename Label>
+QImage drawn(Label& label, const QString& text, const QFont& font, const QColor& ink) {
+    label.setText(text);
+    label.setFont(font);
+    QPalette colours = label.palette();
+    colours.setColor(QPalette::Window, Qt::blue);
+    colours.setColor(QPalette::WindowText, ink);
+    label.setPalette(colours);
+    return label.grab().toImage();
+}
+
+} // namespace
+
+void TestRuntime::labelLooksLikeAPlainLabelAfterEveryChange() {
+    QWidget window;
+    LabelControl control(&window, {0, 0, 3000, 300});
+    control.setAutoFillBackground(true);
+    QLabel plain(&window);
+    plain.setGeometry(control.geometry());
+    plain.setAlignment(control.alignment());
+    plain.setAutoFillBackground(true);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QFont bold = window.font();
+    bold.setBold(true);
+    struct Look {
+        QString text;
+        QFont font;
+        QColor ink;
+    };
+    // Each look changes one thing that the kept picture depends on.
+    const QList<Look> looks{
+        {QStringLiteral("Programmation : l'\u00e9quipe"), window.font(), Qt::white},
+        {QStringLiteral("Graphismes : l'atelier"), window.font(), Qt::white},
+        {QStringLiteral("Graphismes : l'atelier"), bold, Qt::white},
+        {QStringLiteral("Graphismes : l'atelier"), bold, Qt::yellow},
+    };
+    QImage previous;
+    for (const Look& look : looks) {
+        const QImage expected = drawn(plain, look.text, look.font, look.ink);
+        const QImage actual = drawn(control, look.text, look.font, look.ink);
+        QCOMPARE(actual, expected);
+        QVERIFY(actual != previous);
+        previous = actual;
+    }
+    control.setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    plain.setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QCOMPARE(control.grab().toImage(), plain.grab().toImage());
+    QVERIFY(control.grab().toImage() != previous);
 }
 
 QTEST_MAIN(TestRuntime)
