@@ -1,6 +1,7 @@
 #include "main_window/form1.h"
 #include "resources/application.h"
 #include "resources/pictures.h"
+#include "runtime/first_paint.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -48,5 +49,7 @@ int main(int argc, char* argv[]) {
 
     quatrelle::main_window::Form1 form;
     form.show();
+    // Reading the icon theme waits until the board is on screen.
+    quatrelle::runtime::AfterFirstPaint(form, &quatrelle::resources::UseThemeIcon);
     return QApplication::exec();
 }

@@ -6,4 +6,9 @@ namespace quatrelle::resources {
 // title from it, desktops their icon and entry.
 void DescribeApplication();
 
+// Gives the windows the program's icon from the desktop's icon theme, where the theme has
+// one. Reading the theme's index takes longer than the main window takes to come up, so the
+// program calls this once the window is on screen.
+void UseThemeIcon();
+
 } // namespace quatrelle::resources

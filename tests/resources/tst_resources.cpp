@@ -1,10 +1,14 @@
+#include "resources/application.h"
 #include "resources/flat_button.h"
 #include "resources/fonts.h"
 #include "resources/layouts.h"
 #include "resources/pictures.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
 
@@ -67,6 +71,7 @@ private Q_SLOTS:
     void arrowsDifferInsideTheSameOutline();
     void windowPicturesHaveTheirBands();
     void iconIsEightBitWithAMask();
+    void windowsTakeTheThemeIconWhereThereIsOne();
     void flatButtonFollowsItsStoredValues();
     void flatButtonReportsClicksAndMoves();
 };
@@ -225,6 +230,39 @@ void TestResources::iconIsEightBitWithAMask() {
     QFile image30001(QStringLiteral(QUATRELLE_PICTURE_DIR "/icon_30001.bin"));
     QVERIFY(image30001.open(QIODevice::ReadOnly));
     QCOMPARE(image30001.readAll(), bytes.mid(u32(6 + 12), u32(6 + 8)));
+}
+
+void TestResources::windowsTakeTheThemeIconWhereThereIsOne() {
+    QTemporaryDir themes;
+    QVERIFY(themes.isValid());
+    QIcon::setThemeSearchPaths({themes.path()});
+    QIcon::setThemeName(QStringLiteral("hicolor"));
+    const QColor embeddedCorner =
+        resources::ApplicationIcon().pixmap(32).toImage().pixelColor(0, 15);
+
+    // No theme holds the program's icon: the embedded one stays.
+    resources::DescribeApplication();
+    resources::UseThemeIcon();
+    QCOMPARE(QApplication::windowIcon().pixmap(32).toImage().pixelColor(0, 15), embeddedCorner);
+
+    // An installed icon in the theme replaces it.
+    const QString folder = themes.path() + QStringLiteral("/hicolor/32x32/apps");
+    QVERIFY(QDir().mkpath(folder));
+    QFile index(themes.path() + QStringLiteral("/hicolor/index.theme"));
+    QVERIFY(index.open(QIODevice::WriteOnly));
+    index.write("[Icon Theme]\nName=Hicolor\nDirectories=32x32/apps\n\n"
+                "[32x32/apps]\nSize=32\nType=Fixed\n");
+    index.close();
+    QImage themed(32, 32, QImage::Format_RGB32);
+    themed.fill(Qt::magenta);
+    QVERIFY(themed.save(folder + QStringLiteral("/com.korvantis.Quatrelle.png")));
+    QIcon::setThemeSearchPaths({themes.path()}); // forgets what was looked up before
+
+    resources::DescribeApplication();
+    QCOMPARE(QApplication::windowIcon().pixmap(32).toImage().pixelColor(0, 15), embeddedCorner);
+    resources::UseThemeIcon();
+    QCOMPARE(QApplication::windowIcon().pixmap(32).toImage().pixelColor(0, 15),
+             QColor(Qt::magenta));
 }
 
 void TestResources::flatButtonFollowsItsStoredValues() {

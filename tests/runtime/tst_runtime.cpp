@@ -1,4 +1,5 @@
 #include "runtime/control_array.h"
+#include "runtime/first_paint.h"
 #include "runtime/image_control.h"
 #include "runtime/label_control.h"
 #include "runtime/round_rect_region.h"
@@ -18,6 +19,7 @@ private Q_SLOTS:
     void roundedOutlineCutsOnlyTheCorners();
     void loadedElementsCopyTheFirstAndReportTheirIndex();
     void labelLooksLikeAPlainLabelAfterEveryChange();
+    void deferredWorkWaitsForTheFirstPaintAndRunsOnce();
 };
 
 void TestRuntime::roundingSendsHalvesToTheEvenNeighbour() {
@@ -154,6 +156,35 @@ void TestRuntime::labelLooksLikeAPlainLabelAfterEveryChange() {
     plain.setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QCOMPARE(control.grab().toImage(), plain.grab().toImage());
     QVERIFY(control.grab().toImage() != previous);
+}
+
+namespace {
+
+class CountedPaints : public QWidget {
+public:
+    int paints = 0;
+
+protected:
+    void paintEvent(QPaintEvent*) override { ++paints; }
+};
+
+} // namespace
+
+void TestRuntime::deferredWorkWaitsForTheFirstPaintAndRunsOnce() {
+    CountedPaints window;
+    QList<int> paintsSeenByTheTask;
+    AfterFirstPaint(window, [&] { paintsSeenByTheTask.append(window.paints); });
+    QCoreApplication::processEvents();
+    QVERIFY(paintsSeenByTheTask.isEmpty());
+
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_COMPARE(paintsSeenByTheTask.size(), 1);
+    QVERIFY(paintsSeenByTheTask.front() >= 1);
+    window.repaint();
+    window.update();
+    QTest::qWait(20);
+    QCOMPARE(paintsSeenByTheTask.size(), 1);
 }
 
 QTEST_MAIN(TestRuntime)
