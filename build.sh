@@ -9,11 +9,11 @@ cd "$(dirname "$0")"
 
 build_packages=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
 # What the tests start or inspect: a real X server and a way to drive and photograph it, the
-# Windows resource compiler that checks the version resource, the desktop files' validators
-# and the Debian packaging tools.
+# Windows resource compiler that checks the version resource, the desktop files' validators,
+# the Debian packaging tools, clang for fuzzing and valgrind for the memory check.
 test_packages=(xvfb xauth xdotool x11-utils imagemagick binutils-mingw-w64-x86-64
-    desktop-file-utils appstream dpkg-dev clang libclang-rt-14-dev)
-bench_packages=(xvfb xauth xdotool x11-utils)
+    desktop-file-utils appstream dpkg-dev clang libclang-rt-14-dev valgrind)
+bench_packages=(xvfb xauth xdotool x11-utils valgrind)
 
 usage() {
     echo "usage: ./build.sh run|test|bench|package" >&2
