@@ -6,6 +6,9 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <cstdio>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace {
 
@@ -37,6 +40,14 @@ bool picturesArePresent() {
     return false;
 }
 
+// Start-up decodes the pictures and reads the fonts and the icon theme, and frees most of what
+// it read; the C library keeps freed pages from the system until asked to return them.
+void returnFreedMemory() {
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -50,6 +61,9 @@ int main(int argc, char* argv[]) {
     quatrelle::main_window::Form1 form;
     form.show();
     // Reading the icon theme waits until the board is on screen.
-    quatrelle::runtime::AfterFirstPaint(form, &quatrelle::resources::UseThemeIcon);
+    quatrelle::runtime::AfterFirstPaint(form, [] {
+        quatrelle::resources::UseThemeIcon();
+        returnFreedMemory();
+    });
     return QApplication::exec();
 }
