@@ -11,7 +11,6 @@ cpu_clock=$build/bench/bench_cpu_clock
 source tests/support/x_session.sh
 start_xvfb 1024x768x24
 
-now_ms() { date +%s%3N; }
 rss_kb() { awk '/VmRSS/ {print $2}' "/proc/$1/status"; }
 median() { sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", (b > 0 ? a / b : 0)}'; }
@@ -44,17 +43,17 @@ wait_for_map() {
     fail "$2 showed no window"
 }
 
-# Milliseconds from the start of the process to its first mapped window, then its resident
-# memory one second later. Prints "ms kb".
+# Microseconds from the start of the process to its first mapped window, then its resident
+# memory one second later. Prints "us kb".
 start_up() {
     while read -r -t 0.1 _ <&4; do :; done # what earlier runs left
     local start
-    start=$(now_ms)
+    start=${EPOCHREALTIME/./}
     "$@" 2>/dev/null &
     child=$!
     wait_for_map 10 "$1"
     local mapped
-    mapped=$(now_ms)
+    mapped=${EPOCHREALTIME/./}
     sleep 1
     echo "$((mapped - start)) $(rss_kb "$child")"
     stop
@@ -101,8 +100,8 @@ for _ in $(seq "$runs"); do
     start_up "$program" >>"$work/program"
     start_up "$floor" >>"$work/floor"
 done
-program_ms=$(cut -d' ' -f1 "$work/program" | median)
-floor_ms=$(cut -d' ' -f1 "$work/floor" | median)
+program_us=$(cut -d' ' -f1 "$work/program" | median)
+floor_us=$(cut -d' ' -f1 "$work/floor" | median)
 program_kb=$(cut -d' ' -f2 "$work/program" | median)
 floor_kb=$(cut -d' ' -f2 "$work/floor" | median)
 
@@ -144,7 +143,7 @@ if command -v valgrind >/dev/null; then
 fi
 
 ms() { awk -v us="$1" 'BEGIN {printf "%.1f ms", us / 1000}'; }
-echo "start-up (median of $runs):   Quatrelle ${program_ms} ms, floor ${floor_ms} ms, ratio $(ratio "$program_ms" "$floor_ms") (target 1.15)"
+echo "start-up (median of $runs):   Quatrelle $(ms "$program_us"), floor $(ms "$floor_us"), ratio $(ratio "$program_us" "$floor_us") (target 1.15)"
 echo "memory one second after:     Quatrelle ${program_kb} KiB, floor ${floor_kb} KiB, ratio $(ratio "$program_kb" "$floor_kb") (target 1.2)"
 echo "idle main window, 10 s:      $(ms "$idle_us") of CPU, $idle_wakes wake-ups (target none)"
 echo "scrolling credits, 10 s:     Quatrelle $(ms "$scroll_us"), floor $(ms "$floor_scroll_us") of CPU, ratio $(ratio "$scroll_us" "$floor_scroll_us") (target 1.2)"

@@ -36,6 +36,7 @@ bool picturesArePresent() {
                        "Please reinstall the program.")
             .arg(missing.join(QStringLiteral(", ")));
     std::fprintf(stderr, "quatrelle: %s\n", qPrintable(message));
+    quatrelle::resources::SetApplicationIcon();
     QMessageBox::critical(nullptr, QApplication::applicationDisplayName(), message);
     return false;
 }
@@ -60,9 +61,9 @@ int main(int argc, char* argv[]) {
 
     quatrelle::main_window::Form1 form;
     form.show();
-    // Reading the icon theme waits until the board is on screen.
+    // The icon and the icon theme wait until the board is on screen.
     quatrelle::runtime::AfterFirstPaint(form, [] {
-        quatrelle::resources::UseThemeIcon();
+        quatrelle::resources::SetApplicationIcon();
         returnFreedMemory();
     });
     return QApplication::exec();

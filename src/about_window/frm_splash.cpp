@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPixmap>
 
 namespace quatrelle::about {
 
@@ -26,15 +27,16 @@ QSize clientSize() {
 } // namespace
 
 // The client area inside the one-pixel border: the picture and the three controls, made
-// together at load and discarded together at unload.
+// together at load and discarded together at unload, so that a closed about window holds no
+// pixels.
 class frmSplash::Controls : public QWidget {
 public:
-    Controls(QWidget* window, const QPixmap& picture)
+    explicit Controls(QWidget* window)
         : QWidget(window)
         , label(new runtime::LabelControl(this, layout::Label1.rect))
         , button(new resources::FlatBttn(this, layout::FlatBttn1))
         , timer(new QTimer(this))
-        , m_picture(picture) {
+        , m_picture(resources::LoadPicture(layout::Window.picture)) {
         setAttribute(Qt::WA_OpaquePaintEvent);
         setGeometry(QRect(QPoint(BorderPixels, BorderPixels), clientSize()));
         label->setFont(resources::FontFor(layout::Window.font));
@@ -88,9 +90,7 @@ float frmSplash::outerWidthTwips() const {
 
 void frmSplash::Show() {
     if (!isLoaded()) {
-        if (m_picture.isNull())
-            m_picture = resources::LoadPicture(layout::Window.picture);
-        m_controls = new Controls(this, m_picture);
+        m_controls = new Controls(this);
         connect(m_controls->timer, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
         connect(m_controls->button, &resources::FlatBttn::Click, this, &frmSplash::FlatBttn1_Click);
         Form_Load();

@@ -3,7 +3,6 @@
 #include "resources/flat_button.h"
 #include "runtime/label_control.h"
 
-#include <QPixmap>
 #include <QTimer>
 #include <QWidget>
 
@@ -50,7 +49,6 @@ private:
     void Form_Load();
     void FlatBttn1_Click();
 
-    QPixmap m_picture;
     Controls* m_controls = nullptr; // a child widget; nullptr while unloaded
 };
 

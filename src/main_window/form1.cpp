@@ -53,7 +53,6 @@ void Form1::createStoredControls() {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     resize(runtime::TwipsToPixels(layout::Window.clientWidth, layout::Window.clientHeight));
-    m_skin = resources::LoadPicture(layout::Window.picture);
 
     const auto image = [this](const resources::ImageSpec& spec) {
         auto* control = new ImageControl(this, spec.index, spec.rect, spec.visible);
@@ -231,7 +230,10 @@ void Form1::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setClipRegion(event->region());
     painter.fillRect(rect(), resources::ToColor(layout::Window.backColour));
-    painter.drawPixmap(0, 0, m_skin);
+    // The window repaints itself only when it is shown and when the about window disables or
+    // enables it: decoding the small picture then costs less than keeping its 440 KB of
+    // pixels for the whole game.
+    painter.drawPixmap(0, 0, resources::LoadPicture(layout::Window.picture));
 }
 
 void Form1::mousePressEvent(QMouseEvent* event) {

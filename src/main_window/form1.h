@@ -6,7 +6,6 @@
 #include "runtime/control_array.h"
 #include "runtime/image_control.h"
 
-#include <QPixmap>
 #include <QWidget>
 #include <memory>
 
@@ -68,7 +67,6 @@ private:
     void Form_MouseUp(const runtime::MouseState& state);
 
     game::Game m_game;
-    QPixmap m_skin;
 
     runtime::ControlArray<runtime::ImageControl> imgFleche;
     runtime::ControlArray<runtime::ImageControl> imgCube;

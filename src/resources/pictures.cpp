@@ -4,29 +4,51 @@
 
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QResource>
+#include <QtEndian>
+#include <memory>
+#include <string_view>
 
 namespace quatrelle::resources {
 
 namespace {
 
-// The window icon's two images.
-struct IconFile {
-    const char* path;
-    int size;
-};
-constexpr std::array<IconFile, 2> IconFiles{
-    {{":/pictures/icon_16.png", 16}, {":/pictures/icon_32.png", 32}}};
+// The window icon's two images, 16 and 32 pixels.
+constexpr std::array<const char*, 2> IconFiles{":/pictures/icon_16.png", ":/pictures/icon_32.png"};
 
 bool wantsHighDensity() {
     return qApp && qApp->devicePixelRatio() > 1.0;
 }
 
+// Every picture is a PNG, which Qt reads itself. Told so, and told not to guess, the reader
+// asks no image plugin about the file, so none of them is loaded.
+std::unique_ptr<QImageReader> pngReader(const QString& path) {
+    auto reader = std::make_unique<QImageReader>(path, "png");
+    reader->setAutoDetectImageFormat(false);
+    return reader;
+}
+
+QPixmap readPng(const QString& path) {
+    return QPixmap::fromImage(pngReader(path)->read());
+}
+
 bool readable(const QString& path) {
-    QImageReader reader(path);
-    return reader.canRead() && reader.size().isValid();
+    const QResource resource(path);
+    return resource.isValid() && HasPngHeader(resource.uncompressedData());
 }
 
 } // namespace
+
+bool HasPngHeader(QByteArrayView bytes) {
+    constexpr std::string_view Signature("\x89PNG\r\n\x1a\n", 8);
+    // The signature, then the header chunk: its length, "IHDR", the width and the height.
+    if (bytes.size() < 24 || bytes.first(8) != Signature || bytes.sliced(12, 4) != "IHDR")
+        return false;
+    const auto bigEndian = [&bytes](qsizetype at) {
+        return qFromBigEndian<quint32>(bytes.data() + at);
+    };
+    return bigEndian(16) > 0 && bigEndian(20) > 0;
+}
 
 QString PicturePath(Picture picture, bool highDensity) {
     return QStringLiteral(":/pictures/%1%2.png")
@@ -35,7 +57,7 @@ QString PicturePath(Picture picture, bool highDensity) {
 
 QPixmap LoadPicture(Picture picture) {
     const bool highDensity = wantsHighDensity();
-    QPixmap pixmap(PicturePath(picture, highDensity));
+    QPixmap pixmap = readPng(PicturePath(picture, highDensity));
     if (highDensity)
         pixmap.setDevicePixelRatio(2.0);
     return pixmap;
@@ -45,8 +67,8 @@ QStringList MissingPictures() {
     QStringList paths;
     for (const PictureFile& file : PictureFiles)
         paths << PicturePath(file.picture, false) << PicturePath(file.picture, true);
-    for (const IconFile& icon : IconFiles)
-        paths << QLatin1String(icon.path);
+    for (const char* icon : IconFiles)
+        paths << QLatin1String(icon);
     QStringList missing;
     for (const QString& path : paths)
         if (!readable(path))
@@ -56,8 +78,8 @@ QStringList MissingPictures() {
 
 QIcon ApplicationIcon() {
     QIcon icon;
-    for (const IconFile& file : IconFiles)
-        icon.addFile(QLatin1String(file.path), QSize(file.size, file.size));
+    for (const char* file : IconFiles)
+        icon.addPixmap(readPng(QLatin1String(file)));
     return icon;
 }
 

@@ -2,6 +2,7 @@
 
 #include "layouts.h"
 
+#include <QByteArrayView>
 #include <QIcon>
 #include <QPixmap>
 #include <QStringList>
@@ -16,8 +17,13 @@ QString PicturePath(Picture picture, bool highDensity = false);
 QPixmap LoadPicture(Picture picture);
 
 // The pictures that a broken build would lack, by resource path; empty for a sound build.
-// Only the headers are read, so this costs next to nothing at start-up.
+// Only the headers are read, straight from the resources, so this costs next to nothing at
+// start-up.
 QStringList MissingPictures();
+
+// Whether the bytes start as a PNG file does: the signature, then a header chunk that gives
+// the picture a width and a height.
+bool HasPngHeader(QByteArrayView bytes);
 
 // The main window's icon, 16 and 32 pixels.
 QIcon ApplicationIcon();

@@ -53,6 +53,13 @@ sleep 0.3
 [ "$(pixel $((x + 1)) $((y + 1)))" = "0,0,0" ] || fail "top-left corner not cut: $(pixel $((x + 1)) $((y + 1)))"
 [ "$(pixel $((x + 401)) $((y + 273)))" = "0,0,0" ] || fail "bottom-right corner not cut"
 wait_for "no skin below the buttons: $(pixel $((x + 60)) $((y + 200)))" test "$(pixel $((x + 60)) $((y + 200)))" = "0,0,251"
+# The icon follows once the board is on screen, in its 16 and 32 pixel images.
+has_icon() {
+    local icon
+    icon=$(xprop -id "$main" _NET_WM_ICON)
+    grep -q 'Icon (16 x 16)' <<<"$icon" && grep -q 'Icon (32 x 32)' <<<"$icon"
+}
+wait_for "the window has no icon" has_icon
 
 click_at() { # click_at X Y, in window coordinates
     xdotool mousemove $((x + $1)) $((y + $2)) click 1

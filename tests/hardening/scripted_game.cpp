@@ -28,7 +28,7 @@ void ScriptedGame::aWholeSession() {
     form.show();
     bool themeRead = false;
     runtime::AfterFirstPaint(form, [&themeRead] {
-        resources::UseThemeIcon();
+        resources::SetApplicationIcon();
         themeRead = true;
     });
     QVERIFY(QTest::qWaitForWindowExposed(&form));

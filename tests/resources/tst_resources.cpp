@@ -72,6 +72,7 @@ private Q_SLOTS:
     void windowPicturesHaveTheirBands();
     void iconIsEightBitWithAMask();
     void windowsTakeTheThemeIconWhereThereIsOne();
+    void startUpCheckKnowsABrokenPicture();
     void flatButtonFollowsItsStoredValues();
     void flatButtonReportsClicksAndMoves();
 };
@@ -237,15 +238,16 @@ void TestResources::windowsTakeTheThemeIconWhereThereIsOne() {
     QVERIFY(themes.isValid());
     QIcon::setThemeSearchPaths({themes.path()});
     QIcon::setThemeName(QStringLiteral("hicolor"));
-    const QColor embeddedCorner =
-        resources::ApplicationIcon().pixmap(32).toImage().pixelColor(0, 15);
+    const auto corner = [] {
+        return QApplication::windowIcon().pixmap(32).toImage().pixelColor(0, 15);
+    };
 
-    // No theme holds the program's icon: the embedded one stays.
-    resources::DescribeApplication();
-    resources::UseThemeIcon();
-    QCOMPARE(QApplication::windowIcon().pixmap(32).toImage().pixelColor(0, 15), embeddedCorner);
+    // No theme holds the program's icon: the embedded one.
+    QApplication::setWindowIcon({});
+    resources::SetApplicationIcon();
+    QCOMPARE(corner(), Blue);
 
-    // An installed icon in the theme replaces it.
+    // An installed icon in the theme comes first.
     const QString folder = themes.path() + QStringLiteral("/hicolor/32x32/apps");
     QVERIFY(QDir().mkpath(folder));
     QFile index(themes.path() + QStringLiteral("/hicolor/index.theme"));
@@ -257,12 +259,30 @@ void TestResources::windowsTakeTheThemeIconWhereThereIsOne() {
     themed.fill(Qt::magenta);
     QVERIFY(themed.save(folder + QStringLiteral("/com.korvantis.Quatrelle.png")));
     QIcon::setThemeSearchPaths({themes.path()}); // forgets what was looked up before
+    resources::SetApplicationIcon();
+    QCOMPARE(corner(), QColor(Qt::magenta));
+}
 
-    resources::DescribeApplication();
-    QCOMPARE(QApplication::windowIcon().pixmap(32).toImage().pixelColor(0, 15), embeddedCorner);
-    resources::UseThemeIcon();
-    QCOMPARE(QApplication::windowIcon().pixmap(32).toImage().pixelColor(0, 15),
-             QColor(Qt::magenta));
+void TestResources::startUpCheckKnowsABrokenPicture() {
+    QVERIFY(resources::MissingPictures().isEmpty());
+    QFile file(resources::PicturePath(Picture::Skin));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray sound = file.readAll();
+    QVERIFY(resources::HasPngHeader(sound));
+
+    QVERIFY(!resources::HasPngHeader({}));
+    QVERIFY(!resources::HasPngHeader(sound.first(23))); // cut inside the header
+    QByteArray broken = sound;
+    broken[1] = 'J'; // not the signature
+    QVERIFY(!resources::HasPngHeader(broken));
+    broken = sound;
+    broken.replace(12, 4, "IDAT"); // the header chunk missing
+    QVERIFY(!resources::HasPngHeader(broken));
+    for (const int field : {16, 20}) { // no width, no height
+        broken = sound;
+        broken.replace(field, 4, QByteArray(4, '\0'));
+        QVERIFY(!resources::HasPngHeader(broken));
+    }
 }
 
 void TestResources::flatButtonFollowsItsStoredValues() {
