@@ -2,6 +2,7 @@
 #include "about_window/frm_splash.h"
 #include "resources/application.h"
 #include "resources/version.h"
+#include "support/pixel_ratio.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -13,7 +14,11 @@ class TestAboutWindow : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { resources::DescribeApplication(); }
+    void initTestCase() {
+        resources::DescribeApplication();
+        const QString unexpected = testing::unexpectedPixelRatio();
+        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected));
+    }
 
     void textNamesTheVersionAndTheBetaNotice();
     void layoutMatchesTheStoredWindow();

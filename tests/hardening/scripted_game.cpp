@@ -42,7 +42,11 @@ void ScriptedGame::aWholeSession() {
             QTest::mouseClick(&form.buttons()[0], Qt::LeftButton); // "Nouveau jeu"
             ++newGames;
         }
-        QTest::mouseClick(&form.arrows()[static_cast<int>(random() % 7)], Qt::LeftButton);
+        // As a player does: the pointer crosses the board to an arrow, then clicks it.
+        const int column = static_cast<int>(random() % 7);
+        QTest::mouseMove(&form.cubes()[static_cast<int>(random() % 35)]);
+        QTest::mouseMove(&form.arrows()[column]);
+        QTest::mouseClick(&form.arrows()[column], Qt::LeftButton);
     }
     QVERIFY2(closer.seen().size() >= 3, "too few wins to check their message");
     QCOMPARE(newGames, 8);

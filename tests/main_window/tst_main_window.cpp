@@ -3,6 +3,7 @@
 #include "resources/layouts.h"
 #include "runtime/twips.h"
 #include "support/modal_closer.h"
+#include "support/pixel_ratio.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -60,7 +61,11 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { resources::DescribeApplication(); }
+    void initTestCase() {
+        resources::DescribeApplication();
+        const QString unexpected = testing::unexpectedPixelRatio();
+        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected));
+    }
     void init() {
         m_form = std::make_unique<Form1>();
         m_form->show();
