@@ -31,6 +31,11 @@ constexpr std::int16_t AboutButton = 1;
 constexpr std::int16_t HelpButton = 2;
 constexpr std::int16_t QuitButton = 3;
 
+// What the board shows before the first move: empty cells under plain arrows.
+bool shownAtStart(resources::Picture picture) {
+    return picture == resources::Picture::EmptyCell || picture == resources::Picture::NormalArrow;
+}
+
 // Only X11 lets a program place its own window; elsewhere the compositor must move it.
 bool compositorMovesWindows() {
     return QGuiApplication::platformName() == QLatin1String("wayland");
@@ -54,10 +59,17 @@ void Form1::createStoredControls() {
     setMouseTracking(true);
     resize(runtime::TwipsToPixels(layout::Window.clientWidth, layout::Window.clientHeight));
 
+    // The board's first sight needs only the empty cell and the plain arrow: the hidden
+    // holders of the pieces and of the lit arrow decode theirs when play first asks for them.
     const auto image = [this](const resources::ImageSpec& spec) {
         auto* control = new ImageControl(this, spec.index, spec.rect, spec.visible);
-        if (spec.picture)
+        if (!spec.picture)
+            return control;
+        if (shownAtStart(*spec.picture))
             control->setPicture(resources::LoadPicture(*spec.picture));
+        else
+            control->setPictureLoader(
+                [picture = *spec.picture] { return resources::LoadPicture(picture); });
         return control;
     };
 

@@ -25,7 +25,16 @@ void ImageControl::setTop(float twips) {
     applyGeometry();
 }
 
+const QPixmap& ImageControl::picture() const {
+    if (m_loader) {
+        m_picture = m_loader();
+        m_loader = nullptr;
+    }
+    return m_picture;
+}
+
 void ImageControl::setPicture(const QPixmap& picture) {
+    m_loader = nullptr;
     if (picture.cacheKey() == m_picture.cacheKey())
         return;
     m_picture = picture;
@@ -35,9 +44,16 @@ void ImageControl::setPicture(const QPixmap& picture) {
     update();
 }
 
+void ImageControl::setPictureLoader(std::function<QPixmap()> loader) {
+    m_picture = QPixmap();
+    m_loader = std::move(loader);
+    setAttribute(Qt::WA_OpaquePaintEvent); // as every picture is
+    update();
+}
+
 ImageControl* ImageControl::cloneAt(std::int16_t index) const {
     auto* clone = new ImageControl(parentWidget(), index, m_twips, false);
-    clone->setPicture(m_picture);
+    clone->setPicture(picture());
     return clone;
 }
 
@@ -46,7 +62,7 @@ void ImageControl::applyGeometry() {
 }
 
 void ImageControl::paintEvent(QPaintEvent*) {
-    if (m_picture.isNull())
+    if (picture().isNull())
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);

@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 
 namespace quatrelle::runtime {
 
@@ -23,8 +24,11 @@ public:
     void setTop(float twips);
 
     // The same picture object as the source: assigning never copies pixels.
-    const QPixmap& picture() const { return m_picture; }
+    const QPixmap& picture() const;
     void setPicture(const QPixmap& picture);
+    // Leaves the picture to be loaded the first time it is asked for, for a hidden holder of a
+    // picture that is only needed once the game is under way.
+    void setPictureLoader(std::function<QPixmap()> loader);
 
     // A hidden copy of this control's properties, for a new element of its array.
     ImageControl* cloneAt(std::int16_t index) const;
@@ -44,7 +48,8 @@ private:
 
     std::int16_t m_index;
     TwipsRect m_twips;
-    QPixmap m_picture;
+    mutable QPixmap m_picture;
+    mutable std::function<QPixmap()> m_loader; // until the picture is first asked for
     bool m_leftPressed = false;
 };
 

@@ -19,6 +19,7 @@ private Q_SLOTS:
     void roundedOutlineCutsOnlyTheCorners();
     void loadedElementsCopyTheFirstAndReportTheirIndex();
     void labelLooksLikeAPlainLabelAfterEveryChange();
+    void heldPictureLoadsOnceWhenFirstAskedFor();
     void deferredWorkWaitsForTheFirstPaintAndRunsOnce();
 };
 
@@ -156,6 +157,34 @@ void TestRuntime::labelLooksLikeAPlainLabelAfterEveryChange() {
     plain.setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QCOMPARE(control.grab().toImage(), plain.grab().toImage());
     QVERIFY(control.grab().toImage() != previous);
+}
+
+void TestRuntime::heldPictureLoadsOnceWhenFirstAskedFor() {
+    QWidget window;
+    ImageControl holder(&window, 0, {0, 0, 480, 480}, false);
+    int loads = 0;
+    QPixmap red(32, 32);
+    red.fill(Qt::red);
+    holder.setPictureLoader([&] {
+        ++loads;
+        return red;
+    });
+    QCOMPARE(loads, 0);
+    QCOMPARE(holder.picture().cacheKey(), red.cacheKey());
+    ImageControl* copy = holder.cloneAt(1);
+    QCOMPARE(copy->picture().cacheKey(), red.cacheKey());
+    QCOMPARE(loads, 1);
+
+    // A picture set outright wins over one still waiting to load.
+    QPixmap blue(32, 32);
+    blue.fill(Qt::blue);
+    holder.setPictureLoader([&] {
+        ++loads;
+        return red;
+    });
+    holder.setPicture(blue);
+    QCOMPARE(holder.picture().cacheKey(), blue.cacheKey());
+    QCOMPARE(loads, 1);
 }
 
 namespace {
