@@ -6,7 +6,6 @@
 #include <QImageReader>
 #include <QResource>
 #include <QtEndian>
-#include <memory>
 #include <string_view>
 
 namespace quatrelle::resources {
@@ -22,14 +21,10 @@ bool wantsHighDensity() {
 
 // Every picture is a PNG, which Qt reads itself. Told so, and told not to guess, the reader
 // asks no image plugin about the file, so none of them is loaded.
-std::unique_ptr<QImageReader> pngReader(const QString& path) {
-    auto reader = std::make_unique<QImageReader>(path, "png");
-    reader->setAutoDetectImageFormat(false);
-    return reader;
-}
-
 QPixmap readPng(const QString& path) {
-    return QPixmap::fromImage(pngReader(path)->read());
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
 }
 
 bool readable(const QString& path) {

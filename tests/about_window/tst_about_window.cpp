@@ -2,7 +2,7 @@
 #include "about_window/frm_splash.h"
 #include "resources/application.h"
 #include "resources/version.h"
-#include "support/pixel_ratio.h"
+#include "support/window_tests.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -15,9 +15,8 @@ class TestAboutWindow : public QObject {
 
 private Q_SLOTS:
     void initTestCase() {
-        resources::DescribeApplication();
-        const QString unexpected = testing::unexpectedPixelRatio();
-        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected));
+        const QString problem = testing::prepareWindowTests();
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
     }
 
     void textNamesTheVersionAndTheBetaNotice();

@@ -3,7 +3,7 @@
 #include "resources/layouts.h"
 #include "runtime/twips.h"
 #include "support/modal_closer.h"
-#include "support/pixel_ratio.h"
+#include "support/window_tests.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -62,9 +62,8 @@ class TestMainWindow : public QObject {
 
 private Q_SLOTS:
     void initTestCase() {
-        resources::DescribeApplication();
-        const QString unexpected = testing::unexpectedPixelRatio();
-        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected));
+        const QString problem = testing::prepareWindowTests();
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
     }
     void init() {
         m_form = std::make_unique<Form1>();

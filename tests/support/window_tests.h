@@ -1,5 +1,7 @@
 #pragma once
 
+#include "resources/application.h"
+
 #include <QGuiApplication>
 #include <QString>
 
@@ -15,6 +17,13 @@ inline QString unexpectedPixelRatio() {
     return QStringLiteral("device pixel ratio %1, not %2")
         .arg(qGuiApp->devicePixelRatio())
         .arg(expected);
+}
+
+// What every window test program does first: it names the application as the program does and
+// checks the screen. Returns what is wrong, empty when nothing is.
+inline QString prepareWindowTests() {
+    resources::DescribeApplication();
+    return unexpectedPixelRatio();
 }
 
 } // namespace quatrelle::testing
