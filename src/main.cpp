@@ -1,14 +1,10 @@
-#include "main_window/form1.h"
+#include "main_window/show_main_window.h"
 #include "resources/application.h"
 #include "resources/pictures.h"
-#include "runtime/first_paint.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <cstdio>
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 
 namespace {
 
@@ -41,14 +37,6 @@ bool picturesArePresent() {
     return false;
 }
 
-// Start-up decodes the pictures and reads the fonts and the icon theme, and frees most of what
-// it read; the C library keeps freed pages from the system until asked to return them.
-void returnFreedMemory() {
-#ifdef __GLIBC__
-    malloc_trim(0);
-#endif
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -60,11 +48,6 @@ int main(int argc, char* argv[]) {
         return 1;
 
     quatrelle::main_window::Form1 form;
-    form.show();
-    // The icon and the icon theme wait until the board is on screen.
-    quatrelle::runtime::AfterFirstPaint(form, [] {
-        quatrelle::resources::SetApplicationIcon();
-        returnFreedMemory();
-    });
+    quatrelle::main_window::ShowMainWindow(form);
     return QApplication::exec();
 }

@@ -56,9 +56,8 @@ public:
     QTimer* const timer;
 
 protected:
-    void paintEvent(QPaintEvent* event) override {
+    void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        painter.setClipRegion(event->region());
         painter.drawPixmap(0, 0, m_picture);
     }
 

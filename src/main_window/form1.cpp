@@ -238,9 +238,8 @@ void Form1::Form_MouseUp(const MouseState&) {
     IsDragging = 0;
 }
 
-void Form1::paintEvent(QPaintEvent* event) {
+void Form1::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setClipRegion(event->region());
     painter.fillRect(rect(), resources::ToColor(layout::Window.backColour));
     // The window repaints itself only when it is shown and when the about window disables or
     // enables it: decoding the small picture then costs less than keeping its 440 KB of

@@ -3,12 +3,12 @@
 // reports what this run does wrong with memory; the run itself checks that it played what it
 // says it played.
 
-#include "main_window/form1.h"
+#include "main_window/show_main_window.h"
 #include "resources/application.h"
 #include "resources/pictures.h"
-#include "runtime/first_paint.h"
 #include "support/modal_closer.h"
 
+#include <QApplication>
 #include <QTest>
 #include <random>
 
@@ -25,14 +25,9 @@ void ScriptedGame::aWholeSession() {
     resources::DescribeApplication();
     QVERIFY(resources::MissingPictures().isEmpty());
     main_window::Form1 form;
-    form.show();
-    bool themeRead = false;
-    runtime::AfterFirstPaint(form, [&themeRead] {
-        resources::SetApplicationIcon();
-        themeRead = true;
-    });
+    main_window::ShowMainWindow(form);
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QTRY_VERIFY(themeRead);
+    QTRY_VERIFY(!QApplication::windowIcon().isNull()); // set once the board was painted
     testing::ModalCloser closer;
 
     std::mt19937 random(2026);

@@ -1,0 +1,32 @@
+#include "show_main_window.h"
+
+#include "resources/application.h"
+#include "runtime/first_paint.h"
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
+namespace quatrelle::main_window {
+
+namespace {
+
+// Start-up decodes the pictures and reads the fonts and the icon theme, and frees most of what
+// it read; the C library keeps freed pages from the system until asked to return them.
+void returnFreedMemory() {
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
+}
+
+} // namespace
+
+void ShowMainWindow(Form1& form) {
+    form.show();
+    runtime::AfterFirstPaint(form, [] {
+        resources::SetApplicationIcon();
+        returnFreedMemory();
+    });
+}
+
+} // namespace quatrelle::main_window

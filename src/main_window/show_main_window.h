@@ -1,0 +1,11 @@
+#pragma once
+
+#include "form1.h"
+
+namespace quatrelle::main_window {
+
+// Shows the main window. What its first sight does not need, the window icon with its theme
+// lookup and handing start-up's freed memory back to the system, waits for its first paint.
+void ShowMainWindow(Form1& form);
+
+} // namespace quatrelle::main_window
