@@ -5,15 +5,21 @@
 #   ./build.sh bench    run the benchmarks
 #   ./build.sh package  build the Debian package into build/package
 set -euo pipefail
-cd "$(dirname "$0")"
 
 build_packages=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
 # What the tests start or inspect: a real X server and a way to drive and photograph it, the
 # Windows resource compiler that checks the version resource, the desktop files' validators,
-# the Debian packaging tools, clang for fuzzing and valgrind for the memory check.
+# the Debian packaging tools, clang for fuzzing and valgrind for the memory check; window
+# managers and a Wayland compositor to play under, and the accessibility bus with a client that
+# reads it as a screen reader does.
 test_packages=(xvfb xauth xdotool x11-utils imagemagick binutils-mingw-w64-x86-64
-    desktop-file-utils appstream dpkg-dev clang libclang-rt-14-dev valgrind)
+    desktop-file-utils appstream dpkg-dev clang libclang-rt-14-dev valgrind
+    openbox i3-wm weston qt6-wayland dbus at-spi2-core python3-pyatspi)
 bench_packages=(xvfb xauth xdotool x11-utils valgrind)
+
+# Sourced by a test for the package lists alone.
+[ "${BASH_SOURCE[0]}" = "$0" ] || return 0
+cd "$(dirname "$0")"
 
 usage() {
     echo "usage: ./build.sh run|test|bench|package" >&2
@@ -35,14 +41,22 @@ install_missing() {
         "${missing[@]}"
 }
 
-# Configures once, then builds incrementally. CI builds treat warnings as errors.
+# Configures with what the command needs, then builds incrementally: only the test command
+# builds the tests, whose tools only it installs. CI builds treat warnings as errors.
+# Usage: build PRESET [tests] [bench]
 build() {
-    local preset=$1 dir=build/$1
-    local options=()
+    local preset=$1
+    shift
+    local tests=OFF bench=OFF part
+    for part in "$@"; do
+        case "$part" in
+        tests) tests=ON ;;
+        bench) bench=ON ;;
+        esac
+    done
+    local options=(-DQUATRELLE_BUILD_TESTS=$tests -DQUATRELLE_BUILD_BENCH=$bench)
     [ -n "${CI:-}" ] && options+=(-DQUATRELLE_WARNINGS_AS_ERRORS=ON)
-    if [ ! -f "$dir/build.ninja" ] || [ ${#options[@]} -gt 0 ]; then
-        cmake --preset "$preset" "${options[@]}" >/dev/null
-    fi
+    cmake --preset "$preset" "${options[@]}" >/dev/null
     cmake --build --preset "$preset"
 }
 
@@ -62,10 +76,10 @@ run)
     ;;
 test)
     install_missing "${build_packages[@]}" "${test_packages[@]}"
-    build default
+    build default tests
     ctest --preset default "$@"
     # The random-input test again, under AddressSanitizer and UndefinedBehaviorSanitizer.
-    build asan
+    build asan tests
     ASAN_OPTIONS=detect_leaks=0 ctest --preset asan -L hardening "$@"
     ;;
 package)
@@ -75,7 +89,7 @@ package)
     ;;
 bench)
     install_missing "${build_packages[@]}" "${bench_packages[@]}"
-    build default
+    build default bench
     exec bench/run.sh build/default "$@"
     ;;
 *)

@@ -6,15 +6,15 @@
 
 namespace quatrelle::resources {
 
-QFont FontFor(const FontSpec& spec) {
+QFont FontFor(const FontLayout& stored) {
     QFont font;
     // Qt walks the list in order, so the stored face wins wherever it is installed.
-    font.setFamilies(QStringList() << ToQString(spec.face) << QStringLiteral("DejaVu Sans"));
-    font.setPointSizeF(spec.points);
-    font.setWeight(spec.weight >= 700 ? QFont::Bold : QFont::Normal);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
-    font.setStrikeOut(spec.strikeOut);
+    font.setFamilies(QStringList() << ToQString(stored.face) << QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(stored.points);
+    font.setWeight(stored.weight >= 700 ? QFont::Bold : QFont::Normal);
+    font.setItalic(stored.italic);
+    font.setUnderline(stored.underline);
+    font.setStrikeOut(stored.strikeOut);
     return font;
 }
 

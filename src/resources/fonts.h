@@ -8,6 +8,6 @@ namespace quatrelle::resources {
 
 // The stored font where it is installed, otherwise DejaVu Sans, which every Debian desktop
 // has (fontconfig depends on it): one replacement for all buttons and labels.
-QFont FontFor(const FontSpec& spec);
+QFont FontFor(const FontLayout& stored);
 
 } // namespace quatrelle::resources

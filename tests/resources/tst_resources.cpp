@@ -305,8 +305,8 @@ void TestResources::flatButtonFollowsItsStoredValues() {
     QCOMPARE(close.font().pointSizeF(), 8.25);
 
     // The caption fits its button in the replacement font.
-    for (const auto& spec : resources::form1::FlatBttn1) {
-        resources::FlatBttn b(&window, spec);
+    for (const auto& stored : resources::form1::FlatBttn1) {
+        resources::FlatBttn b(&window, stored);
         QVERIFY2(b.fontMetrics().horizontalAdvance(b.caption()) <= b.width() - 4,
                  qPrintable(b.caption()));
     }

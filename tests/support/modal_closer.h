@@ -26,7 +26,6 @@ public:
     }
 
     const QList<Seen>& seen() const { return m_seen; }
-    void clear() { m_seen.clear(); }
 
 private:
     void closeActive() {
