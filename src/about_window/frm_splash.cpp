@@ -5,10 +5,12 @@
 #include "resources/layouts.h"
 #include "resources/pictures.h"
 #include "resources/stored_values.h"
+#include "runtime/accessible_window.h"
 #include "runtime/window_placement.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPixmap>
 
@@ -18,7 +20,10 @@ namespace layout = resources::frmSplash;
 
 namespace {
 
-constexpr int BorderPixels = 1;
+constexpr int BorderPixels = layout::Window.borderPixels;
+
+// The window draws no title, but taskbars, pagers and screen readers name it.
+const char16_t* const WindowName = u"A propos de Quatrelle";
 
 QSize clientSize() {
     return runtime::TwipsToPixels(layout::Window.clientWidth, layout::Window.clientHeight);
@@ -58,15 +63,21 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        painter.drawPixmap(0, 0, m_picture);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(
+            QRect(QPoint(), runtime::PictureSizeOnScreen(m_picture.deviceIndependentSize())),
+            m_picture);
     }
 
 private:
     QPixmap m_picture;
 };
 
+// A dialog to the window manager, so that it can keep the window in front of the main window.
 frmSplash::frmSplash()
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
+    : QWidget(nullptr, Qt::Dialog | Qt::FramelessWindowHint) {
+    runtime::ExposeAsWindow(*this);
+    setWindowTitle(QString::fromUtf16(WindowName));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(clientSize() + QSize(2 * BorderPixels, 2 * BorderPixels));
 }
@@ -95,8 +106,10 @@ void frmSplash::Show() {
         Form_Load();
         m_controls->show();
         m_controls->timer->start();
+        m_controls->button->setFocus();
     }
-    runtime::CentreOnScreen(*this);
+    if (layout::Window.centreOnScreen)
+        runtime::CentreOnScreen(*this);
     show();
     raise();
     activateWindow();
@@ -132,6 +145,14 @@ void frmSplash::Timer1_Timer() {
 
 void frmSplash::FlatBttn1_Click() {
     Unload();
+}
+
+void frmSplash::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        Unload(); // as "Fermer" does
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void frmSplash::paintEvent(QPaintEvent*) {

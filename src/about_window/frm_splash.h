@@ -10,7 +10,7 @@ namespace quatrelle::about {
 
 // The about window: the program's picture, a line of credits that scrolls from right to left
 // without end, and "Fermer". It is loaded afresh for every showing and unloaded on closing,
-// so its controls and text exist only while it is on screen.
+// so its controls and text exist only while it is on screen. Escape closes it as "Fermer" does.
 class frmSplash : public QWidget {
     Q_OBJECT
 
@@ -41,6 +41,7 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

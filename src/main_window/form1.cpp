@@ -5,15 +5,19 @@
 #include "resources/layouts.h"
 #include "resources/pictures.h"
 #include "resources/stored_values.h"
+#include "runtime/accessible_window.h"
 #include "runtime/round_rect_region.h"
 #include "runtime/twips.h"
 #include "runtime/window_placement.h"
+#include "spoken_texts.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QMessageBox>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QWindow>
+#include <array>
+#include <limits>
 
 namespace quatrelle::main_window {
 
@@ -36,18 +40,26 @@ bool shownAtStart(resources::Picture picture) {
     return picture == resources::Picture::EmptyCell || picture == resources::Picture::NormalArrow;
 }
 
-// Only X11 lets a program place its own window; elsewhere the compositor must move it.
-bool compositorMovesWindows() {
-    return QGuiApplication::platformName() == QLatin1String("wayland");
+// A window manager that has not moved the window after this many pointer moves and this long
+// is taken to ignore the program's move requests.
+constexpr int UnansweredMovesBeforeSystemMove = 3;
+constexpr qint64 UnansweredTimeBeforeSystemMove = 100; // milliseconds
+
+// Where the window system really has the window: the pointer's place on the screen less its
+// place in the window, both as the window system reported them.
+QPoint windowOrigin(const QMouseEvent& event) {
+    return (event.globalPosition() - event.position()).toPoint();
 }
 
 } // namespace
 
 Form1::Form1()
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
+    runtime::ExposeAsWindow(*this);
     createStoredControls();
     Form_Load();
-    runtime::CentreOnScreen(*this);
+    if (layout::Window.centreOnScreen)
+        runtime::CentreOnScreen(*this);
 }
 
 Form1::~Form1() = default;
@@ -55,21 +67,25 @@ Form1::~Form1() = default;
 void Form1::createStoredControls() {
     setWindowTitle(resources::ToQString(layout::Window.caption));
     setFont(resources::FontFor(layout::Window.font));
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    // Where no mask cuts the outline, the corners are left transparent instead.
+    if (runtime::CompositorPlacesWindows())
+        setAttribute(Qt::WA_TranslucentBackground);
+    else
+        setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     resize(runtime::TwipsToPixels(layout::Window.clientWidth, layout::Window.clientHeight));
 
     // The board's first sight needs only the empty cell and the plain arrow: the hidden
     // holders of the pieces and of the lit arrow decode theirs when play first asks for them.
-    const auto image = [this](const resources::ImageSpec& spec) {
-        auto* control = new ImageControl(this, spec.index, spec.rect, spec.visible);
-        if (!spec.picture)
+    const auto image = [this](const resources::ImageLayout& stored) {
+        auto* control = new ImageControl(this, stored.index, stored.rect, stored.visible);
+        if (!stored.picture)
             return control;
-        if (shownAtStart(*spec.picture))
-            control->setPicture(resources::LoadPicture(*spec.picture));
+        if (shownAtStart(*stored.picture))
+            control->setPicture(resources::LoadPicture(*stored.picture));
         else
             control->setPictureLoader(
-                [picture = *spec.picture] { return resources::LoadPicture(picture); });
+                [picture = *stored.picture] { return resources::LoadPicture(picture); });
         return control;
     };
 
@@ -77,8 +93,16 @@ void Form1::createStoredControls() {
         connect(&button, &resources::FlatBttn::IndexedClick, this, &Form1::FlatBttn1_Click);
         connect(&button, &resources::FlatBttn::IndexedMouseMove, this, &Form1::FlatBttn1_MouseMove);
     });
-    for (const resources::FlatButtonSpec& spec : layout::FlatBttn1)
-        FlatBttn1.add(*spec.index, new resources::FlatBttn(this, spec));
+    // The keyboard visits the buttons in their stored tab order and starts on the first.
+    std::array<resources::FlatBttn*, layout::FlatBttn1.size()> tabOrder{};
+    for (const resources::FlatButtonLayout& stored : layout::FlatBttn1) {
+        auto* button = new resources::FlatBttn(this, stored);
+        FlatBttn1.add(*stored.index, button);
+        tabOrder.at(static_cast<std::size_t>(stored.tabIndex)) = button;
+    }
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    tabOrder.front()->setFocus();
 
     imgFleche = runtime::ControlArray<ImageControl>([this](ImageControl& arrow) {
         connect(&arrow, &ImageControl::Click, this, &Form1::imgFleche_Click);
@@ -90,10 +114,10 @@ void Form1::createStoredControls() {
         connect(&cell, &ImageControl::MouseMove, this, &Form1::imgCube_MouseMove);
     });
     imgCube.add(0, image(layout::imgCube0));
-    for (const resources::ImageSpec& spec : layout::BaseCube)
-        BaseCube.add(spec.index, image(spec));
-    for (const resources::ImageSpec& spec : layout::Fleche)
-        Fleche.add(spec.index, image(spec));
+    for (const resources::ImageLayout& stored : layout::BaseCube)
+        BaseCube.add(stored.index, image(stored));
+    for (const resources::ImageLayout& stored : layout::Fleche)
+        Fleche.add(stored.index, image(stored));
 }
 
 void Form1::Form_Load() {
@@ -107,6 +131,8 @@ void Form1::Form_Load() {
         arrow->setVisible(true);
     }
     imgFleche[0].setPicture(Fleche[1].picture());
+    imgFleche.forEach(
+        [](ImageControl& arrow) { arrow.setAccessibleName(ArrowName(arrow.index())); });
 
     for (std::int16_t i = 1; i <= 34; ++i) {
         ImageControl* cell = imgCube.load(i);
@@ -116,6 +142,9 @@ void Form1::Form_Load() {
         cell->setPicture(BaseCube[0].picture());
     }
     imgCube[0].setPicture(BaseCube[0].picture());
+    for (int cell = 0; cell < game::CellCount; ++cell)
+        describeCell(cell);
+    describeTurn();
 
     // The window is sized from the bottom-right cell, with a margin right of and below it.
     const ImageControl& last = imgCube[imgCube.ubound()];
@@ -138,6 +167,8 @@ void Form1::imgFleche_Click(std::int16_t Index) {
         return;
     }
     imgCube[placed->cell].setPicture(BaseCube[placed->value].picture());
+    describeCell(placed->cell);
+    describeTurn();
     CheckVictory();
 }
 
@@ -166,14 +197,23 @@ void Form1::ResetArrows() {
     imgFleche.forEach([this](ImageControl& arrow) { arrow.setPicture(Fleche[1].picture()); });
 }
 
+void Form1::describeCell(int cell) {
+    imgCube[cell].setAccessibleName(CellName(cell, m_game.Board()[cell]));
+}
+
+// Setting the description sends the event on which a screen reader reads it out.
+void Form1::describeTurn() {
+    setAccessibleDescription(TurnDescription(m_game.CurrentPlayer()));
+}
+
 void Form1::CheckVictory() {
     if (const auto line = game::FindWinningLine(m_game.Board()))
         ShowWinner(line->player);
 }
 
 void Form1::ShowWinner(std::int16_t n) {
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(),
-                    QString::fromStdString(game::WinText(n)), QMessageBox::Ok, this);
+    runtime::CentredMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(),
+                                   QString::fromStdString(game::WinText(n)), QMessageBox::Ok, this);
     box.exec();
 }
 
@@ -205,15 +245,41 @@ void Form1::NewGame() {
     for (int i = 1; i < game::CellCount; ++i)
         imgCube[i].setPicture(BaseCube[0].picture());
     imgCube[0].setPicture(BaseCube[0].picture());
+    for (int cell = 0; cell < game::CellCount; ++cell)
+        describeCell(cell);
+    describeTurn();
 }
 
 void Form1::ShowAbout() {
     setEnabled(false);
     if (!m_about) {
         m_about = std::make_unique<about::frmSplash>();
-        connect(m_about.get(), &about::frmSplash::Unloaded, this, [this] { setEnabled(true); });
+        connect(m_about.get(), &about::frmSplash::Unloaded, this, [this] {
+            setEnabled(true);
+            FlatBttn1[AboutButton].setFocus(); // where the keyboard left off
+        });
+        // Transient for the main window, the about window stays in front of it under every
+        // window manager and compositor that honours the hint; it still has no owner widget,
+        // which would disable it together with the main window.
+        m_about->winId();
+        m_about->windowHandle()->setTransientParent(windowHandle());
+        // For those that do not, a click on the disabled main window or its activation brings
+        // the about window back in front.
+        windowHandle()->installEventFilter(this);
     }
     m_about->Show();
+}
+
+void Form1::bringAboutForward() {
+    m_about->raise();
+    m_about->activateWindow();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && !isEnabled() && m_about && m_about->isLoaded() &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::FocusIn))
+        bringAboutForward();
+    return QWidget::eventFilter(watched, event);
 }
 
 void Form1::Form_MouseDown(const MouseState& state) {
@@ -226,6 +292,8 @@ void Form1::Form_MouseMove(const MouseState& state) {
     ResetArrows();
     if (IsDragging == 0)
         return;
+    if (!m_sinceFirstMove.isValid())
+        m_sinceFirstMove.start();
     const float left = runtime::PixelsToTwipsX(x());
     const float top = runtime::PixelsToTwipsY(y());
     const float newTop = (state.y - static_cast<float>(DragStartY)) + top;
@@ -240,22 +308,55 @@ void Form1::Form_MouseUp(const MouseState&) {
 
 void Form1::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    // Without a mask that cuts it, the outline is cut here: outside it the window stays clear.
+    if (testAttribute(Qt::WA_TranslucentBackground))
+        painter.setClipRegion(mask());
     painter.fillRect(rect(), resources::ToColor(layout::Window.backColour));
     // The window repaints itself only when it is shown and when the about window disables or
     // enables it: decoding the small picture then costs less than keeping its 440 KB of
     // pixels for the whole game.
-    painter.drawPixmap(0, 0, resources::LoadPicture(layout::Window.picture));
+    const QPixmap skin = resources::LoadPicture(layout::Window.picture);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(QRect(QPoint(), runtime::PictureSizeOnScreen(skin.deviceIndependentSize())),
+                       skin);
+}
+
+void Form1::keyPressEvent(QKeyEvent* event) {
+    // The digits of the main row and of the keypad drop into columns 1 to 7, as the arrows do.
+    const int column = event->key() - Qt::Key_1;
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && game::IsValidColumn(column)) {
+        event->accept();
+        if (!event->isAutoRepeat())
+            imgFleche_Click(static_cast<std::int16_t>(column));
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void Form1::mousePressEvent(QMouseEvent* event) {
-    if (compositorMovesWindows() && windowHandle()) {
+    if (runtime::CompositorPlacesWindows() && windowHandle()) {
         windowHandle()->startSystemMove();
         return;
     }
     Form_MouseDown(runtime::MouseStateOf(*event));
+    m_dragOrigin = windowOrigin(*event);
+    m_sinceFirstMove.invalidate();
+    m_unansweredMoves = 0;
 }
 
 void Form1::mouseMoveEvent(QMouseEvent* event) {
+    // A window manager that ignores the program's moves (Xwayland under some compositors)
+    // leaves the window where the drag found it: the system's own move takes over.
+    if (IsDragging != 0 && m_sinceFirstMove.isValid() && windowOrigin(*event) == m_dragOrigin &&
+        ++m_unansweredMoves >= UnansweredMovesBeforeSystemMove &&
+        m_sinceFirstMove.elapsed() >= UnansweredTimeBeforeSystemMove && windowHandle() &&
+        windowHandle()->startSystemMove()) {
+        IsDragging = 0;
+        return;
+    }
+    if (windowOrigin(*event) != m_dragOrigin)
+        m_unansweredMoves = std::numeric_limits<int>::min(); // the window manager follows
     // Positions are taken from the pointer on the screen, so that the grabbed point stays
     // under it even when the pointer runs ahead of a window that has not yet moved.
     MouseState state = runtime::MouseStateOf(*event);

@@ -6,14 +6,16 @@
 #include "runtime/control_array.h"
 #include "runtime/image_control.h"
 
+#include <QElapsedTimer>
+#include <QPoint>
 #include <QWidget>
 #include <memory>
 
 namespace quatrelle::main_window {
 
 // The main window: a title-less, rounded board of 7 columns by 5 rows with its arrow row and
-// four command buttons. It owns the game, turns clicks into drops, announces wins, and moves
-// when its surface is dragged.
+// four command buttons. It owns the game, turns clicks and the digit keys into drops, announces
+// wins, and moves when its surface is dragged.
 class Form1 : public QWidget {
     Q_OBJECT
 
@@ -39,7 +41,9 @@ Q_SIGNALS:
     void beeped();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -54,6 +58,8 @@ private:
     void imgFleche_MouseMove(std::int16_t Index, const runtime::MouseState& state);
     void imgCube_MouseMove(std::int16_t Index, const runtime::MouseState& state);
     void ResetArrows();
+    void describeCell(int cell);
+    void describeTurn();
     void CheckVictory();
     void ShowWinner(std::int16_t n);
 
@@ -61,6 +67,7 @@ private:
     void FlatBttn1_MouseMove(std::int16_t Index, const runtime::MouseState& state);
     void NewGame();
     void ShowAbout();
+    void bringAboutForward();
 
     void Form_MouseDown(const runtime::MouseState& state);
     void Form_MouseMove(const runtime::MouseState& state);
@@ -79,6 +86,12 @@ private:
     std::int16_t DragStartX = 0;
     std::int16_t DragStartY = 0;
     std::int16_t IsDragging = 0; // -1 while a drag is in progress
+
+    // Where the window really stood when the drag began, and how long its move requests have
+    // gone unanswered: a window manager that ignores them hands the drag to the system's move.
+    QPoint m_dragOrigin;
+    QElapsedTimer m_sinceFirstMove;
+    int m_unansweredMoves = 0;
 };
 
 } // namespace quatrelle::main_window

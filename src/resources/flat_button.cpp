@@ -4,8 +4,9 @@
 #include "runtime/twips.h"
 #include "stored_values.h"
 
-#include <QMouseEvent>
+#include <QKeyEvent>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
 #include <qdrawutil.h>
 
 namespace quatrelle::resources {
@@ -21,43 +22,70 @@ Qt::Alignment CaptionAlignment(std::optional<std::int32_t> code) {
     return Qt::Alignment(horizontal[grid % 3] | vertical[grid / 3]);
 }
 
-FlatBttn::FlatBttn(QWidget* parent, const FlatButtonSpec& spec)
-    : QWidget(parent)
-    , m_spec(spec)
-    , m_caption(ToQString(spec.caption))
-    , m_alignment(CaptionAlignment(spec.alignCaption)) {
-    setFont(FontFor(spec.font));
-    setCursor(Qt::ArrowCursor); // pointer code 1, the only one the layouts use
+Qt::CursorShape CursorShape(MousePointer pointer) {
+    switch (pointer) {
+    case MousePointer::Arrow:
+        return Qt::ArrowCursor;
+    }
+    return Qt::ArrowCursor;
+}
+
+FlatBttn::FlatBttn(QWidget* parent, const FlatButtonLayout& stored)
+    : QAbstractButton(parent)
+    , m_stored(stored)
+    , m_alignment(CaptionAlignment(stored.alignCaption)) {
+    setText(ToQString(stored.caption));
+    setFont(FontFor(stored.font));
+    setCursor(CursorShape(stored.mousePointer));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    if (!spec.toolTip.empty())
-        setToolTip(ToQString(spec.toolTip));
-    const QRect pixels = runtime::TwipsToPixels(spec.rect);
-    if (spec.autoSize.value_or(false))
+    // Only the keyboard moves the focus: a click leaves it where it was, as it leaves the look.
+    setFocusPolicy(Qt::TabFocus);
+    if (!stored.toolTip.empty())
+        setToolTip(ToQString(stored.toolTip));
+    const QRect pixels = runtime::TwipsToPixels(stored.rect);
+    if (stored.autoSize.value_or(false))
         setGeometry(QRect(pixels.topLeft(), sizeHint()));
     else
         setGeometry(pixels);
+    connect(this, &QAbstractButton::clicked, this, &FlatBttn::activate);
 }
 
 QSize FlatBttn::sizeHint() const {
-    return fontMetrics().size(Qt::TextSingleLine, m_caption) + QSize(8, 6);
+    return fontMetrics().size(Qt::TextSingleLine, text()) + QSize(8, 6);
+}
+
+void FlatBttn::activate() {
+    // The handler may close the window or end the program: nothing of this button is used
+    // after the signal.
+    if (m_stored.index)
+        Q_EMIT IndexedClick(*m_stored.index);
+    else
+        Q_EMIT Click();
 }
 
 void FlatBttn::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QColor face = ToColor(m_spec.backColour);
+    const QColor face = ToColor(m_stored.backColour);
     painter.fillRect(rect(), face);
-    const bool sunken = m_pressed && m_hovered;
-    if (m_hovered && isEnabled()) {
+    const bool sunken = isDown();
+    if ((m_hovered || sunken) && isEnabled()) {
         QPalette edge;
         edge.setColor(QPalette::Light, face.lighter(190));
         edge.setColor(QPalette::Dark, face.darker(250));
         qDrawShadeRect(&painter, rect(), edge, sunken, 1);
     }
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   PaletteRole(m_spec.textColour)));
+    const QColor caption = palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                           PaletteRole(m_stored.textColour));
+    // The focus is marked only once the keyboard has been used in the window, so a player
+    // who uses the mouse alone never sees it.
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        painter.setPen(QPen(caption, 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(2, 2, -3, -3));
+    }
+    painter.setPen(caption);
     const QRect text = rect().adjusted(2, 1, -2, -1).translated(sunken ? QPoint(1, 1) : QPoint());
-    painter.drawText(text, static_cast<int>(m_alignment | Qt::TextSingleLine), m_caption);
+    painter.drawText(text, static_cast<int>(m_alignment | Qt::TextSingleLine), this->text());
 }
 
 void FlatBttn::setHovered(bool hovered) {
@@ -75,48 +103,39 @@ void FlatBttn::leaveEvent(QEvent*) {
     setHovered(false);
 }
 
-void FlatBttn::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::EnabledChange) {
-        m_pressed = false;
-        update();
-    }
-    QWidget::changeEvent(event);
-}
-
 void FlatBttn::mousePressEvent(QMouseEvent* event) {
-    // Accepted, so that a press on a button never starts a drag of the window beneath.
+    QAbstractButton::mousePressEvent(event);
+    m_pressed = event->button() == Qt::LeftButton ? true : m_pressed;
+    // Accepted whatever the button, so that a press on a button never starts a drag of the
+    // window beneath.
     event->accept();
-    if (event->button() != Qt::LeftButton)
-        return;
-    m_pressed = true;
-    update();
 }
 
 void FlatBttn::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        m_pressed = false;
+    QAbstractButton::mouseReleaseEvent(event);
     event->accept();
-    if (event->button() != Qt::LeftButton || !m_pressed)
-        return;
-    m_pressed = false;
-    update();
-    if (!rect().contains(event->position().toPoint()))
-        return;
-    // The handler may close the window or end the program: nothing of this button is used
-    // after the signal.
-    if (m_spec.index)
-        Q_EMIT IndexedClick(*m_spec.index);
-    else
-        Q_EMIT Click();
 }
 
 void FlatBttn::mouseMoveEvent(QMouseEvent* event) {
+    QAbstractButton::mouseMoveEvent(event);
     event->accept();
     // While the left button is held the button keeps the pointer, also outside it.
     setHovered(rect().contains(event->position().toPoint()));
-    const runtime::MouseState state = runtime::MouseStateOf(*event);
-    if (m_spec.index)
-        Q_EMIT IndexedMouseMove(*m_spec.index, state);
-    else
-        Q_EMIT MouseMove(state);
+    if (m_stored.index)
+        Q_EMIT IndexedMouseMove(*m_stored.index, runtime::MouseStateOf(*event));
+}
+
+void FlatBttn::keyPressEvent(QKeyEvent* event) {
+    window()->setAttribute(Qt::WA_KeyboardFocusChange);
+    update();
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !event->isAutoRepeat()) {
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }
 
 } // namespace quatrelle::resources

@@ -1,5 +1,6 @@
 #include "pictures.h"
 
+#include "runtime/twips.h"
 #include "stored_values.h"
 
 #include <QGuiApplication>
@@ -15,8 +16,10 @@ namespace {
 // The window icon's two images, 16 and 32 pixels.
 constexpr std::array<const char*, 2> IconFiles{":/pictures/icon_16.png", ":/pictures/icon_32.png"};
 
+// A screen with more device pixels than the pictures' design pixels, through the desktop's
+// scaling or through a dense screen's larger twips-to-pixels factor, shows the 2x form.
 bool wantsHighDensity() {
-    return qApp && qApp->devicePixelRatio() > 1.0;
+    return runtime::PictureScale() > 1.0;
 }
 
 // Every picture is a PNG, which Qt reads itself. Told so, and told not to guess, the reader

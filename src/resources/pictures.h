@@ -12,8 +12,9 @@ namespace quatrelle::resources {
 // The resource path of a picture, 1x or its twice-as-large form for high-density screens.
 QString PicturePath(Picture picture, bool highDensity = false);
 
-// Picks the 2x form on screens with more than one device pixel per logical pixel; Qt scales it
-// down where the ratio lies between 1 and 2. A null pixmap if the build lacks the picture.
+// Picks the 2x form on screens with more than one device pixel per design pixel; the controls
+// scale it to their size where the ratio is not exactly 2. A null pixmap if the build lacks
+// the picture.
 QPixmap LoadPicture(Picture picture);
 
 // The pictures that a broken build would lack, by resource path; empty for a sound build.

@@ -1,14 +1,40 @@
 #include "image_control.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 
 namespace quatrelle::runtime {
+
+namespace {
+
+class AccessibleImageControl : public QAccessibleWidget {
+public:
+    explicit AccessibleImageControl(ImageControl* control)
+        : QAccessibleWidget(control, QAccessible::Button) {}
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& name) override {
+        if (name == pressAction() && widget()->isEnabled())
+            static_cast<ImageControl*>(widget())->postClick();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+};
+
+QAccessibleInterface* accessibleImageControl(const QString&, QObject* object) {
+    if (auto* control = qobject_cast<ImageControl*>(object))
+        return new AccessibleImageControl(control);
+    return nullptr;
+}
+
+} // namespace
 
 ImageControl::ImageControl(QWidget* parent, std::int16_t index, const TwipsRect& geometry,
                            bool visible)
     : QWidget(parent)
     , m_index(index)
     , m_twips(geometry) {
+    static const bool accessible = (QAccessible::installFactory(accessibleImageControl), true);
+    Q_UNUSED(accessible);
     // Pointer movement is reported with no button held, as the hover feedback needs.
     setMouseTracking(true);
     applyGeometry();
@@ -57,6 +83,11 @@ ImageControl* ImageControl::cloneAt(std::int16_t index) const {
     return clone;
 }
 
+void ImageControl::postClick() {
+    QMetaObject::invokeMethod(
+        this, [this] { Q_EMIT Click(m_index); }, Qt::QueuedConnection);
+}
+
 void ImageControl::applyGeometry() {
     setGeometry(TwipsToPixels(m_twips));
 }
@@ -64,9 +95,11 @@ void ImageControl::applyGeometry() {
 void ImageControl::paintEvent(QPaintEvent*) {
     if (picture().isNull())
         return;
+    // The picture covers the control at any density: the 2x form is drawn pixel for pixel
+    // where the control has twice its pixels, and smoothly scaled elsewhere.
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(0, 0, m_picture);
+    painter.drawPixmap(rect(), m_picture);
 }
 
 void ImageControl::mousePressEvent(QMouseEvent* event) {

@@ -10,8 +10,9 @@
 
 namespace quatrelle::runtime {
 
-// Shows its picture at the picture's own size from its top-left corner, without border or
-// scaling, and reports clicks and pointer movement together with its index in its array.
+// Shows its picture over the whole control, without border, and reports clicks and pointer
+// movement together with its index in its array. Assistive technology sees a push button whose
+// Press action is a click; the window names it.
 class ImageControl : public QWidget {
     Q_OBJECT
 
@@ -32,6 +33,10 @@ public:
 
     // A hidden copy of this control's properties, for a new element of its array.
     ImageControl* cloneAt(std::int16_t index) const;
+
+    // A click that no mouse made, as an assistive technology's Press action makes it: it comes
+    // from the event loop, so that a message box it opens never runs inside the caller.
+    void postClick();
 
 Q_SIGNALS:
     void Click(std::int16_t index);

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 #include <cfenv>
 #include <cmath>
 
@@ -54,6 +55,16 @@ QRect TwipsToPixels(const TwipsRect& rect) {
 
 QSize TwipsToPixels(float width, float height) {
     return {TwipsToPixelsX(width), TwipsToPixelsY(height)};
+}
+
+QSize PictureSizeOnScreen(QSizeF designPixels) {
+    return TwipsToPixels(static_cast<float>(designPixels.width() * StandardTwipsPerPixel),
+                         static_cast<float>(designPixels.height() * StandardTwipsPerPixel));
+}
+
+double PictureScale() {
+    const double ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    return ratio * StandardTwipsPerPixel / std::min(TwipsPerPixelX(), TwipsPerPixelY());
 }
 
 float PixelsToTwipsX(double pixels) {

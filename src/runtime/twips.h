@@ -28,6 +28,13 @@ int TwipsToPixelsY(double twips);
 QRect TwipsToPixels(const TwipsRect& rect);
 QSize TwipsToPixels(float width, float height);
 
+// The pictures are drawn for 96 dpi, 15 twips to a pixel: the size in pixels that a picture of
+// that many design pixels covers on this screen.
+QSize PictureSizeOnScreen(QSizeF designPixels);
+
+// Device pixels to a design pixel: above 1, a picture drawn at twice the size looks sharper.
+double PictureScale();
+
 // Pixels to twips: exact, since a pixel is a whole number of twips on every usual screen.
 float PixelsToTwipsX(double pixels);
 float PixelsToTwipsY(double pixels);

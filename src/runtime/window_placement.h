@@ -1,10 +1,26 @@
 #pragma once
 
+#include <QMessageBox>
+
 class QWidget;
 
 namespace quatrelle::runtime {
 
 // Places a top-level window in the middle of the primary screen's available area.
 void CentreOnScreen(QWidget& window);
+
+// On Wayland the compositor alone places windows, and a mask only limits where input lands: a
+// program can neither move its window itself nor cut its outline there.
+bool CompositorPlacesWindows();
+
+// A modal message box whose centre stands on its parent window's centre. Left to itself, a
+// box guesses a frame for a frameless parent and comes out above and left of it.
+class CentredMessageBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+};
 
 } // namespace quatrelle::runtime

@@ -1,0 +1,56 @@
+#include "accessible_window.h"
+
+#include <QAccessibleWidget>
+#include <QWidget>
+
+namespace quatrelle::runtime {
+
+namespace {
+
+constexpr char ExposedProperty[] = "quatrelleExposedAsWindow";
+
+class AccessibleWindow : public QAccessibleWidget {
+public:
+    explicit AccessibleWindow(QWidget* window)
+        : QAccessibleWidget(window, QAccessible::Window) {}
+
+    int childCount() const override { return static_cast<int>(shownChildren().size()); }
+    QAccessibleInterface* child(int index) const override {
+        const QList<QWidget*> children = shownChildren();
+        return index >= 0 && index < children.size()
+                   ? QAccessible::queryAccessibleInterface(children.at(index))
+                   : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child ? static_cast<int>(
+                           shownChildren().indexOf(qobject_cast<QWidget*>(child->object())))
+                     : -1;
+    }
+
+private:
+    QList<QWidget*> shownChildren() const {
+        QList<QWidget*> shown;
+        for (QObject* object : widget()->children())
+            if (auto* child = qobject_cast<QWidget*>(object);
+                child && !child->isWindow() && !child->isHidden())
+                shown.append(child);
+        return shown;
+    }
+};
+
+QAccessibleInterface* accessibleWindow(const QString&, QObject* object) {
+    auto* window = qobject_cast<QWidget*>(object);
+    if (window && window->isWindow() && window->property(ExposedProperty).toBool())
+        return new AccessibleWindow(window);
+    return nullptr;
+}
+
+} // namespace
+
+void ExposeAsWindow(QWidget& window) {
+    static const bool installed = (QAccessible::installFactory(accessibleWindow), true);
+    Q_UNUSED(installed);
+    window.setProperty(ExposedProperty, true);
+}
+
+} // namespace quatrelle::runtime
