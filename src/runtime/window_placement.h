@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMessageBox>
 
 class QWidget;
@@ -21,6 +22,15 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    void request(QPoint topLeft);
+
+    QPoint m_wanted;    // where the box's client area should stand
+    QPoint m_requested; // where it last asked to stand
+    int m_corrections = 0;
+    QElapsedTimer m_shown; // moves long after the box came up are the user's
 };
 
 } // namespace quatrelle::runtime

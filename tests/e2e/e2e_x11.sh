@@ -1,11 +1,37 @@
 #!/usr/bin/env bash
-# End to end on a real X server: the built program, driven by xdotool, read back from
-# screenshots. Usage: e2e_x11.sh PATH_TO_QUATRELLE
+# End to end on a real X server, bare or under a window manager: the built program, driven by
+# xdotool, read back from screenshots. Usage: e2e_x11.sh PATH_TO_QUATRELLE [WINDOW_MANAGER]
+# where WINDOW_MANAGER is openbox, i3, xfwm4, mutter or kwin_x11.
 set -euo pipefail
 program=$1
+window_manager=${2:-}
 source "$(dirname "$0")/../support/x_session.sh"
 
 start_xvfb 1024x768x24
+
+# Starts the window manager and waits until it has taken the screen.
+start_window_manager() {
+    case "$1" in
+    openbox) openbox --config-file /dev/null & ;;
+    i3)
+        printf 'font pango:DejaVu Sans 8\n' >"$work/i3.config"
+        i3 -c "$work/i3.config" &
+        ;;
+    xfwm4) xfwm4 --replace --compositor=off & ;;
+    mutter) dbus-run-session -- mutter --x11 --replace & ;;
+    kwin_x11) dbus-run-session -- kwin_x11 --replace & ;;
+    *) fail "unknown window manager $1" ;;
+    esac
+    for _ in $(seq 200); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.05
+    done
+    fail "$1 did not start"
+}
+if [ -n "$window_manager" ]; then
+    start_window_manager "$window_manager" >"$work/wm.log" 2>&1
+    echo "under $window_manager"
+fi
 
 # The visible top-level windows of the program as "id x y width height" lines.
 windows() {
@@ -46,9 +72,12 @@ wait_for "the main window did not appear" has_main_window
 read -r main x y width height < <(window_of_size 403 275)
 echo "main window $main at $x,$y, $width x $height"
 
-# Centred on the 1024 x 768 screen, the corners cut by the rounded outline.
-[ $((x * 2 + width - 1024)) -ge -1 ] && [ $((x * 2 + width - 1024)) -le 1 ] || fail "not centred horizontally: $x"
-[ $((y * 2 + height - 768)) -ge -1 ] && [ $((y * 2 + height - 768)) -le 1 ] || fail "not centred vertically: $y"
+# Centred on the 1024 x 768 screen where no window manager places it, the corners cut by the
+# rounded outline.
+if [ -z "$window_manager" ]; then
+    [ $((x * 2 + width - 1024)) -ge -1 ] && [ $((x * 2 + width - 1024)) -le 1 ] || fail "not centred horizontally: $x"
+    [ $((y * 2 + height - 768)) -ge -1 ] && [ $((y * 2 + height - 768)) -le 1 ] || fail "not centred vertically: $y"
+fi
 sleep 0.3
 [ "$(pixel $((x + 1)) $((y + 1)))" = "0,0,0" ] || fail "top-left corner not cut: $(pixel $((x + 1)) $((y + 1)))"
 [ "$(pixel $((x + 401)) $((y + 273)))" = "0,0,0" ] || fail "bottom-right corner not cut"
@@ -80,7 +109,12 @@ for column in 0 0 1 1; do arrow $column; done
 xdotool mousemove $((x + 104 + 40 * 2 + 16)) $((y + 32)) click 1 &
 clicker=$!
 wait_for "no message box on a line of four" window_count_is 2
-echo "win message shown"
+# Its centre stands on the main window's centre.
+read -r _ bx by bw bh < <(windows | awk '!($4 == 403 && $5 == 275)')
+dx=$((2 * bx + bw - 2 * x - width))
+dy=$((2 * by + bh - 2 * y - height))
+[ "${dx#-}" -le 4 ] && [ "${dy#-}" -le 4 ] || fail "the win message is off centre by $((dx / 2)),$((dy / 2))"
+echo "win message shown, centred"
 xdotool key Return
 wait_for "the message box did not close" window_count_is 1
 wait "$clicker"
@@ -89,34 +123,46 @@ wait "$clicker"
 click_at 52 28
 wait_for "Nouveau jeu did not empty the board" test "$(cell_colour 31)" = "0,0,255"
 
-# Dragging the surface moves the window by the pointer's offset.
-xdotool mousemove $((x + 40)) $((y + 200)) mousedown 1
-for step in 10 20 30 40 50; do
-    xdotool mousemove $((x + 40 + step)) $((y + 200 + step / 2))
-    sleep 0.03
+# Dragging the surface with any button moves the window by the pointer's offset.
+for button in 1 2 3; do
+    xdotool mousemove $((x + 40)) $((y + 200)) mousedown $button
+    for step in 10 20 30 40 50; do
+        xdotool mousemove $((x + 40 + step)) $((y + 200 - step / 2))
+        sleep 0.03
+    done
+    xdotool mouseup $button
+    sleep 0.2
+    read -r _ nx ny _ _ < <(window_of_size 403 275)
+    [ "$nx" -eq $((x + 50)) ] && [ "$ny" -eq $((y - 25)) ] ||
+        fail "a drag with button $button moved the window to $nx,$ny from $x,$y"
+    x=$nx
+    y=$ny
 done
-xdotool mouseup 1
-sleep 0.2
-read -r _ nx ny _ _ < <(window_of_size 403 275)
-[ "$nx" -eq $((x + 50)) ] && [ "$ny" -eq $((y + 25)) ] || fail "drag moved the window to $nx,$ny from $x,$y"
-x=$nx
-y=$ny
-echo "dragged to $x,$y"
+echo "dragged with every button to $x,$y"
 
 # The about window: centred, scrolling, and the main window takes no input meanwhile.
 click_at 52 60
 wait_for "the about window did not appear" has_about_window
 read -r _ ax ay _ _ < <(window_of_size 292 268)
-[ "$ax" -eq 366 ] && [ "$ay" -eq 250 ] || fail "about window at $ax,$ay, not centred"
+[ -n "$window_manager" ] || { [ "$ax" -eq 366 ] && [ "$ay" -eq 250 ]; } || fail "about window at $ax,$ay, not centred"
 sleep 1
 import -window root -crop 290x20+$((ax + 1))+$((ay + 1)) "$work/strip1.png"
 sleep 0.5
 import -window root -crop 290x20+$((ax + 1))+$((ay + 1)) "$work/strip2.png"
 [ "$(compare -metric AE "$work/strip1.png" "$work/strip2.png" null: 2>&1 || true)" != "0" ] ||
     fail "the about text does not move"
+# Clicks on the disabled main window beside it neither reach the board nor hide the about
+# window: the picture below its scrolling line stays on screen.
+about_picture() { import -window root -crop 280x100+$((ax + 6))+$((ay + 32)) "$1"; }
+about_picture "$work/before.png"
 xdotool mousemove $((x + 104 + 40 * 6 + 16)) $((y + 32)) click 1
 sleep 0.2
+xdotool mousemove $((x + 392)) $((y + 150)) click 1 click 3
+sleep 0.4
 [ "$(cell_colour 34)" = "0,0,255" ] || fail "the board answered while the about window was open"
+about_picture "$work/after.png"
+[ "$(compare -metric AE "$work/before.png" "$work/after.png" null: 2>&1 || true)" = "0" ] ||
+    fail "the about window went behind the main window"
 
 xdotool mousemove $((ax + 1 + 248 + 20)) $((ay + 1 + 246 + 9)) click 1
 wait_for "Fermer did not close the about window" no_about_window
