@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# The program natively on Wayland, under a headless weston that can photograph its screen: it
+# starts and stays up, draws the board, and its rounded outline leaves the corners to the
+# desktop. Usage: e2e_wayland.sh PATH_TO_QUATRELLE
+set -euo pipefail
+program=$1
+source "$(dirname "$0")/../support/x_session.sh"
+
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+export WAYLAND_DISPLAY=quatrelle-test
+unset DISPLAY
+# --debug offers the screenshot protocol; pixman draws what a screenshot reads back.
+weston --backend=headless-backend.so --use-pixman --socket="$WAYLAND_DISPLAY" --width=1024 \
+    --height=768 --idle-time=0 --debug >"$work/weston.log" 2>&1 &
+for _ in $(seq 100); do
+    [ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ] && break
+    sleep 0.05
+done
+[ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ] || fail "weston did not start"
+
+QT_QPA_PLATFORM=wayland "$program" 2>"$work/program.log" &
+game=$!
+sleep 2
+kill -0 "$game" 2>/dev/null || fail "the program did not stay up: $(cat "$work/program.log")"
+(cd "$work" && timeout 20 weston-screenshooter) || fail "no screenshot"
+shot=$(ls "$work"/wayland-screenshot-*.png)
+
+# The window is where the skin's pure blue is; its corners must show what lies beneath.
+read -r width height left top < <(convert "$shot" -fill black +opaque 'rgb(0,0,255)' -trim \
+    -format '%w %h %X %Y\n' info: | tr -d '+')
+[ "$width" -ge 400 ] && [ "$height" -ge 270 ] || fail "no main window on screen: $width x $height"
+pixel() { convert "$shot" -crop "1x1+$1+$2" -depth 8 txt:- | sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p'; }
+for corner in "$left $top" "$((left + width - 1)) $top" "$left $((top + height - 1))" \
+    "$((left + width - 1)) $((top + height - 1))"; do
+    read -r cx cy <<<"$corner"
+    read -r red green blue < <(pixel "$cx" "$cy")
+    [ "$red" -lt 200 ] || [ "$green" -lt 200 ] || fail "white corner at $cx,$cy: $red,$green,$blue"
+    [ "$blue" -lt 150 ] || [ "$red" -gt 50 ] || fail "the corner at $cx,$cy is not cut: $red,$green,$blue"
+done
+# The board: seven green arrows.
+arrows=$(convert "$shot" -crop "${width}x${height}+$left+$top" -format %c histogram:info:- |
+    awk '/\(1,215,41\)/ {print $1 + 0}')
+[ "${arrows:-0}" -ge 700 ] || fail "the arrows are not drawn: ${arrows:-0} green pixels"
+sleep 1
+kill -0 "$game" 2>/dev/null || fail "the program ended"
+echo "wayland: 3 passed, 0 failed"
