@@ -17,10 +17,12 @@ fail() {
     exit 1
 }
 
-# Starts Xvfb on the first free display and exports DISPLAY. Usage: start_xvfb [GEOMETRY]
+# Starts Xvfb on the first free display and exports DISPLAY.
+# Usage: start_xvfb [GEOMETRY [XVFB_OPTION...]]
 start_xvfb() {
     local screen=${1:-1024x768x24}
-    Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$work/display" 2>/dev/null &
+    shift || true
+    Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp "$@" 3>"$work/display" 2>/dev/null &
     for _ in $(seq 100); do
         [ -s "$work/display" ] && break
         sleep 0.05

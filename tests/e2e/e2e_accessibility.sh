@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# The program as a screen reader sees it, on a real accessibility bus: its windows and controls
+# are named, a game is played through the controls' Press actions alone, and the board and
+# whose turn it is can be read. Usage: e2e_accessibility.sh PATH_TO_QUATRELLE
+set -euo pipefail
+program=$1
+# A session bus of the test's own, whatever the caller's environment holds.
+if [ -z "${QUATRELLE_TEST_BUS:-}" ]; then
+    QUATRELLE_TEST_BUS=1 exec dbus-run-session -- "$0" "$@"
+fi
+source "$(dirname "$0")/../support/x_session.sh"
+
+# The accessibility bus outlives a client's connection only on a server that never resets.
+start_xvfb 1024x768x24 -noreset
+/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
+sleep 0.5
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" 2>"$work/program.log" &
+
+# Debian's pyatspi is for the system's Python, whatever python3 comes first on the PATH.
+/usr/bin/python3 - <<'PYTHON' || fail "the accessible tree is not as a screen reader needs it"
+import sys, time
+import pyatspi
+
+def fail(message):
+    print("FAIL:", message, file=sys.stderr)
+    sys.exit(1)
+
+def wait_for(description, find, seconds=10):
+    end = time.time() + seconds
+    while time.time() < end:
+        found = find()
+        if found:
+            return found
+        time.sleep(0.1)
+    fail(description)
+
+def application():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for app in desktop:
+        if app is not None and app.name == "Quatrelle":
+            return app
+    return None
+
+def window(app, name):
+    for child in app:
+        if child is not None and child.name == name and child.getRoleName() in ("window", "frame"):
+            return child
+    return None
+
+def named(root, name):
+    return pyatspi.findDescendant(root, lambda node: node is not None and node.name == name)
+
+def press(node):
+    actions = node.queryAction()
+    names = [actions.getName(i) for i in range(actions.nActions)]
+    if "Press" not in names:
+        fail(f"{node.name!r} has no Press action: {names}")
+    actions.doAction(names.index("Press"))
+
+app = wait_for("the program is not on the accessibility bus", application)
+main = wait_for("no window named Quatrelle", lambda: window(app, "Quatrelle"))
+print("main window:", main.getRoleName(), repr(main.name), repr(main.description))
+if main.description != "Au joueur 1 (jaune) de jouer":
+    fail(f"turn before the first move: {main.description!r}")
+children = [main.getChildAtIndex(i) for i in range(main.childCount)]
+print(" ", len(children), "children, e.g.",
+      [(c.getRoleName(), c.name) for c in children[:2] + children[4:6] + children[11:12]])
+if len(children) != 4 + 7 + 35:
+    fail(f"{len(children)} children: the hidden picture holders are exposed, or controls are missing")
+for caption in ("Nouveau jeu", "A propos de", "Aide", "Quitter", "Colonne 4"):
+    node = named(main, caption)
+    if node is None or node.getRoleName() != "push button":
+        fail(f"{caption!r} is not a push button")
+
+press(named(main, "Colonne 4"))
+wait_for("a Press on Colonne 4 dropped nothing",
+         lambda: named(main, "Colonne 4, rang\u00e9e 5 : jaune"))
+wait_for("the turn did not pass", lambda: main.description == "Au joueur 2 (rouge) de jouer")
+print("after a Press on Colonne 4:", repr(main.description))
+
+press(named(main, "A propos de"))
+about = wait_for("no window named A propos de Quatrelle",
+                 lambda: window(app, "A propos de Quatrelle"))
+label = pyatspi.findDescendant(about, lambda node: node is not None and
+                               node.name.startswith("Programmation : "))
+if label is None or "Version 0.0.10" not in label.name:
+    fail("the credits cannot be read")
+press(named(about, "Fermer"))
+wait_for("Fermer did not close the about window",
+         lambda: window(app, "A propos de Quatrelle") is None or
+                 not window(app, "A propos de Quatrelle").getState().contains(pyatspi.STATE_SHOWING))
+press(named(main, "Nouveau jeu"))
+wait_for("Nouveau jeu did not empty the board", lambda: named(main, "Colonne 4, rang\u00e9e 5 : vide"))
+print("about window opened and closed, new game, through Press actions alone")
+PYTHON
+echo "accessibility: 5 passed, 0 failed"
