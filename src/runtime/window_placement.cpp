@@ -17,15 +17,24 @@ bool CompositorPlacesWindows() {
 
 namespace {
 
-// Time and requests enough for a window manager to settle where it puts a new window.
+// Time enough for a window manager to settle where it puts a new window, and for the answers
+// to one request to arrive.
 constexpr qint64 PlacementSettlesWithin = 1000; // milliseconds
-constexpr int PlacementCorrections = 3;
+constexpr int AnswersArriveWithin = 50;         // milliseconds
 
 } // namespace
 
+CentredMessageBox::CentredMessageBox(Icon icon, const QString& title, const QString& text,
+                                     StandardButtons buttons, QWidget* parent)
+    : QMessageBox(icon, title, text, buttons, parent) {
+    m_settling.setSingleShot(true);
+    m_settling.setInterval(AnswersArriveWithin);
+    connect(&m_settling, &QTimer::timeout, this, &CentredMessageBox::correctPlacement);
+}
+
 void CentredMessageBox::showEvent(QShowEvent* event) {
     // The box takes its final size here, before it is mapped; placing its client area rather
-    // than its frame keeps it where it is put whatever frame the window manager adds.
+    // than its frame keeps it where it is put by window managers that honour that.
     QMessageBox::showEvent(event);
     if (const QWidget* parent = parentWidget()) {
         QRect placed(QPoint(), size());
@@ -44,13 +53,20 @@ void CentredMessageBox::request(QPoint topLeft) {
 
 void CentredMessageBox::moveEvent(QMoveEvent* event) {
     QMessageBox::moveEvent(event);
-    // Some window managers (i3) put their frame, not the box, where a new box asked to stand:
-    // asking again, as far off the other way as the box landed, brings the box itself there.
-    if (!isVisible() || !m_shown.isValid() || m_shown.elapsed() > PlacementSettlesWithin ||
-        m_corrections >= PlacementCorrections || geometry().topLeft() == m_wanted)
+    if (isVisible() && m_shown.isValid() && m_shown.elapsed() <= PlacementSettlesWithin)
+        m_settling.start();
+}
+
+// Some window managers (i3) put their frame, not the box, where a new box asked to stand, and
+// honour a second request as it is meant; one that kept adding its frame would be asked once
+// more, as far off the other way.
+void CentredMessageBox::correctPlacement() {
+    const QPoint landed = geometry().topLeft();
+    if (landed == m_wanted || m_corrections >= 2)
         return;
+    const QPoint offset = m_corrections == 0 ? QPoint() : landed - m_requested;
     ++m_corrections;
-    request(m_wanted - (geometry().topLeft() - m_requested));
+    request(m_wanted - offset);
 }
 
 } // namespace quatrelle::runtime

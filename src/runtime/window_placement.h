@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QMessageBox>
+#include <QTimer>
 
 class QWidget;
 
@@ -18,7 +19,8 @@ bool CompositorPlacesWindows();
 // box guesses a frame for a frameless parent and comes out above and left of it.
 class CentredMessageBox : public QMessageBox {
 public:
-    using QMessageBox::QMessageBox;
+    CentredMessageBox(Icon icon, const QString& title, const QString& text, StandardButtons buttons,
+                      QWidget* parent);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -26,11 +28,13 @@ protected:
 
 private:
     void request(QPoint topLeft);
+    void correctPlacement();
 
     QPoint m_wanted;    // where the box's client area should stand
     QPoint m_requested; // where it last asked to stand
     int m_corrections = 0;
     QElapsedTimer m_shown; // moves long after the box came up are the user's
+    QTimer m_settling;     // the window manager's answers to one request have all come
 };
 
 } // namespace quatrelle::runtime

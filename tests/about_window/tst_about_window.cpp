@@ -26,6 +26,7 @@ private Q_SLOTS:
     void timerScrollsOnlyWhileLoaded();
     void everyShowingStartsAgainAtTheRightEdge();
     void closingAnyWayUnloads();
+    void pictureCoversTheWindowAtAnyDensity();
 };
 
 void TestAboutWindow::textNamesTheVersionAndTheBetaNotice() {
@@ -178,14 +179,18 @@ void TestAboutWindow::timerScrollsOnlyWhileLoaded() {
 void TestAboutWindow::everyShowingStartsAgainAtTheRightEdge() {
     frmSplash window;
     window.Show();
+    // The outer width is 4380 twips at 96 dpi; the one-pixel border is fewer twips on a
+    // denser screen.
+    const float entry = window.outerWidthTwips();
+    QCOMPARE(entry, 4350.0f + runtime::PixelsToTwipsX(2));
     for (int tick = 0; tick < 20; ++tick)
         window.Timer1_Timer();
-    QCOMPARE(window.Label1()->Left(), 4380.0f - 600.0f);
+    QCOMPARE(window.Label1()->Left(), entry - 600.0f);
     QTest::mouseClick(window.FlatBttn1(), Qt::LeftButton);
     QVERIFY(!window.isLoaded());
     window.Show();
     QVERIFY(window.isLoaded());
-    QCOMPARE(window.Label1()->Left(), 4380.0f);
+    QCOMPARE(window.Label1()->Left(), entry);
     QCOMPARE(window.Label1()->text(), QString::fromStdString(about::AboutText()));
     window.Unload();
 }
@@ -202,6 +207,25 @@ void TestAboutWindow::closingAnyWayUnloads() {
     QVERIFY(!window.isVisible() && !window.isLoaded());
     window.Unload(); // nothing more to unload
     QCOMPARE(unloaded.count(), 2);
+}
+
+void TestAboutWindow::pictureCoversTheWindowAtAnyDensity() {
+    frmSplash window;
+    window.Show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // The client area's corners lie on the picture's plain blue, also past the 290 x 266
+    // pixels that the picture has at 96 dpi.
+    const QImage shown = window.grab().toImage();
+    const qreal ratio = shown.devicePixelRatio();
+    const QRect client = window.Label1()->parentWidget()->geometry();
+    for (const QPoint corner : {client.topRight(), client.bottomLeft(), client.bottomRight()}) {
+        const QColor colour = shown.pixelColor((QPointF(corner) * ratio).toPoint());
+        QVERIFY2(
+            colour.blue() > 220 && colour.red() < 30 && colour.green() < 30,
+            qPrintable(
+                QStringLiteral("%1,%2 is %3").arg(corner.x()).arg(corner.y()).arg(colour.name())));
+    }
+    window.Unload();
 }
 
 QTEST_MAIN(TestAboutWindow)

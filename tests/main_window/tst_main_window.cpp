@@ -5,6 +5,7 @@
 #include "support/modal_closer.h"
 #include "support/window_tests.h"
 
+#include <QAccessibleActionInterface>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -30,6 +31,24 @@ void play(Form1& form, std::string_view moves) {
 
 void hover(QWidget& widget, QPoint at = QPoint(16, 16)) {
     QTest::mouseMove(&widget, at);
+}
+
+// What assistive technology sees of a widget.
+QAccessibleInterface* accessible(QObject* object) {
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+void press(QObject* object) {
+    QAccessibleInterface* control = accessible(object);
+    QVERIFY(control && control->actionInterface());
+    QVERIFY(control->actionInterface()->actionNames().contains(
+        QAccessibleActionInterface::pressAction()));
+    control->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+}
+
+// Painted, as a player sees it: pure blue within a few levels, never black.
+bool isBlue(QColor colour) {
+    return colour.blue() > 220 && colour.red() < 30 && colour.green() < 30;
 }
 
 qint64 pictureOf(const ImageControl& control) {
@@ -91,6 +110,7 @@ private Q_SLOTS:
     void helpAndUnknownButtonsDoNothing();
     void aboutDisablesTheWindowUntilClosed();
     void quitEndsTheEventLoopWithStatusZero();
+    void keyboardAndAssistiveTechnologyPlayAWholeGame();
 
 private:
     std::unique_ptr<Form1> m_form;
@@ -154,10 +174,27 @@ void TestMainWindow::startUpShowsAnEmptyBoard() {
     QVERIFY(!form.cubePictures()[0].picture().isNull());
     // High-density screens get the pictures drawn at twice the size, shown at the same place.
     const QPixmap& cell = form.cubePictures()[0].picture();
-    QCOMPARE(cell.devicePixelRatio(), qApp->devicePixelRatio() > 1.0 ? 2.0 : 1.0);
+    const bool dense = form.cubes()[0].width() * qApp->devicePixelRatio() > 32;
+    QCOMPARE(cell.devicePixelRatio(), dense ? 2.0 : 1.0);
     QCOMPARE(cell.deviceIndependentSize(), QSizeF(32, 32));
-    QCOMPARE(form.cubes()[0].size(), QSize(32, 32));
     QVERIFY(pictureOf(form.cubePictures()[1]) != pictureOf(form.cubePictures()[2]));
+
+    // At any density every cell is painted to its edges, whose pixels are the picture's blue.
+    const QImage shown = form.grab().toImage();
+    const qreal ratio = shown.devicePixelRatio();
+    for (int cell = 0; cell < 35; ++cell) {
+        const QRect device(form.cubes()[cell].geometry().topLeft() * ratio,
+                           form.cubes()[cell].size() * ratio);
+        for (const QPoint corner :
+             {device.topLeft(), device.topRight(), device.bottomLeft(), device.bottomRight()})
+            QVERIFY2(
+                isBlue(shown.pixelColor(corner)),
+                qPrintable(
+                    QStringLiteral("cell %1 at %2,%3").arg(cell).arg(corner.x()).arg(corner.y())));
+    }
+    // The skin covers the window: blue right of the board, down to the bottom margin.
+    const QPoint margin = form.cubes()[34].geometry().bottomRight() + QPoint(8, 8);
+    QVERIFY(isBlue(shown.pixelColor(margin * ratio)));
 }
 
 void TestMainWindow::dropsFillColumnsFromTheBottom() {
@@ -417,6 +454,101 @@ void TestMainWindow::quitEndsTheEventLoopWithStatusZero() {
                        [&form] { QTest::mouseClick(&form.buttons()[0], Qt::LeftButton); });
     QCOMPARE(QApplication::exec(), 0);
     QCOMPARE(form.gameState().Board()[29], 1);
+}
+
+void TestMainWindow::keyboardAndAssistiveTechnologyPlayAWholeGame() {
+    Form1& form = *m_form;
+    QSignalSpy beeps(&form, &Form1::beeped);
+    QAccessibleInterface* window = accessible(&form);
+    QCOMPARE(window->role(), QAccessible::Window);
+    QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Quatrelle"));
+    QCOMPARE(window->text(QAccessible::Description),
+             QStringLiteral("Au joueur 1 (jaune) de jouer"));
+    QCOMPARE(window->childCount(), 4 + 7 + 35); // no hidden picture holder
+    QAccessibleInterface* newGame = accessible(&form.buttons()[0]);
+    QCOMPARE(newGame->role(), QAccessible::Button);
+    QCOMPARE(newGame->text(QAccessible::Name), QStringLiteral("Nouveau jeu"));
+    QCOMPARE(accessible(&form.arrows()[6])->text(QAccessible::Name), QStringLiteral("Colonne 7"));
+    QCOMPARE(accessible(&form.arrows()[6])->role(), QAccessible::Button);
+
+    // A Press goes through the click handlers: it drops, refuses a floating cell, ignores an
+    // occupied one.
+    press(&form.arrows()[3]);
+    QTRY_COMPARE(form.gameState().Board()[31], 1);
+    QCOMPARE(accessible(&form.cubes()[31])->text(QAccessible::Name),
+             QStringLiteral("Colonne 4, rang\u00e9e 5 : jaune"));
+    QCOMPARE(window->text(QAccessible::Description),
+             QStringLiteral("Au joueur 2 (rouge) de jouer"));
+    press(&form.cubes()[3]);
+    QTRY_COMPARE(beeps.count(), 1);
+    press(&form.cubes()[31]);
+    press(&form.cubes()[24]);
+    QTRY_COMPARE(form.gameState().Board()[24], 2);
+    QCOMPARE(beeps.count(), 1);
+    QCOMPARE(accessible(&form.cubes()[24])->text(QAccessible::Name),
+             QStringLiteral("Colonne 4, rang\u00e9e 4 : rouge"));
+
+    // The keyboard: the focus starts on "Nouveau jeu" and is not marked until a key is used.
+    QApplication::setActiveWindow(&form);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QCOMPARE(QApplication::focusWidget(), &form.buttons()[0]);
+    const QImage unmarked = form.buttons()[0].grab().toImage();
+    QTest::keyClick(&form, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), &form.buttons()[1]);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), &form.buttons()[0]);
+    QVERIFY(form.buttons()[0].grab().toImage() != unmarked);
+
+    // Digits of both rows drop; yellow completes the bottom row through the keys alone.
+    for (const auto& [key, modifiers] :
+         std::initializer_list<std::pair<int, Qt::KeyboardModifiers>>{
+             {Qt::Key_1, Qt::NoModifier},
+             {Qt::Key_1, Qt::KeypadModifier},
+             {Qt::Key_2, {}},
+             {Qt::Key_2, {}},
+             {Qt::Key_7, {}},
+             {Qt::Key_7, Qt::KeypadModifier}})
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+    QCOMPARE(form.gameState().Board()[28], 1);
+    QCOMPARE(form.gameState().Board()[21], 2);
+    QCOMPARE(form.gameState().Board()[34], 1);
+    QCOMPARE(form.gameState().Board()[27], 2);
+    QCOMPARE(m_closer->seen().size(), 0);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_8); // no column 8
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_3);
+    QCOMPARE(m_closer->seen().size(), 1); // 28 to 31
+    // The window manager gives the activation back once the box is gone; offscreen does not.
+    QApplication::setActiveWindow(&form);
+    QTRY_COMPARE(QApplication::focusWidget(), &form.buttons()[0]);
+
+    // Space presses the focused button, Escape closes the about window, and the main window
+    // takes no key meanwhile.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    about::frmSplash* about = form.aboutWindow();
+    QVERIFY(about && about->isLoaded());
+    QCOMPARE(accessible(about)->role(), QAccessible::Window);
+    QCOMPARE(accessible(about)->text(QAccessible::Name), QStringLiteral("A propos de Quatrelle"));
+    QCOMPARE(about->focusWidget(), about->FlatBttn1());
+    const game::BoardArray before = form.gameState().Board();
+    QTest::keyClick(&form, Qt::Key_5);
+    QTest::keyClick(&form.buttons()[0], Qt::Key_Return);
+    QCOMPARE(form.gameState().Board(), before);
+    QTest::keyClick(about, Qt::Key_Escape);
+    QVERIFY(!about->isLoaded() && form.isEnabled());
+
+    // Opened again and closed through "Fermer"'s Press; then Enter starts a new game.
+    press(&form.buttons()[1]);
+    QTRY_VERIFY(about->isLoaded());
+    press(about->FlatBttn1());
+    QTRY_VERIFY(!about->isLoaded());
+    QVERIFY(form.isEnabled());
+    QTest::keyClick(&form.buttons()[0], Qt::Key_Enter);
+    QCOMPARE(form.gameState().Board(), game::BoardArray{});
+    QCOMPARE(window->text(QAccessible::Description),
+             QStringLiteral("Au joueur 1 (jaune) de jouer"));
+    QCOMPARE(accessible(&form.cubes()[31])->text(QAccessible::Name),
+             QStringLiteral("Colonne 4, rang\u00e9e 5 : vide"));
 }
 
 QTEST_MAIN(TestMainWindow)
