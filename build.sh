@@ -17,7 +17,23 @@ test_packages=(xvfb xauth xdotool x11-utils imagemagick binutils-mingw-w64-x86-6
     openbox i3-wm weston qt6-wayland dbus at-spi2-core python3-pyatspi)
 bench_packages=(xvfb xauth xdotool x11-utils valgrind)
 
-# Sourced by a test for the package lists alone.
+# What each command builds besides the program: only the test command builds the tests, whose
+# tools only it installs.
+declare -A builds=([run]="" [package]="" [bench]=bench [test]=tests)
+
+# The configure options for what is built besides the program. Usage: configure_options [tests] [bench]
+configure_options() {
+    local tests=OFF bench=OFF part
+    for part in "$@"; do
+        case "$part" in
+        tests) tests=ON ;;
+        bench) bench=ON ;;
+        esac
+    done
+    echo "-DQUATRELLE_BUILD_TESTS=$tests -DQUATRELLE_BUILD_BENCH=$bench"
+}
+
+# Sourced by a test for the lists and options above alone.
 [ "${BASH_SOURCE[0]}" = "$0" ] || return 0
 cd "$(dirname "$0")"
 
@@ -41,20 +57,12 @@ install_missing() {
         "${missing[@]}"
 }
 
-# Configures with what the command needs, then builds incrementally: only the test command
-# builds the tests, whose tools only it installs. CI builds treat warnings as errors.
-# Usage: build PRESET [tests] [bench]
+# Configures for the command, then builds incrementally. CI builds treat warnings as errors.
+# Usage: build PRESET COMMAND
 build() {
-    local preset=$1
-    shift
-    local tests=OFF bench=OFF part
-    for part in "$@"; do
-        case "$part" in
-        tests) tests=ON ;;
-        bench) bench=ON ;;
-        esac
-    done
-    local options=(-DQUATRELLE_BUILD_TESTS=$tests -DQUATRELLE_BUILD_BENCH=$bench)
+    local preset=$1 command=$2
+    local options
+    read -ra options <<<"$(configure_options ${builds[$command]})"
     [ -n "${CI:-}" ] && options+=(-DQUATRELLE_WARNINGS_AS_ERRORS=ON)
     cmake --preset "$preset" "${options[@]}" >/dev/null
     cmake --build --preset "$preset"
@@ -71,20 +79,20 @@ run)
         exit 1
     fi
     install_missing "${build_packages[@]}"
-    build default
+    build default run
     exec build/default/src/quatrelle "$@"
     ;;
 test)
     install_missing "${build_packages[@]}" "${test_packages[@]}"
-    build default tests
+    build default test
     ctest --preset default "$@"
     # The random-input test again, under AddressSanitizer and UndefinedBehaviorSanitizer.
-    build asan tests
+    build asan test
     ASAN_OPTIONS=detect_leaks=0 ctest --preset asan -L hardening "$@"
     ;;
 package)
     install_missing "${build_packages[@]}" dpkg-dev
-    build default
+    build default package
     cpack --config build/default/CPackConfig.cmake -B build/package
     ;;
 bench)

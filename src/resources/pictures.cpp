@@ -61,14 +61,18 @@ QPixmap LoadPicture(Picture picture) {
     return pixmap;
 }
 
-QStringList MissingPictures() {
+QStringList CheckedPicturePaths() {
     QStringList paths;
     for (const PictureFile& file : PictureFiles)
         paths << PicturePath(file.picture, false) << PicturePath(file.picture, true);
     for (const char* icon : IconFiles)
         paths << QLatin1String(icon);
+    return paths;
+}
+
+QStringList MissingPictures() {
     QStringList missing;
-    for (const QString& path : paths)
+    for (const QString& path : CheckedPicturePaths())
         if (!readable(path))
             missing.append(path);
     return missing;

@@ -21,6 +21,9 @@ QPixmap LoadPicture(Picture picture);
 // Only the headers are read, straight from the resources, so this costs next to nothing at
 // start-up.
 QStringList MissingPictures();
+// Every picture the program can load, at both densities, and the window icon's images: what
+// MissingPictures checks.
+QStringList CheckedPicturePaths();
 
 // Whether the bytes start as a PNG file does: the signature, then a header chunk that gives
 // the picture a width and a height.

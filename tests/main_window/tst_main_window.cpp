@@ -8,6 +8,8 @@
 #include <QAccessibleActionInterface>
 #include <QSignalSpy>
 #include <QTest>
+#include <algorithm>
+#include <cmath>
 
 using namespace quatrelle;
 using main_window::Form1;
@@ -141,9 +143,17 @@ void TestMainWindow::startUpBuildsTheBoardFromItsPrototypes() {
     QCOMPARE(form.mask().boundingRect(), QRect(0, 0, 403, 275));
     for (const QPoint corner : {QPoint(0, 0), QPoint(402, 0), QPoint(0, 274), QPoint(402, 274)})
         QVERIFY(!form.mask().contains(corner));
-    QVERIFY(form.mask().contains(QPoint(201, 0)));
-    QVERIFY(form.mask().contains(QPoint(0, 137)));
-    QVERIFY(form.mask().contains(QPoint(402, 137)));
+    // Every pixel whose centre lies within the outline rounded by a 30 x 30 ellipse belongs to
+    // the window, and no other.
+    QRegion outline;
+    for (int y = 0; y < 275; ++y)
+        for (int x = 0; x < 403; ++x) {
+            const double cx = std::clamp(x + 0.5, 15.0, 403 - 15.0);
+            const double cy = std::clamp(y + 0.5, 15.0, 275 - 15.0);
+            if (std::hypot(x + 0.5 - cx, y + 0.5 - cy) <= 15.0)
+                outline += QRect(x, y, 1, 1);
+        }
+    QVERIFY(form.mask() == outline);
 
     // Pixels follow from twips: cell 31 stands at (104 + 3 * 40, 56 + 4 * 40).
     QCOMPARE(form.cubes()[31].geometry(), QRect(224, 216, 32, 32));
@@ -177,7 +187,26 @@ void TestMainWindow::startUpShowsAnEmptyBoard() {
     const bool dense = form.cubes()[0].width() * qApp->devicePixelRatio() > 32;
     QCOMPARE(cell.devicePixelRatio(), dense ? 2.0 : 1.0);
     QCOMPARE(cell.deviceIndependentSize(), QSizeF(32, 32));
-    QVERIFY(pictureOf(form.cubePictures()[1]) != pictureOf(form.cubePictures()[2]));
+    // Each holder by what it shows: the empty cell blue in the middle, the first player's
+    // piece yellow, the second's red, and the lit arrow darker than the normal one.
+    const auto middle = [](const ImageControl& holder) {
+        const QImage image = holder.picture().toImage();
+        return image.pixelColor(image.width() / 2, image.height() / 2);
+    };
+    QVERIFY(isBlue(middle(form.cubePictures()[0])));
+    const QColor yellow = middle(form.cubePictures()[1]);
+    QVERIFY(yellow.red() > 200 && yellow.green() > 200 && yellow.blue() < 60);
+    const QColor red = middle(form.cubePictures()[2]);
+    QVERIFY(red.red() > 200 && red.green() < 80 && red.blue() < 60);
+    const auto lightness = [](const ImageControl& holder) {
+        const QImage image = holder.picture().toImage();
+        qint64 sum = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                sum += image.pixelColor(x, y).lightness();
+        return sum;
+    };
+    QVERIFY(lightness(form.arrowPictures()[0]) < lightness(form.arrowPictures()[1]));
 
     // At any density every cell is painted to its edges, whose pixels are the picture's blue.
     const QImage shown = form.grab().toImage();
@@ -314,6 +343,15 @@ void TestMainWindow::winMessageIsExactAndComesAgain() {
     play(form, "4"); // a fifth in the row: still one message per drop
     QCOMPARE(m_closer->seen().size(), 3);
     QVERIFY(cellsShowTheBoard(form));
+
+    // Refused moves change nothing, so they announce nothing, line or not.
+    play(form, "1111"); // column 1 full, every drop announcing the line again
+    const qsizetype announced = m_closer->seen().size();
+    QCOMPARE(announced, 7);
+    play(form, "1");
+    clickCell(form, 0);  // floating
+    clickCell(form, 29); // occupied
+    QCOMPARE(m_closer->seen().size(), announced);
 }
 
 void TestMainWindow::bothPlayersWithLinesNameTheFirstInScanOrder() {
@@ -347,6 +385,16 @@ void TestMainWindow::dragMovesTheWindowWithAnyButton() {
         QTest::mouseMove(&form, grab + QPoint(50, 50));
         QCOMPARE(form.pos(), after);
     }
+
+    // Releasing a second button ends the drag, though the first is still held.
+    const QPoint held = form.pos();
+    QTest::mousePress(&form, Qt::LeftButton, {}, grab);
+    QTest::mousePress(&form, Qt::RightButton, {}, grab);
+    QTest::mouseRelease(&form, Qt::RightButton, {}, grab);
+    QVERIFY(!form.isDragging());
+    QTest::mouseMove(&form, grab + QPoint(20, 20));
+    QCOMPARE(form.pos(), held);
+    QTest::mouseRelease(&form, Qt::LeftButton, {}, grab + QPoint(20, 20));
 
     // A press and release without movement leaves the window where it was.
     const QPoint still = form.pos();
@@ -454,6 +502,19 @@ void TestMainWindow::quitEndsTheEventLoopWithStatusZero() {
                        [&form] { QTest::mouseClick(&form.buttons()[0], Qt::LeftButton); });
     QCOMPARE(QApplication::exec(), 0);
     QCOMPARE(form.gameState().Board()[29], 1);
+
+    // The window manager's close of the main window ends the program too, about window or not.
+    for (const bool aboutOpen : {false, true}) {
+        form.show();
+        if (aboutOpen)
+            QTest::mouseClick(&form.buttons()[1], Qt::LeftButton);
+        QTimer::singleShot(0, &form, [&form] { form.close(); });
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        connect(&watchdog, &QTimer::timeout, &form, [] { QCoreApplication::exit(7); });
+        watchdog.start(5000);
+        QCOMPARE(QApplication::exec(), 0);
+    }
 }
 
 void TestMainWindow::keyboardAndAssistiveTechnologyPlayAWholeGame() {

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
+#include <tuple>
 
 using namespace quatrelle;
 using resources::Picture;
@@ -123,6 +124,9 @@ void TestResources::cellsAndPiecesShareTheRing() {
     QCOMPARE(at(yellow, 15, 15), QColor(247, 250, 0));
     QCOMPARE(at(red, 15, 15), QColor(238, 28, 0));
     QCOMPARE(at(yellow, 10, 18), QColor(247, 250, 0));
+    // The disc reaches a radius of 12: half a pixel inside 11 it is still the piece's colour.
+    QCOMPARE(at(yellow, 26, 15), QColor(247, 250, 0)); // radius 10.5
+    QCOMPARE(at(red, 5, 15), QColor(238, 28, 0));      // radius 10.5 on the other side
     for (int y = 0; y < 32; ++y) {
         for (int x = 0; x < 32; ++x) {
             const double r = radius(x, y);
@@ -203,6 +207,14 @@ void TestResources::iconIsEightBitWithAMask() {
     QCOMPARE(small.pixelColor(16, 2).alpha(), 0);  // transparent above the field
     QCOMPARE(small.pixelColor(16, 29).alpha(), 0); // and below
     QCOMPARE(small.pixelColor(0, 15), Blue);
+    // The field fills rows 5 to 26 of the 32-pixel image and rows 2 to 12 of the 16-pixel one.
+    const QImage tiny(QStringLiteral(":/pictures/icon_16.png"));
+    for (const auto& [image, first, last] : {std::tuple{&small, 5, 26}, std::tuple{&tiny, 2, 12}}) {
+        QCOMPARE(image->pixelColor(0, first - 1).alpha(), 0);
+        QCOMPARE(image->pixelColor(0, first), Blue);
+        QCOMPARE(image->pixelColor(0, last), Blue);
+        QCOMPARE(image->pixelColor(0, last + 1).alpha(), 0);
+    }
 
     QFile ico(QStringLiteral(QUATRELLE_PICTURE_DIR "/quatrelle.ico"));
     QVERIFY(ico.open(QIODevice::ReadOnly));
@@ -265,6 +277,14 @@ void TestResources::windowsTakeTheThemeIconWhereThereIsOne() {
 
 void TestResources::startUpCheckKnowsABrokenPicture() {
     QVERIFY(resources::MissingPictures().isEmpty());
+    // Start-up checks every picture the program can load, at both densities, and the icon.
+    const QStringList checked = resources::CheckedPicturePaths();
+    for (const resources::PictureFile& file : resources::PictureFiles)
+        for (const bool highDensity : {false, true})
+            QVERIFY2(checked.contains(resources::PicturePath(file.picture, highDensity)),
+                     qPrintable(resources::PicturePath(file.picture, highDensity)));
+    for (const int size : {16, 32})
+        QVERIFY(checked.contains(QStringLiteral(":/pictures/icon_%1.png").arg(size)));
     QFile file(resources::PicturePath(Picture::Skin));
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray sound = file.readAll();
