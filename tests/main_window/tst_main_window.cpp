@@ -503,7 +503,9 @@ void TestMainWindow::quitEndsTheEventLoopWithStatusZero() {
     QCOMPARE(QApplication::exec(), 0);
     QCOMPARE(form.gameState().Board()[29], 1);
 
-    // The window manager's close of the main window ends the program too, about window or not.
+    // The window manager's close of the main window ends the program too, about window or not,
+    // by itself rather than through Qt's rule for the last window closed.
+    QApplication::setQuitOnLastWindowClosed(false);
     for (const bool aboutOpen : {false, true}) {
         form.show();
         if (aboutOpen)
@@ -515,6 +517,7 @@ void TestMainWindow::quitEndsTheEventLoopWithStatusZero() {
         watchdog.start(5000);
         QCOMPARE(QApplication::exec(), 0);
     }
+    QApplication::setQuitOnLastWindowClosed(true);
 }
 
 void TestMainWindow::keyboardAndAssistiveTechnologyPlayAWholeGame() {
