@@ -38,7 +38,6 @@ FlatBttn::FlatBttn(QWidget* parent, const FlatButtonLayout& stored)
     setFont(FontFor(stored.font));
     setCursor(CursorShape(stored.mousePointer));
     setMouseTracking(true);
-    setAttribute(Qt::WA_OpaquePaintEvent);
     // Only the keyboard moves the focus: a click leaves it where it was, as it leaves the look.
     setFocusPolicy(Qt::TabFocus);
     if (!stored.toolTip.empty())
@@ -86,6 +85,15 @@ void FlatBttn::paintEvent(QPaintEvent*) {
     painter.setPen(caption);
     const QRect text = rect().adjusted(2, 1, -2, -1).translated(sunken ? QPoint(1, 1) : QPoint());
     painter.drawText(text, static_cast<int>(m_alignment | Qt::TextSingleLine), this->text());
+}
+
+bool FlatBttn::event(QEvent* event) {
+    const bool handled = QAbstractButton::event(event);
+    // The style's polish treats a button as see-through; this one paints every pixel, and
+    // saying so keeps the window's skin from being repainted beneath it on every press.
+    if (event->type() == QEvent::Polish)
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    return handled;
 }
 
 void FlatBttn::setHovered(bool hovered) {

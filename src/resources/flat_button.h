@@ -36,6 +36,7 @@ Q_SIGNALS:
     void IndexedMouseMove(std::int16_t index, const quatrelle::runtime::MouseState& state);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;

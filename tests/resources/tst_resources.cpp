@@ -367,6 +367,21 @@ void TestResources::flatButtonReportsClicksAndMoves() {
     QTest::mouseClick(&single, Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(singleClicks.count(), 1);
 
+    // A button paints all of itself: pressing it never repaints the window beneath.
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            paints += event->type() == QEvent::Paint;
+            return false;
+        }
+    } counter;
+    QCoreApplication::processEvents();
+    window.installEventFilter(&counter);
+    QTest::mouseClick(&indexed, Qt::LeftButton, {}, QPoint(10, 10));
+    QCoreApplication::processEvents();
+    QCOMPARE(counter.paints, 0);
+    window.removeEventFilter(&counter);
+
     QTest::mouseMove(&indexed, QPoint(20, 12));
     QVERIFY(moves.count() >= 1);
     QCOMPARE(moves.last().first().value<std::int16_t>(), 2);
