@@ -65,7 +65,7 @@ protected:
         QPainter painter(this);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawPixmap(
-            QRect(QPoint(), runtime::PictureSizeOnScreen(m_picture.deviceIndependentSize())),
+            QRect(QPoint(), runtime::DesignSizeOnScreen(m_picture.deviceIndependentSize())),
             m_picture);
     }
 

@@ -29,7 +29,7 @@ namespace {
 
 constexpr float Step = 600;               // twips between neighbouring arrows, cells and rows
 constexpr float Margin = 400;             // twips right of and below the last cell
-constexpr int CornerEllipse = 30;         // pixels
+constexpr int CornerEllipse = 30;         // design pixels, as the skin's corners are drawn
 constexpr std::int16_t NewGameButton = 0; // the command buttons by index
 constexpr std::int16_t AboutButton = 1;
 constexpr std::int16_t HelpButton = 2;
@@ -152,8 +152,9 @@ void Form1::Form_Load() {
     const float height = last.twips().height + last.twips().top + Margin;
     const QSize pixels = runtime::TwipsToPixels(width, height);
     setFixedSize(pixels);
+    const QSize corner = runtime::DesignSizeOnScreen(QSizeF(CornerEllipse, CornerEllipse));
     setMask(
-        runtime::RoundRectRegion(pixels.width(), pixels.height(), CornerEllipse, CornerEllipse));
+        runtime::RoundRectRegion(pixels.width(), pixels.height(), corner.width(), corner.height()));
 }
 
 void Form1::DoBeep() {
@@ -317,7 +318,7 @@ void Form1::paintEvent(QPaintEvent*) {
     // pixels for the whole game.
     const QPixmap skin = resources::LoadPicture(layout::Window.picture);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(QRect(QPoint(), runtime::PictureSizeOnScreen(skin.deviceIndependentSize())),
+    painter.drawPixmap(QRect(QPoint(), runtime::DesignSizeOnScreen(skin.deviceIndependentSize())),
                        skin);
 }
 

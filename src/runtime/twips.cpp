@@ -57,7 +57,7 @@ QSize TwipsToPixels(float width, float height) {
     return {TwipsToPixelsX(width), TwipsToPixelsY(height)};
 }
 
-QSize PictureSizeOnScreen(QSizeF designPixels) {
+QSize DesignSizeOnScreen(QSizeF designPixels) {
     return TwipsToPixels(static_cast<float>(designPixels.width() * StandardTwipsPerPixel),
                          static_cast<float>(designPixels.height() * StandardTwipsPerPixel));
 }

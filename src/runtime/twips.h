@@ -28,9 +28,9 @@ int TwipsToPixelsY(double twips);
 QRect TwipsToPixels(const TwipsRect& rect);
 QSize TwipsToPixels(float width, float height);
 
-// The pictures are drawn for 96 dpi, 15 twips to a pixel: the size in pixels that a picture of
-// that many design pixels covers on this screen.
-QSize PictureSizeOnScreen(QSizeF designPixels);
+// The pictures and the window outline are designed for 96 dpi, 15 twips to a pixel: the size
+// in pixels that so many design pixels cover on this screen.
+QSize DesignSizeOnScreen(QSizeF designPixels);
 
 // Device pixels to a design pixel: above 1, a picture drawn at twice the size looks sharper.
 double PictureScale();

@@ -12,7 +12,7 @@ start_xvfb 1024x768x24
 # Starts the window manager and waits until it has taken the screen.
 start_window_manager() {
     case "$1" in
-    openbox) openbox --config-file /dev/null & ;;
+    openbox) openbox & ;;
     i3)
         printf 'font pango:DejaVu Sans 8\n' >"$work/i3.config"
         i3 -c "$work/i3.config" &
