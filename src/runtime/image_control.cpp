@@ -84,8 +84,14 @@ ImageControl* ImageControl::cloneAt(std::int16_t index) const {
 }
 
 void ImageControl::postClick() {
+    // The window may have been disabled while the click waited.
     QMetaObject::invokeMethod(
-        this, [this] { Q_EMIT Click(m_index); }, Qt::QueuedConnection);
+        this,
+        [this] {
+            if (isEnabled())
+                Q_EMIT Click(m_index);
+        },
+        Qt::QueuedConnection);
 }
 
 void ImageControl::applyGeometry() {
