@@ -6,6 +6,7 @@
 #include "resources/pictures.h"
 #include "resources/stored_values.h"
 #include "runtime/accessible_window.h"
+#include "runtime/image_control.h"
 #include "runtime/window_placement.h"
 
 #include <QCloseEvent>
@@ -63,10 +64,7 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawPixmap(
-            QRect(QPoint(), runtime::DesignSizeOnScreen(m_picture.deviceIndependentSize())),
-            m_picture);
+        runtime::DrawWindowPicture(painter, m_picture);
     }
 
 private:

@@ -34,16 +34,15 @@ constexpr std::int16_t NewGameButton = 0; // the command buttons by index
 constexpr std::int16_t AboutButton = 1;
 constexpr std::int16_t HelpButton = 2;
 constexpr std::int16_t QuitButton = 3;
+// A window manager that has not moved the window after this many pointer moves and this long
+// is taken to ignore the program's move requests.
+constexpr int UnansweredMovesBeforeSystemMove = 3;
+constexpr qint64 UnansweredTimeBeforeSystemMove = 100; // milliseconds
 
 // What the board shows before the first move: empty cells under plain arrows.
 bool shownAtStart(resources::Picture picture) {
     return picture == resources::Picture::EmptyCell || picture == resources::Picture::NormalArrow;
 }
-
-// A window manager that has not moved the window after this many pointer moves and this long
-// is taken to ignore the program's move requests.
-constexpr int UnansweredMovesBeforeSystemMove = 3;
-constexpr qint64 UnansweredTimeBeforeSystemMove = 100; // milliseconds
 
 // Where the window system really has the window: the pointer's place on the screen less its
 // place in the window, both as the window system reported them.
@@ -142,9 +141,7 @@ void Form1::Form_Load() {
         cell->setPicture(BaseCube[0].picture());
     }
     imgCube[0].setPicture(BaseCube[0].picture());
-    for (int cell = 0; cell < game::CellCount; ++cell)
-        describeCell(cell);
-    describeTurn();
+    describeBoard();
 
     // The window is sized from the bottom-right cell, with a margin right of and below it.
     const ImageControl& last = imgCube[imgCube.ubound()];
@@ -202,6 +199,12 @@ void Form1::describeCell(int cell) {
     imgCube[cell].setAccessibleName(CellName(cell, m_game.Board()[cell]));
 }
 
+void Form1::describeBoard() {
+    for (int cell = 0; cell < game::CellCount; ++cell)
+        describeCell(cell);
+    describeTurn();
+}
+
 // Setting the description sends the event on which a screen reader reads it out.
 void Form1::describeTurn() {
     setAccessibleDescription(TurnDescription(m_game.CurrentPlayer()));
@@ -246,9 +249,7 @@ void Form1::NewGame() {
     for (int i = 1; i < game::CellCount; ++i)
         imgCube[i].setPicture(BaseCube[0].picture());
     imgCube[0].setPicture(BaseCube[0].picture());
-    for (int cell = 0; cell < game::CellCount; ++cell)
-        describeCell(cell);
-    describeTurn();
+    describeBoard();
 }
 
 void Form1::ShowAbout() {
@@ -316,10 +317,7 @@ void Form1::paintEvent(QPaintEvent*) {
     // The window repaints itself only when it is shown and when the about window disables or
     // enables it: decoding the small picture then costs less than keeping its 440 KB of
     // pixels for the whole game.
-    const QPixmap skin = resources::LoadPicture(layout::Window.picture);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(QRect(QPoint(), runtime::DesignSizeOnScreen(skin.deviceIndependentSize())),
-                       skin);
+    runtime::DrawWindowPicture(painter, resources::LoadPicture(layout::Window.picture));
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {
@@ -349,14 +347,15 @@ void Form1::mousePressEvent(QMouseEvent* event) {
 void Form1::mouseMoveEvent(QMouseEvent* event) {
     // A window manager that ignores the program's moves (Xwayland under some compositors)
     // leaves the window where the drag found it: the system's own move takes over.
-    if (IsDragging != 0 && m_sinceFirstMove.isValid() && windowOrigin(*event) == m_dragOrigin &&
+    const bool unmoved = windowOrigin(*event) == m_dragOrigin;
+    if (IsDragging != 0 && m_sinceFirstMove.isValid() && unmoved &&
         ++m_unansweredMoves >= UnansweredMovesBeforeSystemMove &&
         m_sinceFirstMove.elapsed() >= UnansweredTimeBeforeSystemMove && windowHandle() &&
         windowHandle()->startSystemMove()) {
         IsDragging = 0;
         return;
     }
-    if (windowOrigin(*event) != m_dragOrigin)
+    if (!unmoved)
         m_unansweredMoves = std::numeric_limits<int>::min(); // the window manager follows
     // Positions are taken from the pointer on the screen, so that the grabbed point stays
     // under it even when the pointer runs ahead of a window that has not yet moved.

@@ -58,6 +58,7 @@ private:
     void imgFleche_MouseMove(std::int16_t Index, const runtime::MouseState& state);
     void imgCube_MouseMove(std::int16_t Index, const runtime::MouseState& state);
     void ResetArrows();
+    void describeBoard();
     void describeCell(int cell);
     void describeTurn();
     void CheckVictory();

@@ -28,6 +28,12 @@ QAccessibleInterface* accessibleImageControl(const QString&, QObject* object) {
 
 } // namespace
 
+void DrawWindowPicture(QPainter& painter, const QPixmap& picture) {
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(QRect(QPoint(), DesignSizeOnScreen(picture.deviceIndependentSize())),
+                       picture);
+}
+
 ImageControl::ImageControl(QWidget* parent, std::int16_t index, const TwipsRect& geometry,
                            bool visible)
     : QWidget(parent)

@@ -8,7 +8,13 @@
 #include <cstdint>
 #include <functional>
 
+class QPainter;
+
 namespace quatrelle::runtime {
+
+// Draws a window's background picture from the top-left corner at its design size on this
+// screen, smoothly scaled where the screen's density is not the picture's.
+void DrawWindowPicture(QPainter& painter, const QPixmap& picture);
 
 // Shows its picture over the whole control, without border, and reports clicks and pointer
 // movement together with its index in its array. Assistive technology sees a push button whose
