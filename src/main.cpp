@@ -1,5 +1,6 @@
 #include "main_window/show_main_window.h"
 #include "resources/application.h"
+#include "resources/command_line.h"
 #include "resources/pictures.h"
 
 #include <QApplication>
@@ -40,6 +41,11 @@ bool picturesArePresent() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    const auto parsed = quatrelle::resources::ParseCommandLine(argc, argv);
+    if (const int* status = std::get_if<int>(&parsed))
+        return *status;
+    const auto& options = std::get<quatrelle::resources::Options>(parsed);
+
     preferX11ForDragging();
     QApplication app(argc, argv);
     quatrelle::resources::DescribeApplication();
@@ -47,7 +53,7 @@ int main(int argc, char* argv[]) {
     if (!picturesArePresent())
         return 1;
 
-    quatrelle::main_window::Form1 form;
+    quatrelle::main_window::Form1 form(options.computerPlayer);
     quatrelle::main_window::ShowMainWindow(form);
     return QApplication::exec();
 }

@@ -39,8 +39,19 @@ std::optional<Placement> Game::Drop(int column) {
         return std::nullopt;
     const auto value = static_cast<std::int16_t>(m_currentPlayer + 1);
     m_board[cell] = value;
+    m_history[static_cast<std::size_t>(m_moveCount++)] = cell;
     NextPlayer();
     return Placement{cell, value};
+}
+
+std::optional<Placement> Game::TakeBack() {
+    if (m_moveCount == 0)
+        return std::nullopt;
+    const std::int16_t cell = m_history[static_cast<std::size_t>(--m_moveCount)];
+    const Placement taken{cell, m_board[cell]};
+    m_board[cell] = Empty;
+    m_currentPlayer = static_cast<std::uint8_t>(taken.value - 1);
+    return taken;
 }
 
 void Game::NextPlayer() {
@@ -50,6 +61,7 @@ void Game::NextPlayer() {
 void Game::NewGame() {
     m_board.fill(Empty);
     m_currentPlayer = 0;
+    m_moveCount = 0;
 }
 
 } // namespace quatrelle::game

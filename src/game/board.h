@@ -64,6 +64,11 @@ public:
     // turn; nothing when the column is full or does not exist.
     std::optional<Placement> Drop(int column);
 
+    // Empties the cell of the last drop and gives the turn back to the player who made it;
+    // nothing when no drop is left to take back.
+    std::optional<Placement> TakeBack();
+    int MoveCount() const { return m_moveCount; }
+
     void NextPlayer();
     // Every element, the non-cell one included, back to empty; the first player moves.
     void NewGame();
@@ -71,6 +76,9 @@ public:
 private:
     BoardArray m_board{};
     std::uint8_t m_currentPlayer = 0;
+    // The cells of the drops so far, in order.
+    std::array<std::int16_t, CellCount> m_history{};
+    int m_moveCount = 0;
 };
 
 } // namespace quatrelle::game

@@ -1,5 +1,7 @@
 #include "form1.h"
 
+#include "computer_player.h"
+#include "game/position.h"
 #include "game/victory.h"
 #include "resources/fonts.h"
 #include "resources/layouts.h"
@@ -9,6 +11,7 @@
 #include "runtime/round_rect_region.h"
 #include "runtime/twips.h"
 #include "runtime/window_placement.h"
+#include "solver_thread.h"
 #include "spoken_texts.h"
 
 #include <QApplication>
@@ -16,7 +19,9 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QWindow>
+#include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <limits>
 
 namespace quatrelle::main_window {
@@ -52,11 +57,15 @@ QPoint windowOrigin(const QMouseEvent& event) {
 
 } // namespace
 
-Form1::Form1()
+Form1::Form1(std::optional<int> computerPlayer)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
     runtime::ExposeAsWindow(*this);
     createStoredControls();
     Form_Load();
+    if (computerPlayer) {
+        m_computer = new ComputerPlayer(*this, solverThread(), *computerPlayer);
+        describeTurn();
+    }
     if (layout::Window.centreOnScreen)
         runtime::CentreOnScreen(*this);
 }
@@ -159,19 +168,32 @@ void Form1::DoBeep() {
 }
 
 void Form1::imgFleche_Click(std::int16_t Index) {
-    const auto placed = m_game.Drop(Index);
+    // The player waits for the computer's reply.
+    if (computerToMove())
+        return;
+    dropInto(Index);
+}
+
+void Form1::playComputerMove(int column) {
+    dropInto(static_cast<std::int16_t>(column));
+}
+
+void Form1::dropInto(std::int16_t column) {
+    const auto placed = m_game.Drop(column);
     if (!placed) {
         DoBeep();
         return;
     }
+    clearHint();
     imgCube[placed->cell].setPicture(BaseCube[placed->value].picture());
     describeCell(placed->cell);
     describeTurn();
+    Q_EMIT turnChanged();
     CheckVictory();
 }
 
 void Form1::imgCube_Click(std::int16_t Index) {
-    if (m_game.Board()[Index] != game::Empty)
+    if (computerToMove() || m_game.Board()[Index] != game::Empty)
         return;
     if (m_game.IsFloating(Index)) {
         DoBeep();
@@ -192,6 +214,7 @@ void Form1::imgCube_MouseMove(std::int16_t Index, const MouseState&) {
 }
 
 void Form1::ResetArrows() {
+    m_hintColumn.reset();
     imgFleche.forEach([this](ImageControl& arrow) { arrow.setPicture(Fleche[1].picture()); });
 }
 
@@ -207,7 +230,8 @@ void Form1::describeBoard() {
 
 // Setting the description sends the event on which a screen reader reads it out.
 void Form1::describeTurn() {
-    setAccessibleDescription(TurnDescription(m_game.CurrentPlayer()));
+    const int player = m_game.CurrentPlayer();
+    setAccessibleDescription(TurnDescription(player, m_computer && m_computer->player() == player));
 }
 
 void Form1::CheckVictory() {
@@ -219,6 +243,7 @@ void Form1::ShowWinner(std::int16_t n) {
     runtime::CentredMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(),
                                    QString::fromStdString(game::WinText(n)), QMessageBox::Ok, this);
     box.exec();
+    Q_EMIT inputReady();
 }
 
 void Form1::FlatBttn1_Click(std::int16_t Index) {
@@ -249,7 +274,97 @@ void Form1::NewGame() {
     for (int i = 1; i < game::CellCount; ++i)
         imgCube[i].setPicture(BaseCube[0].picture());
     imgCube[0].setPicture(BaseCube[0].picture());
+    clearHint();
     describeBoard();
+    Q_EMIT turnChanged();
+}
+
+bool Form1::computerToMove() const {
+    return m_computer && m_computer->isToMove();
+}
+
+SolverThread& Form1::solverThread() {
+    if (!m_solver)
+        m_solver = std::make_unique<SolverThread>();
+    return *m_solver;
+}
+
+void Form1::showHint() {
+    if (computerToMove())
+        return;
+    const game::Position position = game::Position::FromGame(m_game);
+    if (position.HasLine() || m_game.MoveCount() >= game::CellCount) {
+        DoBeep();
+        return;
+    }
+    solverThread().ask(position, [this](const std::vector<int>& columns) {
+        // Of the best columns, the one nearest the centre.
+        const int column = *std::min_element(columns.begin(), columns.end(), [](int a, int b) {
+            return std::abs(a - game::Columns / 2) < std::abs(b - game::Columns / 2);
+        });
+        ResetArrows();
+        imgFleche[column].setPicture(Fleche[0].picture());
+        m_hintColumn = column;
+        setAccessibleDescription(HintDescription(column));
+    });
+}
+
+// A hint's light goes out and an unanswered hint is dropped when the board changes.
+void Form1::clearHint() {
+    if (m_solver && !m_computer)
+        m_solver->cancel();
+    if (m_hintColumn)
+        imgFleche[*m_hintColumn].setPicture(Fleche[1].picture());
+    m_hintColumn.reset();
+}
+
+void Form1::takeBack() {
+    // Against the computer a player takes back their own move, and the computer's reply to it
+    // when there is one; a computer that opened keeps its first move.
+    const int moves = m_computer && !computerToMove() ? 2 : 1;
+    if (m_game.MoveCount() < moves) {
+        DoBeep();
+        return;
+    }
+    for (int i = 0; i < moves; ++i) {
+        const auto taken = m_game.TakeBack();
+        imgCube[taken->cell].setPicture(BaseCube[0].picture());
+        describeCell(taken->cell);
+    }
+    clearHint();
+    describeTurn();
+    Q_EMIT turnChanged();
+}
+
+bool Form1::handleCommandKey(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    const bool control = modifiers == Qt::ControlModifier;
+    const auto once = [&event](auto action) {
+        if (!event.isAutoRepeat())
+            action();
+        return true;
+    };
+    switch (event.key()) {
+    case Qt::Key_H:
+        if (control || modifiers == Qt::NoModifier)
+            return once([this] { showHint(); });
+        break;
+    case Qt::Key_Z:
+        if (control)
+            return once([this] { takeBack(); });
+        break;
+    case Qt::Key_N:
+        if (control)
+            return once([this] { FlatBttn1_Click(NewGameButton); });
+        break;
+    case Qt::Key_Q:
+        if (control)
+            return once([this] { FlatBttn1_Click(QuitButton); });
+        break;
+    default:
+        break;
+    }
+    return false;
 }
 
 void Form1::ShowAbout() {
@@ -259,6 +374,7 @@ void Form1::ShowAbout() {
         connect(m_about.get(), &about::frmSplash::Unloaded, this, [this] {
             setEnabled(true);
             FlatBttn1[AboutButton].setFocus(); // where the keyboard left off
+            Q_EMIT inputReady();
         });
         // Transient for the main window, the about window stays in front of it under every
         // window manager and compositor that honours the hint; it still has no owner widget,
@@ -321,9 +437,16 @@ void Form1::paintEvent(QPaintEvent*) {
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {
+    if (handleCommandKey(*event)) {
+        event->accept();
+        return;
+    }
     // The digits of the main row and of the keypad drop into columns 1 to 7, as the arrows do.
+    // Shift is allowed, since French keyboards type the main row's digits with it; Control, Alt
+    // and Meta with a digit belong to the desktop.
     const int column = event->key() - Qt::Key_1;
-    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const bool plain =
+        (event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) == Qt::NoModifier;
     if (plain && game::IsValidColumn(column)) {
         event->accept();
         if (!event->isAutoRepeat())

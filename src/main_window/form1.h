@@ -10,8 +10,12 @@
 #include <QPoint>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 namespace quatrelle::main_window {
+
+class ComputerPlayer;
+class SolverThread;
 
 // The main window: a title-less, rounded board of 7 columns by 5 rows with its arrow row and
 // four command buttons. It owns the game, turns clicks and the digit keys into drops, announces
@@ -20,7 +24,8 @@ class Form1 : public QWidget {
     Q_OBJECT
 
 public:
-    Form1();
+    // With a computer player (0 yellow, 1 red), the computer plays that colour.
+    explicit Form1(std::optional<int> computerPlayer = std::nullopt);
     ~Form1() override;
 
     // The refusal signal of a drop or a cell click: it shows and changes nothing.
@@ -35,10 +40,19 @@ public:
     // The about window, once it has been asked for; nullptr before.
     about::frmSplash* aboutWindow() const { return m_about.get(); }
     bool isDragging() const { return IsDragging != 0; }
+    // The computer player, when the computer plays; nullptr otherwise.
+    const ComputerPlayer* computerPlayer() const { return m_computer; }
+
+    // The computer's drop, through the same path as an arrow click.
+    void playComputerMove(int column);
 
 Q_SIGNALS:
     // Emitted by DoBeep, so that a listener can tell a refusal happened.
     void beeped();
+    // The board or the player to move changed: a drop, a move taken back, a new game.
+    void turnChanged();
+    // The window takes input again: a win message or the about window has closed.
+    void inputReady();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -54,6 +68,9 @@ private:
     void Form_Load();
 
     void imgFleche_Click(std::int16_t Index);
+    // The drop of whoever plays: the player's click or key, or the computer.
+    void dropInto(std::int16_t column);
+    void clearHint();
     void imgCube_Click(std::int16_t Index);
     void imgFleche_MouseMove(std::int16_t Index, const runtime::MouseState& state);
     void imgCube_MouseMove(std::int16_t Index, const runtime::MouseState& state);
@@ -68,6 +85,12 @@ private:
     void FlatBttn1_MouseMove(std::int16_t Index, const runtime::MouseState& state);
     void NewGame();
     void ShowAbout();
+    // The keys beyond the columns' digits: hint, take back, new game, quit. False for others.
+    bool handleCommandKey(const QKeyEvent& event);
+    void showHint();
+    void takeBack();
+    bool computerToMove() const;
+    SolverThread& solverThread();
     void bringAboutForward();
 
     void Form_MouseDown(const runtime::MouseState& state);
@@ -83,6 +106,14 @@ private:
     runtime::ControlArray<resources::FlatBttn> FlatBttn1;
 
     std::unique_ptr<about::frmSplash> m_about;
+
+    // Made when the computer plays or a hint is first asked for, so that a game without them
+    // allocates nothing of the solver.
+    std::unique_ptr<SolverThread> m_solver;
+    ComputerPlayer* m_computer = nullptr;
+    bool m_computerDropping = false;
+    // The column whose arrow a hint lit, until the pointer moves or a piece drops.
+    std::optional<int> m_hintColumn;
 
     std::int16_t DragStartX = 0;
     std::int16_t DragStartY = 0;

@@ -30,10 +30,15 @@ QString CellName(int cell, std::int16_t value) {
         .arg(colourOf(value));
 }
 
-QString TurnDescription(int player) {
-    return QStringLiteral("Au joueur %1 (%2) de jouer")
-        .arg(player + 1)
-        .arg(colourOf(static_cast<std::int16_t>(player + 1)));
+QString TurnDescription(int player, bool computer) {
+    const QString colour = colourOf(static_cast<std::int16_t>(player + 1));
+    if (computer)
+        return QStringLiteral("A l'ordinateur (%1) de jouer").arg(colour);
+    return QStringLiteral("Au joueur %1 (%2) de jouer").arg(player + 1).arg(colour);
+}
+
+QString HintDescription(int column) {
+    return QStringLiteral("Conseil : colonne %1").arg(column + 1);
 }
 
 } // namespace quatrelle::main_window

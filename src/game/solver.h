@@ -1,0 +1,64 @@
+#pragma once
+
+#include "position.h"
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace quatrelle::game {
+
+class OpeningTable;
+
+// Plays the board perfectly. A score is seen from the player to move: positive when that player
+// wins whatever the opponent does, the sooner the larger ((36 - moves before the win) / 2 for a
+// win with the next piece); negative for a loss, the later the closer to zero; 0 for a draw.
+class Solver {
+public:
+    static constexpr int MinScore = -CellCount / 2 + 3;
+    static constexpr int MaxScore = (CellCount + 1) / 2 - 3;
+
+    // Without a table every position is searched from scratch. The table, when given, must
+    // outlive the solver.
+    explicit Solver(const OpeningTable* table = nullptr);
+    ~Solver();
+    Solver(const Solver&) = delete;
+    Solver& operator=(const Solver&) = delete;
+
+    // The exact score of a position in which neither player has four in a line.
+    int Solve(const Position& position);
+    // The score of the position after the player to move plays the column, from that player's
+    // view: Solve's score of the move.
+    int ScoreOfMove(const Position& position, int column);
+    // The columns (0 to 6) whose move keeps the best score open to the player to move: the
+    // fastest win, else a draw, else the slowest loss. Empty on a full board.
+    std::vector<int> BestColumns(const Position& position);
+
+    // Positions searched since the solver was made, for benchmarks.
+    std::uint64_t NodeCount() const { return m_nodes; }
+
+    // Thrown out of a search once the flag is set; what the solver has learnt stays sound.
+    struct Stopped {};
+    // A flag that another thread may set to end the search under way; nullptr for none.
+    void SetStopFlag(const std::atomic<bool>* stop) { m_stop = stop; }
+
+private:
+    class TranspositionTable;
+
+    int Negamax(const Position& position, int alpha, int beta);
+    // Negamax's window, for a position whose player to move may win with the next piece.
+    int Bounded(const Position& position, int alpha, int beta);
+
+    const OpeningTable* m_table;
+    std::unique_ptr<TranspositionTable> m_transpositions;
+    std::uint64_t m_nodes = 0;
+    const std::atomic<bool>* m_stop = nullptr;
+};
+
+// A move for the player to move on a board where a line already stands, and the game goes on:
+// complete a line of its own, else stop one of the opponent's, else the open column nearest the
+// centre. -1 on a full board.
+int PlainColumn(const Position& position);
+
+} // namespace quatrelle::game

@@ -1,0 +1,45 @@
+#include "solver_thread.h"
+
+#include "game/opening_table.h"
+
+namespace quatrelle::main_window {
+
+SolverThread::SolverThread()
+    : m_solver(std::make_unique<game::Solver>(&game::OpeningTable::BuiltIn())) {
+    m_solver->SetStopFlag(&m_stop);
+}
+
+SolverThread::~SolverThread() {
+    cancel();
+}
+
+void SolverThread::cancel() {
+    ++m_question;
+    if (m_thread.joinable()) {
+        m_stop = true;
+        m_thread.join();
+        m_stop = false;
+    }
+}
+
+void SolverThread::ask(const game::Position& position, Answer answer) {
+    cancel();
+    const quint64 question = m_question;
+    m_thread = std::thread([this, position, question, answer = std::move(answer)] {
+        std::vector<int> columns;
+        try {
+            columns = m_solver->BestColumns(position);
+        } catch (const game::Solver::Stopped&) {
+            return;
+        }
+        QMetaObject::invokeMethod(
+            this,
+            [this, question, answer, columns] {
+                if (question == m_question)
+                    answer(columns);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+} // namespace quatrelle::main_window

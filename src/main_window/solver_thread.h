@@ -1,0 +1,38 @@
+#pragma once
+
+#include "game/position.h"
+#include "game/solver.h"
+
+#include <QObject>
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <thread>
+#include <vector>
+
+namespace quatrelle::main_window {
+
+// Finds the best columns of a position away from the event loop, so that the window answers
+// while the solver searches. One question at a time: a new one, or cancel(), drops the one
+// under way, whose answer never arrives.
+class SolverThread : public QObject {
+    Q_OBJECT
+
+public:
+    SolverThread();
+    ~SolverThread() override;
+
+    using Answer = std::function<void(const std::vector<int>& columns)>;
+    // The answer runs on this object's thread, through its event loop.
+    void ask(const game::Position& position, Answer answer);
+    void cancel();
+
+private:
+    std::unique_ptr<game::Solver> m_solver;
+    std::thread m_thread;
+    std::atomic<bool> m_stop{false};
+    // Counts the questions, so that the answer of a dropped one is recognised and ignored.
+    quint64 m_question = 0;
+};
+
+} // namespace quatrelle::main_window

@@ -1,0 +1,60 @@
+#include "command_line.h"
+
+#include "resources/version.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <cstdio>
+
+namespace quatrelle::resources {
+
+std::variant<Options, int> ParseCommandLine(int argc, char* argv[]) {
+    // Most starts have no argument and need no parser.
+    if (argc <= 1)
+        return Options{};
+    // A core application only, for the program's name in the usage: no window system yet.
+    QCoreApplication application(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Four in a row for two players sharing one mouse, or against the computer."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption computer(
+        QStringLiteral("computer"),
+        QStringLiteral("The computer plays <colour>: red (second) or yellow (first)."),
+        QStringLiteral("colour"));
+    parser.addOption(computer);
+
+    const auto fail = [&parser](const QString& problem) {
+        std::fprintf(stderr, "quatrelle: %s\n%s", qPrintable(problem),
+                     qPrintable(parser.helpText()));
+        return 2;
+    };
+    if (!parser.parse(QCoreApplication::arguments()))
+        return fail(parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        return fail(QStringLiteral("Unexpected argument '%1'.")
+                        .arg(parser.positionalArguments().constFirst()));
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        std::printf("quatrelle %s\n", version::ProjectVersion);
+        return 0;
+    }
+    Options options;
+    if (parser.isSet(computer)) {
+        const QString colour = parser.value(computer);
+        if (colour == QLatin1String("yellow"))
+            options.computerPlayer = 0;
+        else if (colour == QLatin1String("red"))
+            options.computerPlayer = 1;
+        else
+            return fail(QStringLiteral("Unknown colour '%1' for --computer: red or yellow.")
+                            .arg(colour));
+    }
+    return options;
+}
+
+} // namespace quatrelle::resources

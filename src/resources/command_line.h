@@ -1,0 +1,18 @@
+#pragma once
+
+#include <optional>
+#include <variant>
+
+namespace quatrelle::resources {
+
+struct Options {
+    // The player (0 yellow, 1 red) that the computer plays, if any.
+    std::optional<int> computerPlayer;
+};
+
+// Reads the program's arguments before any window system is touched. Either the options to
+// start with, or the status to exit with at once: after the help or the version (0), or after
+// a line naming what is wrong and the usage on the error output (2).
+std::variant<Options, int> ParseCommandLine(int argc, char* argv[]);
+
+} // namespace quatrelle::resources
