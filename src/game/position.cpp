@@ -1,5 +1,7 @@
 #include "position.h"
 
+#include <bit>
+
 namespace quatrelle::game {
 
 Position Position::FromGame(const Game& game) {
@@ -14,6 +16,20 @@ Position Position::FromGame(const Game& game) {
         if (value == toMove)
             position.m_current |= bit;
         ++position.m_moves;
+    }
+    return position;
+}
+
+Position Position::FromKey(Bits key) {
+    Position position;
+    for (int column = 0; column < Columns; ++column) {
+        const int shift = column * ColumnBits;
+        const Bits part = (key >> shift) & ((Bits{1} << ColumnBits) - 1);
+        const int height = std::bit_width(part + 1) - 1;
+        const Bits filled = (Bits{1} << height) - 1;
+        position.m_mask |= filled << shift;
+        position.m_current |= (part - filled) << shift;
+        position.m_moves += height;
     }
     return position;
 }

@@ -24,6 +24,8 @@ public:
     Position() = default;
     // The pieces of the game's board, with the game's player to move.
     static Position FromGame(const Game& game);
+    // The position of a key.
+    static Position FromKey(Bits key);
 
     // The cells of the player to move, and every occupied cell.
     Bits Current() const { return m_current; }
@@ -48,7 +50,8 @@ public:
     Bits OpponentThreats() const { return WinningCells(m_current ^ m_mask, m_mask); }
     bool CanWinNext() const { return (Threats() & Playable()) != 0; }
 
-    // Unique for every position; the solver's tables are keyed on it.
+    // Unique for every position, since a column of height h adds up to 2^h - 1 to 2^(h+1) - 2;
+    // the solver's tables are keyed on it.
     Bits Key() const { return m_current + m_mask; }
     // The key of the mirror image, which has the same score.
     Bits MirroredKey() const;

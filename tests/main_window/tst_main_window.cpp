@@ -1,3 +1,6 @@
+#include "game/opening_table.h"
+#include "game/solver.h"
+#include "main_window/computer_player.h"
 #include "main_window/form1.h"
 #include "resources/application.h"
 #include "resources/layouts.h"
@@ -113,6 +116,7 @@ private Q_SLOTS:
     void aboutDisablesTheWindowUntilClosed();
     void quitEndsTheEventLoopWithStatusZero();
     void keyboardAndAssistiveTechnologyPlayAWholeGame();
+    void playAloneAgainstTheComputerWithHintsAndTakeBacks();
 
 private:
     std::unique_ptr<Form1> m_form;
@@ -620,6 +624,95 @@ void TestMainWindow::keyboardAndAssistiveTechnologyPlayAWholeGame() {
              QStringLiteral("Au joueur 1 (jaune) de jouer"));
     QCOMPARE(accessible(&form.cubes()[31])->text(QAccessible::Name),
              QStringLiteral("Colonne 4, rang\u00e9e 5 : vide"));
+}
+
+void TestMainWindow::playAloneAgainstTheComputerWithHintsAndTakeBacks() {
+    m_form.reset();
+    Form1 form(1); // the computer plays red
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QSignalSpy beeps(&form, &Form1::beeped);
+    const auto description = [&form] { return accessible(&form)->text(QAccessible::Description); };
+    const auto bestColumns = [](const game::Game& game) {
+        game::Solver solver(&game::OpeningTable::BuiltIn());
+        return solver.BestColumns(game::Position::FromGame(game));
+    };
+
+    // A key drops yellow; the reply comes about 400 ms later, in a column the solver accepts,
+    // and neither keys nor clicks play meanwhile.
+    QTest::keyClick(&form, Qt::Key_4);
+    QCOMPARE(description(), QStringLiteral("A l'ordinateur (rouge) de jouer"));
+    const game::Game afterYellow = form.gameState();
+    QTest::keyClick(&form, Qt::Key_1);
+    clickArrow(form, 0);
+    QTest::qWait(main_window::ComputerPlayer::ReplyDelay / 2);
+    QCOMPARE(form.gameState().MoveCount(), 1);
+    QTRY_COMPARE(form.gameState().MoveCount(), 2);
+    QCOMPARE(form.gameState().Board()[28], 0);
+    int reply = -1;
+    for (int cell = 0; cell < 35; ++cell)
+        if (form.gameState().Board()[cell] == 2)
+            reply = game::ColumnOf(cell);
+    const std::vector<int> accepted = bestColumns(afterYellow);
+    QVERIFY(std::find(accepted.begin(), accepted.end(), reply) != accepted.end());
+    QCOMPARE(description(), QStringLiteral("Au joueur 1 (jaune) de jouer"));
+
+    // H lights a best column with the pointer's lit arrow until the pointer moves.
+    QTest::keyClick(&form, Qt::Key_H);
+    QTRY_COMPARE(highlighted(form).size(), 1);
+    const int hinted = highlighted(form).front();
+    const std::vector<int> best = bestColumns(form.gameState());
+    QVERIFY(std::find(best.begin(), best.end(), hinted) != best.end());
+    QCOMPARE(description(), QStringLiteral("Conseil : colonne %1").arg(hinted + 1));
+    hover(form.buttons()[2]);
+    QVERIFY(highlighted(form).isEmpty());
+
+    // Ctrl+Z takes back the reply and the move before it; then there is nothing to take back.
+    QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(form.gameState().Board(), game::BoardArray{});
+    QCOMPARE(form.gameState().CurrentPlayer(), 0);
+    QCOMPARE(accessible(&form.cubes()[31])->text(QAccessible::Name),
+             QStringLiteral("Colonne 4, rang\u00e9e 5 : vide"));
+    QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(beeps.count(), 1);
+
+    // "Nouveau jeu" (here Ctrl+N) drops a pending reply.
+    QTest::keyClick(&form, Qt::Key_2);
+    QTest::keyClick(&form, Qt::Key_N, Qt::ControlModifier);
+    QTest::qWait(main_window::ComputerPlayer::ReplyDelay * 2);
+    QCOMPARE(form.gameState().MoveCount(), 0);
+
+    // A player who only fills the first columns loses; the computer's line is announced.
+    for (const int key : {Qt::Key_1, Qt::Key_1, Qt::Key_1, Qt::Key_1, Qt::Key_1, Qt::Key_2,
+                          Qt::Key_2, Qt::Key_2, Qt::Key_2, Qt::Key_2}) {
+        if (!m_closer->seen().isEmpty())
+            break;
+        QTest::keyClick(&form, Qt::Key(key));
+        QTRY_COMPARE(form.gameState().CurrentPlayer(), 0);
+    }
+    QCOMPARE(m_closer->seen().size(), 1);
+    QCOMPARE(m_closer->seen().front().text.left(12), QStringLiteral("Le joueur 2 "));
+    QApplication::setActiveWindow(&form);
+    const int beepsBefore = beeps.count();
+    QTest::keyClick(&form, Qt::Key_H); // no hint once a line stands
+    QCOMPARE(beeps.count(), beepsBefore + 1);
+
+    // While the player's drop announces the line again, the reply waits for the message to close.
+    m_closer.reset();
+    const int before = form.gameState().MoveCount();
+    int whileShown = -1;
+    QTimer::singleShot(0, &form, [&form] { QTest::keyClick(&form, Qt::Key_7); });
+    QTimer::singleShot(main_window::ComputerPlayer::ReplyDelay * 2, &form, [&] {
+        whileShown = form.gameState().MoveCount();
+        m_closer = std::make_unique<testing::ModalCloser>();
+    });
+    QTRY_COMPARE(form.gameState().MoveCount(), before + 2);
+    QCOMPARE(whileShown, before + 1);
+    QTRY_COMPARE(m_closer->seen().size(), 2); // the player's and the reply's announcements
+    QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(form.gameState().MoveCount(), before);
+    QTest::qWait(50);
+    QCOMPARE(m_closer->seen().size(), 2); // taking back announces nothing
 }
 
 QTEST_MAIN(TestMainWindow)

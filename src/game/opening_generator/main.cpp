@@ -13,7 +13,6 @@
 #include "game/solver.h"
 
 #include <algorithm>
-#include <bit>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -36,18 +35,6 @@ struct Settings {
     double slowMs = 10;
     int variedDepth = 1;
 };
-
-// A key holds, in each column, the column's pieces plus its lowest empty cell: the highest bit
-// of each column's part is one above its top piece.
-int PiecesOf(Position::Bits key) {
-    int pieces = 0;
-    for (int column = 0; column < Columns; ++column) {
-        const auto part = (key >> (column * Position::ColumnBits)) &
-                          ((Position::Bits{1} << Position::ColumnBits) - 1);
-        pieces += std::bit_width(part) - 1;
-    }
-    return pieces;
-}
 
 int WinNowScore(const Position& position) {
     return (CellCount + 1 - position.MoveCount()) / 2;
@@ -244,7 +231,7 @@ int main(int argc, char* argv[]) {
     int deepest = 0;
     for (const auto& [key, entry] : table) {
         entries.push_back(entry);
-        deepest = std::max(deepest, PiecesOf(key));
+        deepest = std::max(deepest, Position::FromKey(key).MoveCount());
     }
     const std::vector<std::uint8_t> data = OpeningTable::Encode(deepest, std::move(entries));
     std::ofstream(argv[1], std::ios::binary)

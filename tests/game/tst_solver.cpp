@@ -1,0 +1,205 @@
+#include "game/board.h"
+#include "game/move_string.h"
+#include "game/opening_table.h"
+#include "game/solver.h"
+#include "game/victory.h"
+
+#include <QTest>
+#include <algorithm>
+#include <random>
+
+using namespace quatrelle::game;
+using namespace quatrelle::testing;
+
+namespace {
+
+constexpr int Unknown = -100;
+
+// The plain exhaustive search that the solver must agree with: every move to the end, on the
+// game's own board and line scan. A win with the next piece, with m pieces down, scores
+// (36 - m) / 2, as the solver counts.
+int referenceScore(const Game& game) {
+    int best = Unknown;
+    for (int column = 0; column < Columns; ++column) {
+        Game next = game;
+        if (!next.Drop(column))
+            continue;
+        int score = 0;
+        if (FindWinningLine(next.Board()))
+            score = (CellCount + 1 - game.MoveCount()) / 2;
+        else if (next.MoveCount() < CellCount)
+            score = -referenceScore(next);
+        best = std::max(best, score);
+    }
+    return best;
+}
+
+// A random game of the given length with no line on the board; nullopt when one formed.
+std::optional<Game> randomGame(std::mt19937& random, int moves) {
+    Game game;
+    while (game.MoveCount() < moves) {
+        game.Drop(static_cast<int>(random() % Columns));
+        if (FindWinningLine(game.Board()))
+            return std::nullopt;
+    }
+    return game;
+}
+
+std::vector<int> referenceBest(const Game& game) {
+    std::vector<int> scores(Columns, Unknown);
+    for (int column = 0; column < Columns; ++column) {
+        Game next = game;
+        if (!next.Drop(column))
+            continue;
+        if (FindWinningLine(next.Board()))
+            scores[column] = (CellCount + 1 - game.MoveCount()) / 2;
+        else
+            scores[column] = next.MoveCount() < CellCount ? -referenceScore(next) : 0;
+    }
+    const int best = *std::max_element(scores.begin(), scores.end());
+    std::vector<int> columns;
+    for (int column = 0; column < Columns; ++column)
+        if (scores[column] == best)
+            columns.push_back(column);
+    return columns;
+}
+
+} // namespace
+
+class TestSolver : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void agreesWithExhaustiveSearchNearTheEnd();
+    void knownPositions_data();
+    void knownPositions();
+    void openingTableHoldsWhatTheSolverFinds();
+    void plainMoveOnceALineStands();
+};
+
+// Outcome and distance, for the position and for every move, on thousands of positions; with
+// the opening table too, whose entries may stand in for a search.
+void TestSolver::agreesWithExhaustiveSearchNearTheEnd() {
+    std::mt19937 random(20261207);
+    Solver plain;
+    Solver withTable(&OpeningTable::BuiltIn());
+    int checked = 0;
+    int wins = 0;
+    int losses = 0;
+    while (checked < 3000) {
+        const int empty = 4 + checked % 7;
+        const auto game = randomGame(random, CellCount - empty);
+        if (!game)
+            continue;
+        ++checked;
+        const Position position = Position::FromGame(*game);
+        const int expected = referenceScore(*game);
+        QCOMPARE(plain.Solve(position), expected);
+        wins += expected > 0;
+        losses += expected < 0;
+        const std::vector<int> best = referenceBest(*game);
+        QCOMPARE(plain.BestColumns(position), best);
+        QCOMPARE(withTable.BestColumns(position), best);
+        const int column = best[random() % best.size()];
+        QCOMPARE(plain.ScoreOfMove(position, column), expected);
+    }
+    // Both outcomes and draws were met, or the comparison proved little.
+    QVERIFY(wins > 300 && losses > 300 && checked - wins - losses > 300);
+}
+
+void TestSolver::knownPositions_data() {
+    QTest::addColumn<QString>("moves");
+    QTest::addColumn<int>("score");
+    QTest::addColumn<QList<int>>("best");
+    // Yellow has three in the bottom row and the fourth cell open: it wins with this piece.
+    QTest::newRow("win now") << "001122" << 15 << QList<int>{3};
+    // Yellow's fourth piece in the bottom row makes three with both ends open, which red
+    // cannot both close: the win comes with yellow's piece after next, six pieces down.
+    QTest::newRow("two threats") << "2030" << 15 << QList<int>{4};
+}
+
+void TestSolver::knownPositions() {
+    QFETCH(QString, moves);
+    QFETCH(int, score);
+    QFETCH(QList<int>, best);
+    Game game;
+    play(game, moves.toStdString());
+    Solver solver;
+    const Position position = Position::FromGame(game);
+    QCOMPARE(solver.Solve(position), score);
+    const std::vector<int> columns = solver.BestColumns(position);
+    QCOMPARE(QList<int>(columns.begin(), columns.end()), best);
+}
+
+// Each shallow entry is the best of its moves, from the entries below it; a random sample of
+// the deeper ones is solved again from scratch. Every stored column is a best one.
+void TestSolver::openingTableHoldsWhatTheSolverFinds() {
+    const OpeningTable& table = OpeningTable::BuiltIn();
+    QVERIFY(table.EntryCount() > 100);
+    QVERIFY(table.Depth() > 8);
+    const std::uint8_t empty = OpeningTable::StoredKey(Position{}) == 0 ? 0 : 1;
+    QCOMPARE(empty, 0);
+    QVERIFY(table.Find(Position{}));
+
+    std::mt19937 random(std::random_device{}());
+    Solver solver;
+    int solved = 0;
+    for (std::size_t i = 0; i < table.EntryCount(); ++i) {
+        const OpeningTable::Entry entry = table.EntryAt(i);
+        const Position position = Position::FromKey(entry.key);
+        QCOMPARE(position.Key(), entry.key);
+        QVERIFY(entry.columns != 0);
+        int best = Unknown;
+        bool complete = true;
+        for (int column = 0; column < Columns; ++column) {
+            if (!position.CanPlay(column))
+                continue;
+            Position after = position;
+            after.Play(column);
+            std::optional<int> score;
+            if (Position::IsLine(after.Current() ^ after.Mask()))
+                score = (CellCount + 1 - position.MoveCount()) / 2;
+            else if (after.CanWinNext())
+                score = -(CellCount + 1 - after.MoveCount()) / 2;
+            else if (const auto child = table.Find(after))
+                score = -child->score;
+            if (!score) {
+                complete = false;
+                continue;
+            }
+            best = std::max(best, *score);
+            if (entry.columns & (1u << column))
+                QVERIFY(*score >= entry.score);
+        }
+        if (complete) {
+            QCOMPARE(best, entry.score);
+        } else if (random() % 40 == 0 && position.MoveCount() >= 8) {
+            ++solved;
+            QCOMPARE(solver.Solve(position), entry.score);
+            for (int column = 0; column < Columns; ++column)
+                if (entry.columns & (1u << column))
+                    QCOMPARE(solver.ScoreOfMove(position, column), entry.score);
+        }
+    }
+    QVERIFY(solved > 10);
+}
+
+void TestSolver::plainMoveOnceALineStands() {
+    const auto plain = [](std::string_view moves) {
+        Game game;
+        play(game, moves);
+        return PlainColumn(Position::FromGame(game));
+    };
+    // Yellow's bottom row stands in each; red to move. Red completes its own second row before
+    // it stops yellow's fifth piece at column 4.
+    QCOMPARE(plain("0011223"), 3);
+    // Red stops yellow's bottom row from growing into a second line.
+    QCOMPARE(plain("0616253"), 4);
+    // Nothing to complete or to stop: the centre column.
+    QCOMPARE(plain("0416263"), 3);
+    // A full board has no move.
+    QCOMPARE(plain("00000111112222233333444445555566666"), -1);
+}
+
+QTEST_APPLESS_MAIN(TestSolver)
+#include "tst_solver.moc"
