@@ -22,7 +22,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
-#include <limits>
 
 namespace quatrelle::main_window {
 
@@ -39,10 +38,6 @@ constexpr std::int16_t NewGameButton = 0; // the command buttons by index
 constexpr std::int16_t AboutButton = 1;
 constexpr std::int16_t HelpButton = 2;
 constexpr std::int16_t QuitButton = 3;
-// A window manager that has not moved the window after this many pointer moves and this long
-// is taken to ignore the program's move requests.
-constexpr int UnansweredMovesBeforeSystemMove = 3;
-constexpr qint64 UnansweredTimeBeforeSystemMove = 100; // milliseconds
 
 // What the board shows before the first move: empty cells under plain arrows.
 bool shownAtStart(resources::Picture picture) {
@@ -464,22 +459,18 @@ void Form1::mousePressEvent(QMouseEvent* event) {
     Form_MouseDown(runtime::MouseStateOf(*event));
     m_dragOrigin = windowOrigin(*event);
     m_sinceFirstMove.invalidate();
-    m_unansweredMoves = 0;
+    m_moveWatch.restart();
 }
 
 void Form1::mouseMoveEvent(QMouseEvent* event) {
     // A window manager that ignores the program's moves (Xwayland under some compositors)
     // leaves the window where the drag found it: the system's own move takes over.
-    const bool unmoved = windowOrigin(*event) == m_dragOrigin;
-    if (IsDragging != 0 && m_sinceFirstMove.isValid() && unmoved &&
-        ++m_unansweredMoves >= UnansweredMovesBeforeSystemMove &&
-        m_sinceFirstMove.elapsed() >= UnansweredTimeBeforeSystemMove && windowHandle() &&
-        windowHandle()->startSystemMove()) {
+    if (IsDragging != 0 && m_sinceFirstMove.isValid() &&
+        m_moveWatch.ignored(windowOrigin(*event) == m_dragOrigin, m_sinceFirstMove.elapsed()) &&
+        windowHandle() && windowHandle()->startSystemMove()) {
         IsDragging = 0;
         return;
     }
-    if (!unmoved)
-        m_unansweredMoves = std::numeric_limits<int>::min(); // the window manager follows
     // Positions are taken from the pointer on the screen, so that the grabbed point stays
     // under it even when the pointer runs ahead of a window that has not yet moved.
     MouseState state = runtime::MouseStateOf(*event);

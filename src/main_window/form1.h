@@ -5,6 +5,7 @@
 #include "resources/flat_button.h"
 #include "runtime/control_array.h"
 #include "runtime/image_control.h"
+#include "runtime/window_placement.h"
 
 #include <QElapsedTimer>
 #include <QPoint>
@@ -123,7 +124,7 @@ private:
     // gone unanswered: a window manager that ignores them hands the drag to the system's move.
     QPoint m_dragOrigin;
     QElapsedTimer m_sinceFirstMove;
-    int m_unansweredMoves = 0;
+    runtime::IgnoredMoveWatch m_moveWatch;
 };
 
 } // namespace quatrelle::main_window

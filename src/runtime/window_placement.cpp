@@ -15,6 +15,14 @@ bool CompositorPlacesWindows() {
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
+bool IgnoredMoveWatch::ignored(bool windowUnmoved, qint64 sinceFirstMove) {
+    if (!windowUnmoved)
+        m_followed = true;
+    if (m_followed)
+        return false;
+    return ++m_unanswered >= UnansweredMoves && sinceFirstMove >= UnansweredTime;
+}
+
 namespace {
 
 // Time enough for a window manager to settle where it puts a new window, and for the answers

@@ -474,6 +474,7 @@ void TestMainWindow::aboutDisablesTheWindowUntilClosed() {
     about::frmSplash* about = form.aboutWindow();
     QVERIFY(about && about->isVisible() && about->isLoaded());
     QVERIFY(!form.isEnabled());
+    QCOMPARE(about->windowHandle()->transientParent(), form.windowHandle()); // stays in front
 
     // Nothing of the main window answers: board, buttons, dragging.
     const QPoint start = form.pos();
@@ -568,10 +569,16 @@ void TestMainWindow::keyboardAndAssistiveTechnologyPlayAWholeGame() {
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QCOMPARE(QApplication::focusWidget(), &form.buttons()[0]);
     const QImage unmarked = form.buttons()[0].grab().toImage();
-    QTest::keyClick(&form, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), &form.buttons()[1]);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-    QCOMPARE(QApplication::focusWidget(), &form.buttons()[0]);
+    for (const auto& [key, button] :
+         std::initializer_list<std::pair<Qt::Key, int>>{{Qt::Key_Tab, 1},
+                                                        {Qt::Key_Tab, 2},
+                                                        {Qt::Key_Tab, 3},
+                                                        {Qt::Key_Backtab, 2},
+                                                        {Qt::Key_Backtab, 1},
+                                                        {Qt::Key_Backtab, 0}}) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        QCOMPARE(QApplication::focusWidget(), &form.buttons()[button]);
+    }
     QVERIFY(form.buttons()[0].grab().toImage() != unmarked);
 
     // Digits of both rows drop; yellow completes the bottom row through the keys alone.
@@ -589,6 +596,15 @@ void TestMainWindow::keyboardAndAssistiveTechnologyPlayAWholeGame() {
     QCOMPARE(form.gameState().Board()[34], 1);
     QCOMPARE(form.gameState().Board()[27], 2);
     QCOMPARE(m_closer->seen().size(), 0);
+    // A held key drops once; Shift with a main-row digit plays (French keyboards), Control not.
+    QKeyEvent held(QEvent::KeyPress, Qt::Key_3, Qt::NoModifier, QStringLiteral("3"), true);
+    QApplication::sendEvent(QApplication::focusWidget(), &held);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_6, Qt::ControlModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_6, Qt::ShiftModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_6, Qt::ShiftModifier);
+    QCOMPARE(form.gameState().Board()[33], 1);
+    QCOMPARE(form.gameState().Board()[26], 2);
+    QCOMPARE(form.gameState().MoveCount(), 10);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_8); // no column 8
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_3);
     QCOMPARE(m_closer->seen().size(), 1); // 28 to 31
@@ -611,6 +627,21 @@ void TestMainWindow::keyboardAndAssistiveTechnologyPlayAWholeGame() {
     QCOMPARE(form.gameState().Board(), before);
     QTest::keyClick(about, Qt::Key_Escape);
     QVERIFY(!about->isLoaded() && form.isEnabled());
+    QApplication::setActiveWindow(&form);
+    QTRY_COMPARE(QApplication::focusWidget(), &form.buttons()[1]); // where the keyboard left off
+
+    // A Press refused by a disabled window stays refused; one still waiting when the about
+    // window opens is dropped.
+    form.setEnabled(false);
+    press(&form.arrows()[5]);
+    form.setEnabled(true);
+    QTest::qWait(20);
+    QCOMPARE(form.gameState().Board(), before);
+    press(&form.arrows()[5]);
+    QTest::mouseClick(&form.buttons()[1], Qt::LeftButton);
+    QTest::qWait(20);
+    QCOMPARE(form.gameState().Board(), before);
+    about->close();
 
     // Opened again and closed through "Fermer"'s Press; then Enter starts a new game.
     press(&form.buttons()[1]);

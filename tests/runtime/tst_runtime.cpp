@@ -4,6 +4,7 @@
 #include "runtime/label_control.h"
 #include "runtime/round_rect_region.h"
 #include "runtime/twips.h"
+#include "runtime/window_placement.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -21,6 +22,8 @@ private Q_SLOTS:
     void labelLooksLikeAPlainLabelAfterEveryChange();
     void heldPictureLoadsOnceWhenFirstAskedFor();
     void deferredWorkWaitsForTheFirstPaintAndRunsOnce();
+    void dragGoesToTheSystemOnceMovesGoUnanswered();
+    void messageBoxOvercomesAFrameAddedToEveryRequest();
 };
 
 void TestRuntime::roundingSendsHalvesToTheEvenNeighbour() {
@@ -214,6 +217,60 @@ void TestRuntime::deferredWorkWaitsForTheFirstPaintAndRunsOnce() {
     window.update();
     QTest::qWait(20);
     QCOMPARE(paintsSeenByTheTask.size(), 1);
+}
+
+void TestRuntime::dragGoesToTheSystemOnceMovesGoUnanswered() {
+    // Each case: the pointer moves as (window unmoved, milliseconds since the first move), and
+    // the move after which the system takes over, or -1.
+    using Moves = std::vector<std::pair<bool, qint64>>;
+    const std::vector<std::pair<Moves, int>> cases{
+        {{{true, 0}, {true, 50}, {true, 100}}, 2},             // the third move at 100 ms
+        {{{true, 0}, {true, 99}, {true, 99}, {true, 101}}, 3}, // 100 ms come after the third
+        {{{true, 0}, {true, 200}}, -1},                        // two moves only
+        {{{true, 0}, {false, 30}, {true, 150}, {true, 300}, {true, 400}}, -1}, // it followed
+    };
+    for (const auto& [moves, handedAt] : cases) {
+        IgnoredMoveWatch watch;
+        watch.restart();
+        int handed = -1;
+        for (std::size_t i = 0; i < moves.size() && handed < 0; ++i)
+            if (watch.ignored(moves[i].first, moves[i].second))
+                handed = static_cast<int>(i);
+        QCOMPARE(handed, handedAt);
+    }
+}
+
+// A window manager that adds its frame to every placement request: the box asks once plainly,
+// then once more, as far off the other way, and ends where it was meant to stand.
+void TestRuntime::messageBoxOvercomesAFrameAddedToEveryRequest() {
+    QWidget parent;
+    parent.setGeometry(200, 150, 400, 300);
+    parent.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&parent));
+    CentredMessageBox box(QMessageBox::NoIcon, QStringLiteral("t"), QStringLiteral("text"),
+                          QMessageBox::Ok, &parent);
+    struct FrameAddingManager : QObject {
+        QList<QPoint> placed; // where it put the box, which are no requests
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            auto* box = static_cast<QWidget*>(watched);
+            const QPoint at = box->geometry().topLeft();
+            if (event->type() == QEvent::Move && box->isVisible() && !placed.contains(at)) {
+                placed.append(at + QPoint(7, 23));
+                QTimer::singleShot(0, box, [box, to = placed.last()] {
+                    box->setGeometry(QRect(to, box->size()));
+                });
+            }
+            return false;
+        }
+    } manager;
+    box.installEventFilter(&manager);
+    box.show();
+    QRect wanted(QPoint(), box.size());
+    wanted.moveCenter(parent.geometry().center());
+    QTRY_COMPARE(box.geometry().topLeft(), wanted.topLeft());
+    QTest::qWait(300);
+    QCOMPARE(box.geometry().topLeft(), wanted.topLeft());
+    QCOMPARE(manager.placed.size(), 3); // the first request, the plain one, the mirrored one
 }
 
 QTEST_MAIN(TestRuntime)
