@@ -8,6 +8,7 @@ cd "$(dirname "$0")/.."
 program=$build/src/quatrelle
 floor=$build/bench/bench_floor_window
 cpu_clock=$build/bench/bench_cpu_clock
+decision_times=$build/bench/bench_decision_times
 source tests/support/x_session.sh
 start_xvfb 1024x768x24
 
@@ -115,6 +116,12 @@ pair_ratio() { paste -d' ' "$work/program" "$work/floor" | awk -v f="$1" -v n="$
 start_up_ratio=$(pair_ratio 1)
 memory_ratio=$(pair_ratio 2)
 
+# With the computer playing yellow, which opens: the memory once its first move is on the board.
+for run in $(seq "$runs"); do
+    start_up "$program" --computer yellow >>"$work/computer"
+done
+computer_kb=$(cut -d' ' -f2 "$work/computer" | median)
+
 launch "$program"
 program_pid=$child
 wakes_before=$(wake_ups "$program_pid")
@@ -155,8 +162,10 @@ fi
 ms() { awk -v us="$1" 'BEGIN {printf "%.1f ms", us / 1000}'; }
 echo "start-up, $runs pairs:        Quatrelle $(ms "$program_us"), floor $(ms "$floor_us"), ratio $(printf %.2f "$start_up_ratio") (target 1.15)"
 echo "memory one second after:     Quatrelle ${program_kb} KiB, floor ${floor_kb} KiB, ratio $(printf %.2f "$memory_ratio") (target 1.2)"
+echo "memory with the computer on: Quatrelle ${computer_kb} KiB, without ${program_kb} KiB, $((computer_kb - program_kb)) KiB more (target 16 MiB at most)"
 echo "idle main window, 10 s:      $(ms "$idle_us") of CPU, $idle_wakes wake-ups (target none)"
 echo "scrolling credits, 10 s:     Quatrelle $(ms "$scroll_us"), floor $(ms "$floor_scroll_us") of CPU, ratio $(ratio "$scroll_us" "$floor_scroll_us") (target 1.2)"
 if [ -n "$instructions" ]; then
     echo "  the same, in instructions: Quatrelle $scroll_instructions, floor $floor_scroll_instructions, ratio $(ratio "$scroll_instructions" "$floor_scroll_instructions")"
 fi
+"$decision_times" 1000

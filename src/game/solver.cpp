@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstdlib>
+#include <new>
 
 namespace quatrelle::game {
 
@@ -54,8 +56,20 @@ public:
     }
 
 private:
-    std::vector<std::uint32_t> m_keys = std::vector<std::uint32_t>(Size);
-    std::vector<std::uint8_t> m_values = std::vector<std::uint8_t>(Size);
+    // calloc, because the system hands zeroed pages over only as the search first touches
+    // them: a short game keeps most of the table's 10 MB out of memory.
+    template <typename T>
+    using Zeroed = std::unique_ptr<T[], decltype(&std::free)>;
+    template <typename T>
+    static Zeroed<T> Allocate() {
+        auto* cells = static_cast<T*>(std::calloc(Size, sizeof(T)));
+        if (!cells)
+            throw std::bad_alloc();
+        return {cells, &std::free};
+    }
+
+    Zeroed<std::uint32_t> m_keys = Allocate<std::uint32_t>();
+    Zeroed<std::uint8_t> m_values = Allocate<std::uint8_t>();
 };
 
 // An upper bound is stored as 1 to (MaxScore - MinScore + 1), a lower bound above that.

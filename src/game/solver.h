@@ -16,8 +16,10 @@ class OpeningTable;
 // win with the next piece); negative for a loss, the later the closer to zero; 0 for a draw.
 class Solver {
 public:
-    static constexpr int MinScore = -CellCount / 2 + 3;
-    static constexpr int MaxScore = (CellCount + 1) / 2 - 3;
+    // The soonest loss: the opponent's fourth piece completes a line, with five pieces down
+    // when this player moves; the soonest win: this player's fourth piece, with six down.
+    static constexpr int MinScore = -(CellCount - 5) / 2;
+    static constexpr int MaxScore = (CellCount + 1 - 6) / 2;
 
     // Without a table every position is searched from scratch. The table, when given, must
     // outlive the solver.

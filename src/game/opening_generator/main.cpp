@@ -1,12 +1,12 @@
 // Builds the opening table that the computer player looks its first moves up in.
 //
-//   quatrelle_opening_generator OUTPUT [COMPLETE_DEPTH [SLOW_MS [VARIED_DEPTH]]]
+//   quatrelle_opening_generator OUTPUT [COMPLETE_DEPTH [SLOW_NODES [VARIED_DEPTH]]]
 //
 // First every position of up to COMPLETE_DEPTH pieces is solved: the deepest by search, the
 // others from their moves' scores. Then, for each colour, the positions that the computer
 // meets when it plays from the table and its opponent plays anything are solved in turn, as
-// long as a search of them takes SLOW_MS or more; the computer's answer there is stored, and
-// its opponent's every reply followed. Up to VARIED_DEPTH pieces a position keeps every best
+// long as a search of them from nothing learnt (the slowest case) visits SLOW_NODES positions
+// or more; the computer's answer there is stored, and its opponent's every reply followed. Up to VARIED_DEPTH pieces a position keeps every best
 // column, so that games differ from the first moves on; deeper it keeps one, so that the table
 // stays small. Two threads share the work.
 #include "game/opening_table.h"
@@ -32,7 +32,7 @@ using Table = std::unordered_map<Position::Bits, OpeningTable::Entry>;
 
 struct Settings {
     int completeDepth = 6;
-    double slowMs = 10;
+    std::uint64_t slowNodes = 100000;
     int variedDepth = 1;
 };
 
@@ -144,7 +144,6 @@ void SolveComplete(const Settings& settings, Table& table) {
 
 // The positions that the computer of one colour meets beyond the complete depth.
 Table FollowComputer(int colour, const Settings& settings, const Table& complete) {
-    Solver solver;
     Table found;
     std::unordered_set<Position::Bits> visited;
     std::vector<Position> pending;
@@ -168,11 +167,9 @@ Table FollowComputer(int colour, const Settings& settings, const Table& complete
             const OpeningTable::Entry& entry = complete.at(OpeningTable::StoredKey(position));
             columns = StoredEntry(position, entry.score, entry.columns).columns;
         } else {
-            const auto start = Clock::now();
+            Solver solver;
             const std::uint8_t best = MaskOf(solver.BestColumns(position));
-            const double ms =
-                std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-            if (ms < settings.slowMs)
+            if (solver.NodeCount() < settings.slowNodes)
                 continue;
             columns = Kept(position, best, settings);
             found[OpeningTable::StoredKey(position)] =
@@ -203,14 +200,14 @@ Table FollowComputer(int colour, const Settings& settings, const Table& complete
 int main(int argc, char* argv[]) {
     if (argc < 2) {
         std::fprintf(stderr,
-                     "usage: %s OUTPUT [COMPLETE_DEPTH [SLOW_MS [VARIED_DEPTH]]]\n", argv[0]);
+                     "usage: %s OUTPUT [COMPLETE_DEPTH [SLOW_NODES [VARIED_DEPTH]]]\n", argv[0]);
         return 2;
     }
     Settings settings;
     if (argc > 2)
         settings.completeDepth = std::atoi(argv[2]);
     if (argc > 3)
-        settings.slowMs = std::atof(argv[3]);
+        settings.slowNodes = std::strtoull(argv[3], nullptr, 10);
     if (argc > 4)
         settings.variedDepth = std::atoi(argv[4]);
 

@@ -1,0 +1,93 @@
+// How long the computer takes to choose its moves: every decision of 1,000 games against a
+// player who drops at random (the computer playing each colour in turn) and of 100 games of
+// the computer against itself, with one solver for the whole session as the game keeps one;
+// then the empty board solved without the opening table. Prints the figures; run by run.sh.
+#include "game/opening_table.h"
+#include "game/solver.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <random>
+#include <string>
+#include <vector>
+
+using namespace quatrelle::game;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+double MillisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+struct Worst {
+    double ms = 0;
+    std::string moves;
+};
+
+// Plays one game; the computer chooses for the players that `computer` says, at random among
+// its best columns. Each decision's time goes into `times`.
+void PlayGame(Solver& solver, std::mt19937& random, bool (*computer)(int player, int colour),
+              int colour, std::vector<double>& times, Worst& worst) {
+    Position position;
+    std::string moves;
+    while (!position.HasLine() && position.MoveCount() < CellCount) {
+        int column = 0;
+        if (computer(position.MoveCount() % 2, colour)) {
+            const auto start = Clock::now();
+            const std::vector<int> best = solver.BestColumns(position);
+            const double ms = MillisecondsSince(start);
+            times.push_back(ms);
+            if (ms > worst.ms)
+                worst = {ms, moves};
+            column = best[random() % best.size()];
+        } else {
+            do
+                column = static_cast<int>(random() % Columns);
+            while (!position.CanPlay(column));
+        }
+        position.Play(column);
+        moves += static_cast<char>('1' + column);
+    }
+}
+
+void Report(const char* what, std::vector<double> times, const Worst& worst) {
+    std::sort(times.begin(), times.end());
+    const auto at = [&times](double share) {
+        return times[std::min(times.size() - 1, static_cast<std::size_t>(share * times.size()))];
+    };
+    std::printf("%s: %zu decisions, median %.3f ms, 99th percentile %.2f ms, worst %.2f ms "
+                "(after %s), worst against the 50 ms budget %.2f\n",
+                what, times.size(), at(0.5), at(0.99), worst.ms,
+                worst.moves.empty() ? "no move" : worst.moves.c_str(), worst.ms / 50);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const int games = argc > 1 ? std::atoi(argv[1]) : 1000;
+    std::mt19937 random(std::random_device{}());
+    Solver solver(&OpeningTable::BuiltIn());
+
+    std::vector<double> times;
+    Worst worst;
+    for (int game = 0; game < games; ++game)
+        PlayGame(solver, random, [](int player, int colour) { return player == colour; },
+                 game % 2, times, worst);
+    Report("against a random player", times, worst);
+
+    times.clear();
+    worst = {};
+    for (int game = 0; game < games / 10; ++game)
+        PlayGame(solver, random, [](int, int) { return true; }, 0, times, worst);
+    Report("against itself", times, worst);
+
+    Solver plain;
+    const auto start = Clock::now();
+    const int score = plain.Solve(Position{});
+    std::printf("empty board without the table: score %d, %.2f s, %llu positions searched\n",
+                score, MillisecondsSince(start) / 1000,
+                static_cast<unsigned long long>(plain.NodeCount()));
+    return 0;
+}

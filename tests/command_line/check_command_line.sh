@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# The command line with no display at all: help and version print and succeed, a wrong option
+# or value is named on the error output and fails, and none of them reaches a window system
+# (which, with no display, would abort the program instead).
+# Usage: check_command_line.sh PATH_TO_QUATRELLE VERSION
+set -uo pipefail
+program=$1
+version=$2
+fail() { echo "FAIL: $*" >&2; exit 1; }
+run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$@" >"$out" 2>"$err"; }
+out=$(mktemp) err=$(mktemp)
+trap 'rm -f "$out" "$err"' EXIT
+
+for help in -h --help; do
+    run "$help" || fail "$help exited with $?"
+    grep -q -- '--computer <colour>' "$out" || fail "$help does not show --computer"
+done
+run -v || fail "-v exited with $?"
+[ "$(cat "$out")" = "quatrelle $version" ] || fail "-v printed '$(cat "$out")'"
+run --version || fail "--version exited with $?"
+
+for wrong in "--bogus:'bogus'" "--computer blue:'blue'" "--computer:'--computer'" "stray:'stray'"; do
+    arguments=${wrong%%:*}
+    named=${wrong#*:}
+    # shellcheck disable=SC2086
+    run $arguments && fail "$arguments succeeded"
+    status=$?
+    [ "$status" -eq 2 ] || fail "$arguments exited with $status"
+    head -n 1 "$err" | grep -qF "$named" || fail "$arguments: first line '$(head -n 1 "$err")'"
+    grep -q '^Usage:' "$err" || fail "$arguments: no usage"
+    [ ! -s "$out" ] || fail "$arguments printed on the standard output"
+done
+echo "command line: 4 passed, 0 failed"
