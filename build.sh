@@ -3,23 +3,26 @@
 #   ./build.sh run      start the game
 #   ./build.sh test     run every test
 #   ./build.sh bench    run the benchmarks
-#   ./build.sh package  build the Debian package into build/package
+#   ./build.sh package [DIR]  build the Debian package into DIR (build/package)
 set -euo pipefail
 
 build_packages=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
 # What the tests start or inspect: a real X server and a way to drive and photograph it, the
 # Windows resource compiler that checks the version resource, the desktop files' validators,
-# the Debian packaging tools, clang for fuzzing and valgrind for the memory check; window
-# managers and a Wayland compositor to play under, and the accessibility bus with a client that
-# reads it as a screen reader does.
+# the Debian packaging tools and their checkers, clang for fuzzing and valgrind for the memory
+# check; window managers and a Wayland compositor to play under, keyboard layouts to type on,
+# and the accessibility bus with a client that reads it as a screen reader does.
 test_packages=(xvfb xauth xdotool x11-utils imagemagick binutils-mingw-w64-x86-64
     desktop-file-utils appstream dpkg-dev clang libclang-rt-14-dev valgrind
-    openbox i3-wm weston qt6-wayland dbus at-spi2-core python3-pyatspi)
+    openbox i3-wm weston qt6-wayland dbus at-spi2-core python3-pyatspi x11-xkb-utils
+    debhelper lintian devscripts autopkgtest)
 bench_packages=(xvfb xauth xdotool x11-utils valgrind)
+# What Debian's package build takes from debian/control, and the tools that run it.
+package_packages=(dpkg-dev debhelper)
 
 # What each command builds besides the program: only the test command builds the tests, whose
 # tools only it installs.
-declare -A builds=([run]="" [package]="" [bench]=bench [test]=tests)
+declare -A builds=([run]="" [bench]=bench [test]=tests)
 
 # The configure options for what is built besides the program. Usage: configure_options [tests] [bench]
 configure_options() {
@@ -38,8 +41,25 @@ configure_options() {
 cd "$(dirname "$0")"
 
 usage() {
-    echo "usage: ./build.sh run|test|bench|package" >&2
+    echo "usage: ./build.sh run|test|bench|package [DIR]" >&2
     exit 2
+}
+
+# Builds the Debian package from debian/ into a folder: quatrelle_VERSION_ARCH.deb, its
+# debug symbols, and the build's records. dpkg-buildpackage writes into the tree it builds and
+# into the folder above it, so it builds a copy of the sources inside the output folder.
+make_package() {
+    local out version tree
+    mkdir -p "$1"
+    out=$(cd "$1" && pwd)
+    version=$(dpkg-parsechangelog -S Version)
+    tree=$out/source/quatrelle-$version
+    rm -rf "$out/source"
+    mkdir -p "$tree"
+    tar --exclude=./build --exclude=./.git --exclude='./obj-*' -cf - . | tar -xf - -C "$tree"
+    (cd "$tree" && dpkg-buildpackage -us -uc -b)
+    mv "$out"/source/*.deb "$out"/source/*.buildinfo "$out"/source/*.changes "$out"/
+    rm -rf "$out/source"
 }
 
 install_missing() {
@@ -91,9 +111,8 @@ test)
     ASAN_OPTIONS=detect_leaks=0 ctest --preset asan -L hardening "$@"
     ;;
 package)
-    install_missing "${build_packages[@]}" dpkg-dev
-    build default package
-    cpack --config build/default/CPackConfig.cmake -B build/package
+    install_missing "${build_packages[@]}" "${package_packages[@]}"
+    make_package "${1:-build/package}"
     ;;
 bench)
     install_missing "${build_packages[@]}" "${bench_packages[@]}"

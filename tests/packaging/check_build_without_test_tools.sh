@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# What ./build.sh run, package and bench build on a machine that never ran ./build.sh test:
+# What ./build.sh run and bench build on a machine that never ran ./build.sh test (package
+# builds through debian/ with the packages it installs itself, as its own test shows):
 # a fresh build directory, configured as each of them configures it and built, with every
 # program of the test packages hidden. They are hidden in a mount namespace of the check's own,
 # since CMake looks for programs in the system's folders whatever the PATH says.
@@ -27,7 +28,7 @@ command -v desktop-file-validate >/dev/null && [ -x "$(command -v desktop-file-v
     { echo "FAIL: the test tools are still there" >&2; exit 1; }
 source "$source_dir/build.sh"
 cd "$source_dir"
-for command in run package bench; do
+for command in run bench; do
     # shellcheck disable=SC2046 # one word an option
     cmake --preset default -B "$work/build" $(configure_options ${builds[$command]}) \
         >"$work/configure.log" 2>&1 ||
