@@ -73,21 +73,23 @@ int main(int argc, char* argv[]) {
     std::vector<double> times;
     Worst worst;
     for (int game = 0; game < games; ++game)
-        PlayGame(solver, random, [](int player, int colour) { return player == colour; },
-                 game % 2, times, worst);
+        PlayGame(
+            solver, random, [](int player, int colour) { return player == colour; }, game % 2,
+            times, worst);
     Report("against a random player", times, worst);
 
     times.clear();
     worst = {};
     for (int game = 0; game < games / 10; ++game)
-        PlayGame(solver, random, [](int, int) { return true; }, 0, times, worst);
+        PlayGame(
+            solver, random, [](int, int) { return true; }, 0, times, worst);
     Report("against itself", times, worst);
 
     Solver plain;
     const auto start = Clock::now();
     const int score = plain.Solve(Position{});
-    std::printf("empty board without the table: score %d, %.2f s, %llu positions searched\n",
-                score, MillisecondsSince(start) / 1000,
+    std::printf("empty board without the table: score %d, %.2f s, %llu positions searched\n", score,
+                MillisecondsSince(start) / 1000,
                 static_cast<unsigned long long>(plain.NodeCount()));
     return 0;
 }

@@ -19,14 +19,6 @@ std::uint64_t ReadRecord(const std::uint8_t* bytes) {
     return value;
 }
 
-std::uint8_t Mirrored(std::uint8_t columns) {
-    std::uint8_t mirrored = 0;
-    for (int column = 0; column < Columns; ++column)
-        if (columns & (1u << column))
-            mirrored |= static_cast<std::uint8_t>(1u << (Columns - 1 - column));
-    return mirrored;
-}
-
 } // namespace
 
 extern const std::uint8_t OpeningTableData[];
@@ -60,7 +52,7 @@ std::optional<OpeningTable::Entry> OpeningTable::Find(const Position& position) 
         Entry entry = EntryAt(middle);
         if (entry.key == key) {
             if (key != position.Key())
-                entry.columns = Mirrored(entry.columns);
+                entry.columns = MirroredColumns(entry.columns);
             return entry;
         }
         if (entry.key < key)
@@ -69,6 +61,14 @@ std::optional<OpeningTable::Entry> OpeningTable::Find(const Position& position) 
             high = middle;
     }
     return std::nullopt;
+}
+
+std::uint8_t OpeningTable::MirroredColumns(std::uint8_t columns) {
+    std::uint8_t mirrored = 0;
+    for (int column = 0; column < Columns; ++column)
+        if (columns & (1u << column))
+            mirrored = static_cast<std::uint8_t>(mirrored | (1u << (Columns - 1 - column)));
+    return mirrored;
 }
 
 Position::Bits OpeningTable::StoredKey(const Position& position) {

@@ -15,9 +15,9 @@ namespace quatrelle::game {
 // the board, then the positions that the computer meets deeper when it plays from the table and
 // its opponent plays anything. A position and its mirror image share one entry.
 //
-// The stored form: one byte for the most pieces of a stored position, then one 7-byte little-endian record per position,
-// sorted by key: the position's key, its score less Solver::MinScore (5 bits) and the columns
-// to play (7 bits, column 0 lowest).
+// The stored form: one byte for the most pieces of a stored position, then one 7-byte little-endian
+// record per position, sorted by key: the position's key, its score less Solver::MinScore (5 bits)
+// and the columns to play (7 bits, column 0 lowest).
 class OpeningTable {
 public:
     struct Entry {
@@ -41,6 +41,8 @@ public:
 
     // The smaller of a position's key and its mirror's: the key it is stored under.
     static Position::Bits StoredKey(const Position& position);
+    // A set of columns (bit 0 for column 0) seen in the mirror.
+    static std::uint8_t MirroredColumns(std::uint8_t columns);
     static std::vector<std::uint8_t> Encode(int depth, std::vector<Entry> entries);
 
 private:

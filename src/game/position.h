@@ -60,7 +60,9 @@ public:
         return ((Bits{1} << Rows) - 1) << (column * ColumnBits);
     }
     static constexpr Bits BottomCell(int column) { return Bits{1} << (column * ColumnBits); }
-    static constexpr Bits TopCell(int column) { return Bits{1} << (Rows - 1 + column * ColumnBits); }
+    static constexpr Bits TopCell(int column) {
+        return Bits{1} << (Rows - 1 + column * ColumnBits);
+    }
 
     static bool IsLine(Bits pieces);
     static Bits WinningCells(Bits pieces, Bits mask);

@@ -32,10 +32,6 @@ Bits NonLosingMoves(const Position& position) {
     return playable & ~(opponentWins >> 1);
 }
 
-int WinNowScore(const Position& position) {
-    return (CellCount + 1 - position.MoveCount()) / 2;
-}
-
 } // namespace
 
 // Scores of searched positions, as bounds. A key is stored as its lower 32 bits: with an odd
@@ -58,10 +54,8 @@ public:
 private:
     // calloc, because the system hands zeroed pages over only as the search first touches
     // them: a short game keeps most of the table's 10 MB out of memory.
-    template <typename T>
-    using Zeroed = std::unique_ptr<T[], decltype(&std::free)>;
-    template <typename T>
-    static Zeroed<T> Allocate() {
+    template <typename T> using Zeroed = std::unique_ptr<T[], decltype(&std::free)>;
+    template <typename T> static Zeroed<T> Allocate() {
         auto* cells = static_cast<T*>(std::calloc(Size, sizeof(T)));
         if (!cells)
             throw std::bad_alloc();
@@ -157,13 +151,13 @@ int Solver::Negamax(const Position& position, int alpha, int beta) {
 
 int Solver::Bounded(const Position& position, int alpha, int beta) {
     if (position.CanWinNext())
-        return WinNowScore(position);
+        return WinNextScore(position);
     return Negamax(position, alpha, beta);
 }
 
 int Solver::Solve(const Position& position) {
     if (position.CanWinNext())
-        return WinNowScore(position);
+        return WinNextScore(position);
     int lowest = -(CellCount - position.MoveCount()) / 2;
     int highest = (CellCount + 1 - position.MoveCount()) / 2;
     // Null-window searches narrow the range. The first probe asks win, draw or loss, which
@@ -185,7 +179,7 @@ int Solver::ScoreOfMove(const Position& position, int column) {
     Position after = position;
     after.Play(column);
     if (Position::IsLine(after.Current() ^ after.Mask()))
-        return WinNowScore(position);
+        return WinNextScore(position);
     return -Solve(after);
 }
 
@@ -221,8 +215,8 @@ std::vector<int> Solver::BestColumns(const Position& position) {
 
 int PlainColumn(const Position& position) {
     const Bits playable = position.Playable();
-    for (const Bits wanted : {position.Threats() & playable, position.OpponentThreats() & playable,
-                              playable}) {
+    for (const Bits wanted :
+         {position.Threats() & playable, position.OpponentThreats() & playable, playable}) {
         for (const int column : ColumnOrder)
             if (wanted & Position::ColumnCells(column))
                 return column;

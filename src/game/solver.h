@@ -33,6 +33,10 @@ public:
     // The score of the position after the player to move plays the column, from that player's
     // view: Solve's score of the move.
     int ScoreOfMove(const Position& position, int column);
+    // The score of a position whose player to move completes a line with the next piece.
+    static int WinNextScore(const Position& position) {
+        return (CellCount + 1 - position.MoveCount()) / 2;
+    }
     // The columns (0 to 6) whose move keeps the best score open to the player to move: the
     // fastest win, else a draw, else the slowest loss. Empty on a full board.
     std::vector<int> BestColumns(const Position& position);

@@ -51,8 +51,7 @@ void ComputerPlayer::turnChanged() {
 }
 
 void ComputerPlayer::playWhenReady() {
-    if (!m_column || m_delay.isActive() || !m_form.isEnabled() ||
-        QApplication::activeModalWidget())
+    if (!m_column || m_delay.isActive() || !m_form.isEnabled() || QApplication::activeModalWidget())
         return;
     const int column = *m_column;
     m_column.reset();

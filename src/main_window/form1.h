@@ -41,8 +41,6 @@ public:
     // The about window, once it has been asked for; nullptr before.
     about::frmSplash* aboutWindow() const { return m_about.get(); }
     bool isDragging() const { return IsDragging != 0; }
-    // The computer player, when the computer plays; nullptr otherwise.
-    const ComputerPlayer* computerPlayer() const { return m_computer; }
 
     // The computer's drop, through the same path as an arrow click.
     void playComputerMove(int column);

@@ -15,8 +15,8 @@ std::variant<Options, int> ParseCommandLine(int argc, char* argv[]) {
     // A core application only, for the program's name in the usage: no window system yet.
     QCoreApplication application(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Four in a row for two players sharing one mouse, or against the computer."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Four in a row for two players sharing one mouse, or against the computer."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption computer(
@@ -51,8 +51,8 @@ std::variant<Options, int> ParseCommandLine(int argc, char* argv[]) {
         else if (colour == QLatin1String("red"))
             options.computerPlayer = 1;
         else
-            return fail(QStringLiteral("Unknown colour '%1' for --computer: red or yellow.")
-                            .arg(colour));
+            return fail(
+                QStringLiteral("Unknown colour '%1' for --computer: red or yellow.").arg(colour));
     }
     return options;
 }

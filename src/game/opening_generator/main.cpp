@@ -6,9 +6,9 @@
 // others from their moves' scores. Then, for each colour, the positions that the computer
 // meets when it plays from the table and its opponent plays anything are solved in turn, as
 // long as a search of them from nothing learnt (the slowest case) visits SLOW_NODES positions
-// or more; the computer's answer there is stored, and its opponent's every reply followed. Up to VARIED_DEPTH pieces a position keeps every best
-// column, so that games differ from the first moves on; deeper it keeps one, so that the table
-// stays small. Two threads share the work.
+// or more; the computer's answer there is stored, and its opponent's every reply followed. Up to
+// VARIED_DEPTH pieces a position keeps every best column, so that games differ from the first moves
+// on; deeper it keeps one, so that the table stays small. Two threads share the work.
 #include "game/opening_table.h"
 #include "game/solver.h"
 
@@ -36,10 +36,6 @@ struct Settings {
     int variedDepth = 1;
 };
 
-int WinNowScore(const Position& position) {
-    return (CellCount + 1 - position.MoveCount()) / 2;
-}
-
 std::uint8_t MaskOf(const std::vector<int>& columns) {
     std::uint8_t mask = 0;
     for (const int column : columns)
@@ -60,13 +56,8 @@ std::uint8_t Kept(const Position& position, std::uint8_t best, const Settings& s
 
 // Stored under the mirror's key, the columns are mirrored too.
 OpeningTable::Entry StoredEntry(const Position& position, int score, std::uint8_t columns) {
-    if (OpeningTable::StoredKey(position) != position.Key()) {
-        std::uint8_t mirrored = 0;
-        for (int column = 0; column < Columns; ++column)
-            if (columns & (1u << column))
-                mirrored = static_cast<std::uint8_t>(mirrored | (1u << (Columns - 1 - column)));
-        columns = mirrored;
-    }
+    if (OpeningTable::StoredKey(position) != position.Key())
+        columns = OpeningTable::MirroredColumns(columns);
     return {OpeningTable::StoredKey(position), score, columns};
 }
 
@@ -125,10 +116,9 @@ void SolveComplete(const Settings& settings, Table& table) {
                     continue;
                 Position child = position;
                 child.Play(column);
-                const int score =
-                    child.CanWinNext()
-                        ? -WinNowScore(child)
-                        : -table.at(OpeningTable::StoredKey(child)).score;
+                const int score = child.CanWinNext()
+                                      ? -Solver::WinNextScore(child)
+                                      : -table.at(OpeningTable::StoredKey(child)).score;
                 if (score > bestScore) {
                     bestScore = score;
                     best = 0;
@@ -199,8 +189,8 @@ Table FollowComputer(int colour, const Settings& settings, const Table& complete
 
 int main(int argc, char* argv[]) {
     if (argc < 2) {
-        std::fprintf(stderr,
-                     "usage: %s OUTPUT [COMPLETE_DEPTH [SLOW_NODES [VARIED_DEPTH]]]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s OUTPUT [COMPLETE_DEPTH [SLOW_NODES [VARIED_DEPTH]]]\n",
+                     argv[0]);
         return 2;
     }
     Settings settings;
@@ -232,9 +222,9 @@ int main(int argc, char* argv[]) {
     }
     const std::vector<std::uint8_t> data = OpeningTable::Encode(deepest, std::move(entries));
     std::ofstream(argv[1], std::ios::binary)
-        .write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
+        .write(reinterpret_cast<const char*>(data.data()),
+               static_cast<std::streamsize>(data.size()));
     std::fprintf(stderr, "%zu entries up to %d pieces, %zu bytes, after %.0f s\n", table.size(),
-                 deepest, data.size(),
-                 std::chrono::duration<double>(Clock::now() - start).count());
+                 deepest, data.size(), std::chrono::duration<double>(Clock::now() - start).count());
     return 0;
 }
