@@ -14,6 +14,8 @@ namespace {
 
 using Bits = Position::Bits;
 
+constexpr int MirrorLookupsBelow = 16; // pieces on the board
+
 // Centre columns first: they take part in the most lines, so they most often cut the search.
 constexpr std::array<int, Columns> ColumnOrder{3, 2, 4, 1, 5, 0, 6};
 
@@ -102,7 +104,12 @@ int Solver::Negamax(const Position& position, int alpha, int beta) {
             return entry->score;
     }
     const Bits key = position.Key();
-    if (const int stored = m_transpositions->Get(key)) {
+    int stored = m_transpositions->Get(key);
+    // A mirror image has the same score. Early on, where mirrored lines of play meet often,
+    // its entry is worth the look-up: it halves the search of the empty board.
+    if (!stored && position.MoveCount() < MirrorLookupsBelow)
+        stored = m_transpositions->Get(position.MirroredKey());
+    if (stored) {
         if (stored > MaxScore - MinScore + 1) {
             const int lower = stored + LowerBoundBase;
             if (alpha < lower) {
