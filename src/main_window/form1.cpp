@@ -306,7 +306,7 @@ void Form1::showHint() {
 
 // A hint's light goes out and an unanswered hint is dropped when the board changes.
 void Form1::clearHint() {
-    if (m_solver && !m_computer)
+    if (m_solver)
         m_solver->cancel();
     if (m_hintColumn)
         imgFleche[*m_hintColumn].setPicture(Fleche[1].picture());
