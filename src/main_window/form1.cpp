@@ -209,7 +209,11 @@ void Form1::imgCube_MouseMove(std::int16_t Index, const MouseState&) {
 }
 
 void Form1::ResetArrows() {
-    m_hintColumn.reset();
+    // A hint's light goes out with the rest, and the description says whose turn it is again.
+    if (m_hintColumn) {
+        m_hintColumn.reset();
+        describeTurn();
+    }
     imgFleche.forEach([this](ImageControl& arrow) { arrow.setPicture(Fleche[1].picture()); });
 }
 

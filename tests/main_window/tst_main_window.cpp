@@ -697,6 +697,7 @@ void TestMainWindow::playAloneAgainstTheComputerWithHintsAndTakeBacks() {
     QCOMPARE(description(), QStringLiteral("Conseil : colonne %1").arg(hinted + 1));
     hover(form.buttons()[2]);
     QVERIFY(highlighted(form).isEmpty());
+    QCOMPARE(description(), QStringLiteral("Au joueur 1 (jaune) de jouer"));
 
     // Ctrl+Z takes back the reply and the move before it; then there is nothing to take back.
     QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
