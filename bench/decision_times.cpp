@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -26,15 +27,15 @@ struct Worst {
     std::string moves;
 };
 
-// Plays one game; the computer chooses for the players that `computer` says, at random among
-// its best columns. Each decision's time goes into `times`.
-void PlayGame(Solver& solver, std::mt19937& random, bool (*computer)(int player, int colour),
-              int colour, std::vector<double>& times, Worst& worst) {
+// Plays one game; the computer chooses for the given player (0 or 1), or for both, at random
+// among its best columns. Each decision's time goes into `times`.
+void PlayGame(Solver& solver, std::mt19937& random, std::optional<int> computer,
+              std::vector<double>& times, Worst& worst) {
     Position position;
     std::string moves;
     while (!position.HasLine() && position.MoveCount() < CellCount) {
         int column = 0;
-        if (computer(position.MoveCount() % 2, colour)) {
+        if (!computer || *computer == position.MoveCount() % 2) {
             const auto start = Clock::now();
             const std::vector<int> best = solver.BestColumns(position);
             const double ms = MillisecondsSince(start);
@@ -73,16 +74,13 @@ int main(int argc, char* argv[]) {
     std::vector<double> times;
     Worst worst;
     for (int game = 0; game < games; ++game)
-        PlayGame(
-            solver, random, [](int player, int colour) { return player == colour; }, game % 2,
-            times, worst);
+        PlayGame(solver, random, game % 2, times, worst);
     Report("against a random player", times, worst);
 
     times.clear();
     worst = {};
     for (int game = 0; game < games / 10; ++game)
-        PlayGame(
-            solver, random, [](int, int) { return true; }, 0, times, worst);
+        PlayGame(solver, random, std::nullopt, times, worst);
     Report("against itself", times, worst);
 
     Solver plain;

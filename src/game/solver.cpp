@@ -182,14 +182,6 @@ int Solver::Solve(const Position& position) {
     return lowest;
 }
 
-int Solver::ScoreOfMove(const Position& position, int column) {
-    Position after = position;
-    after.Play(column);
-    if (Position::IsLine(after.Current() ^ after.Mask()))
-        return WinNextScore(position);
-    return -Solve(after);
-}
-
 std::vector<int> Solver::BestColumns(const Position& position) {
     std::vector<int> best;
     const Bits wins = position.Threats() & position.Playable();

@@ -30,9 +30,6 @@ public:
 
     // The exact score of a position in which neither player has four in a line.
     int Solve(const Position& position);
-    // The score of the position after the player to move plays the column, from that player's
-    // view: Solve's score of the move.
-    int ScoreOfMove(const Position& position, int column);
     // The score of a position whose player to move completes a line with the next piece.
     static int WinNextScore(const Position& position) {
         return (CellCount + 1 - position.MoveCount()) / 2;
