@@ -10,8 +10,7 @@ if [ -z "${QUATRELLE_TEST_BUS:-}" ]; then
 fi
 source "$(dirname "$0")/../support/x_session.sh"
 
-# The accessibility bus outlives a client's connection only on a server that never resets.
-start_xvfb 1024x768x24 -noreset
+start_xvfb 1024x768x24
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
 sleep 0.5
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" 2>"$work/program.log" &

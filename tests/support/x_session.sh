@@ -17,12 +17,14 @@ fail() {
     exit 1
 }
 
-# Starts Xvfb on the first free display and exports DISPLAY.
+# Starts Xvfb on the first free display and exports DISPLAY. The server never resets: a reset
+# when its last client leaves would drop the keyboard layout and refuse a program that connects
+# while it is under way.
 # Usage: start_xvfb [GEOMETRY [XVFB_OPTION...]]
 start_xvfb() {
     local screen=${1:-1024x768x24}
     shift || true
-    Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp "$@" 3>"$work/display" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset "$@" 3>"$work/display" 2>/dev/null &
     for _ in $(seq 100); do
         [ -s "$work/display" ] && break
         sleep 0.05
