@@ -7,12 +7,12 @@ namespace quatrelle::runtime {
 
 namespace {
 
-constexpr char ExposedProperty[] = "quatrelleExposedAsWindow";
+constexpr char ExposedRoleProperty[] = "quatrelleAccessibleWindowRole";
 
 class AccessibleWindow : public QAccessibleWidget {
 public:
-    explicit AccessibleWindow(QWidget* window)
-        : QAccessibleWidget(window, QAccessible::Window) {}
+    AccessibleWindow(QWidget* window, QAccessible::Role role)
+        : QAccessibleWidget(window, role) {}
 
     int childCount() const override { return static_cast<int>(shownChildren().size()); }
     QAccessibleInterface* child(int index) const override {
@@ -40,17 +40,18 @@ private:
 
 QAccessibleInterface* accessibleWindow(const QString&, QObject* object) {
     auto* window = qobject_cast<QWidget*>(object);
-    if (window && window->isWindow() && window->property(ExposedProperty).toBool())
-        return new AccessibleWindow(window);
-    return nullptr;
+    if (!window || !window->isWindow())
+        return nullptr;
+    const QVariant role = window->property(ExposedRoleProperty);
+    return role.isValid() ? new AccessibleWindow(window, role.value<QAccessible::Role>()) : nullptr;
 }
 
 } // namespace
 
-void ExposeAsWindow(QWidget& window) {
+void ExposeAsWindow(QWidget& window, QAccessible::Role role) {
     static const bool installed = (QAccessible::installFactory(accessibleWindow), true);
     Q_UNUSED(installed);
-    window.setProperty(ExposedProperty, true);
+    window.setProperty(ExposedRoleProperty, QVariant::fromValue(role));
 }
 
 } // namespace quatrelle::runtime

@@ -135,4 +135,14 @@ void ImageControl::mouseMoveEvent(QMouseEvent* event) {
     Q_EMIT MouseMove(m_index, MouseStateOf(*event));
 }
 
+void ImageControl::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    Q_EMIT GotFocus(m_index);
+}
+
+void ImageControl::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    Q_EMIT LostFocus(m_index);
+}
+
 } // namespace quatrelle::runtime

@@ -47,12 +47,16 @@ public:
 Q_SIGNALS:
     void Click(std::int16_t index);
     void MouseMove(std::int16_t index, const quatrelle::runtime::MouseState& state);
+    void GotFocus(std::int16_t index);
+    void LostFocus(std::int16_t index);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void applyGeometry();

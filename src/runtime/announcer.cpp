@@ -1,0 +1,34 @@
+#include "announcer.h"
+
+#include <QAccessibleWidget>
+
+namespace quatrelle::runtime {
+
+namespace {
+
+QAccessibleInterface* accessibleAnnouncer(const QString&, QObject* object) {
+    if (auto* announcer = qobject_cast<Announcer*>(object))
+        return new QAccessibleWidget(announcer, QAccessible::Notification);
+    return nullptr;
+}
+
+} // namespace
+
+Announcer::Announcer(QWidget* window)
+    : QWidget(window) {
+    static const bool installed = (QAccessible::installFactory(accessibleAnnouncer), true);
+    Q_UNUSED(installed);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(0, 0, 0, 0);
+    hide();
+}
+
+void Announcer::announce(const QString& text) {
+    // Hidden first, so that the same text twice is spoken twice.
+    hide();
+    setAccessibleName(text);
+    show();
+}
+
+} // namespace quatrelle::runtime

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QWidget>
+
+namespace quatrelle::runtime {
+
+// Makes a screen reader speak a text wherever the keyboard focus is. Screen readers speak
+// changes only to the focused object, with one exception they all honour: a notification
+// that appears. The announcer is an invisible, empty notification in its window that appears
+// anew with each text; it takes no room, no pointer and no focus, so nobody sees it.
+class Announcer : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Announcer(QWidget* window);
+
+    void announce(const QString& text);
+};
+
+} // namespace quatrelle::runtime
