@@ -74,7 +74,8 @@ private:
 // A dialog to the window manager, so that it can keep the window in front of the main window.
 frmSplash::frmSplash()
     : QWidget(nullptr, Qt::Dialog | Qt::FramelessWindowHint) {
-    runtime::ExposeAsWindow(*this);
+    // A dialog, whose credits a screen reader reads out when it opens.
+    runtime::ExposeAsWindow(*this, QAccessible::Dialog);
     setWindowTitle(QString::fromUtf16(WindowName));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(clientSize() + QSize(2 * BorderPixels, 2 * BorderPixels));

@@ -57,6 +57,7 @@ Form1::Form1(std::optional<int> computerPlayer)
     runtime::ExposeAsWindow(*this);
     createStoredControls();
     Form_Load();
+    m_announcer = new runtime::Announcer(this);
     if (computerPlayer) {
         m_computer = new ComputerPlayer(*this, solverThread(), *computerPlayer);
         describeTurn();
@@ -110,6 +111,8 @@ void Form1::createStoredControls() {
     imgFleche = runtime::ControlArray<ImageControl>([this](ImageControl& arrow) {
         connect(&arrow, &ImageControl::Click, this, &Form1::imgFleche_Click);
         connect(&arrow, &ImageControl::MouseMove, this, &Form1::imgFleche_MouseMove);
+        connect(&arrow, &ImageControl::GotFocus, this, &Form1::imgFleche_GotFocus);
+        connect(&arrow, &ImageControl::LostFocus, this, &Form1::imgFleche_LostFocus);
     });
     imgFleche.add(0, image(layout::imgFleche0));
     imgCube = runtime::ControlArray<ImageControl>([this](ImageControl& cell) {
@@ -134,8 +137,7 @@ void Form1::Form_Load() {
         arrow->setVisible(true);
     }
     imgFleche[0].setPicture(Fleche[1].picture());
-    imgFleche.forEach(
-        [](ImageControl& arrow) { arrow.setAccessibleName(ArrowName(arrow.index())); });
+    makeBoardFocusable();
 
     for (std::int16_t i = 1; i <= 34; ++i) {
         ImageControl* cell = imgCube.load(i);
@@ -176,6 +178,7 @@ void Form1::playComputerMove(int column) {
 void Form1::dropInto(std::int16_t column) {
     const auto placed = m_game.Drop(column);
     if (!placed) {
+        m_announcer->announce(FullColumnAnnouncement(column));
         DoBeep();
         return;
     }
@@ -183,6 +186,11 @@ void Form1::dropInto(std::int16_t column) {
     imgCube[placed->cell].setPicture(BaseCube[placed->value].picture());
     describeCell(placed->cell);
     describeTurn();
+    // The player never drops while the computer is to move, so a piece of the computer's
+    // colour is the computer's.
+    const bool computerPlayed = m_computer && m_computer->player() + 1 == placed->value;
+    m_announcer->announce(computerPlayed ? ComputerDropAnnouncement(placed->cell)
+                                         : DropAnnouncement(*placed, turnText()));
     Q_EMIT turnChanged();
     CheckVictory();
 }
@@ -191,6 +199,7 @@ void Form1::imgCube_Click(std::int16_t Index) {
     if (computerToMove() || m_game.Board()[Index] != game::Empty)
         return;
     if (m_game.IsFloating(Index)) {
+        m_announcer->announce(FloatingCellAnnouncement(Index));
         DoBeep();
         return;
     }
@@ -215,10 +224,47 @@ void Form1::ResetArrows() {
         describeTurn();
     }
     imgFleche.forEach([this](ImageControl& arrow) { arrow.setPicture(Fleche[1].picture()); });
+    if (const auto column = focusedColumn())
+        imgFleche[*column].setPicture(Fleche[0].picture());
+}
+
+// The keyboard reaches the board after the buttons, since the arrows are made after them,
+// and finds there the one arrow that takes the focus: Tab leaves the board in one step.
+void Form1::makeBoardFocusable() {
+    imgFleche.forEach([](ImageControl& arrow) { arrow.setFocusPolicy(Qt::NoFocus); });
+    imgFleche[m_boardColumn].setFocusPolicy(Qt::TabFocus);
+}
+
+void Form1::focusColumn(int column) {
+    ImageControl& arrow = imgFleche[column];
+    arrow.setFocusPolicy(Qt::TabFocus);
+    arrow.setFocus(Qt::OtherFocusReason);
+    if (column != m_boardColumn)
+        imgFleche[m_boardColumn].setFocusPolicy(Qt::NoFocus);
+    m_boardColumn = column;
+}
+
+std::optional<int> Form1::focusedColumn() const {
+    if (imgFleche[m_boardColumn].hasFocus())
+        return m_boardColumn;
+    return std::nullopt;
+}
+
+// The focused arrow is drawn lit, as under the pointer; a mouse player never gives it the
+// focus and never sees it.
+void Form1::imgFleche_GotFocus(std::int16_t Index) {
+    imgFleche[Index].setPicture(Fleche[0].picture());
+}
+
+void Form1::imgFleche_LostFocus(std::int16_t Index) {
+    if (m_hintColumn != Index)
+        imgFleche[Index].setPicture(Fleche[1].picture());
 }
 
 void Form1::describeCell(int cell) {
     imgCube[cell].setAccessibleName(CellName(cell, m_game.Board()[cell]));
+    const int column = game::ColumnOf(cell);
+    imgFleche[column].setAccessibleName(ColumnName(m_game, column));
 }
 
 void Form1::describeBoard() {
@@ -229,8 +275,12 @@ void Form1::describeBoard() {
 
 // Setting the description sends the event on which a screen reader reads it out.
 void Form1::describeTurn() {
+    setAccessibleDescription(turnText());
+}
+
+QString Form1::turnText() const {
     const int player = m_game.CurrentPlayer();
-    setAccessibleDescription(TurnDescription(player, m_computer && m_computer->player() == player));
+    return TurnDescription(player, m_computer && m_computer->player() == player);
 }
 
 void Form1::CheckVictory() {
@@ -275,6 +325,7 @@ void Form1::NewGame() {
     imgCube[0].setPicture(BaseCube[0].picture());
     clearHint();
     describeBoard();
+    m_announcer->announce(NewGameAnnouncement(turnText()));
     Q_EMIT turnChanged();
 }
 
@@ -305,6 +356,7 @@ void Form1::showHint() {
         imgFleche[column].setPicture(Fleche[0].picture());
         m_hintColumn = column;
         setAccessibleDescription(HintDescription(column));
+        m_announcer->announce(HintDescription(column) + u'.');
     });
 }
 
@@ -312,7 +364,7 @@ void Form1::showHint() {
 void Form1::clearHint() {
     if (m_solver)
         m_solver->cancel();
-    if (m_hintColumn)
+    if (m_hintColumn && m_hintColumn != focusedColumn())
         imgFleche[*m_hintColumn].setPicture(Fleche[1].picture());
     m_hintColumn.reset();
 }
@@ -332,6 +384,7 @@ void Form1::takeBack() {
     }
     clearHint();
     describeTurn();
+    m_announcer->announce(TakeBackAnnouncement(turnText()));
     Q_EMIT turnChanged();
 }
 
@@ -435,8 +488,37 @@ void Form1::paintEvent(QPaintEvent*) {
     runtime::DrawWindowPicture(painter, resources::LoadPicture(layout::Window.picture));
 }
 
+bool Form1::handleBoardKey(const QKeyEvent& event) {
+    const auto column = focusedColumn();
+    if (!column || (event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    switch (event.key()) {
+    case Qt::Key_Left:
+        focusColumn(std::max(*column - 1, 0));
+        return true;
+    case Qt::Key_Right:
+        focusColumn(std::min(*column + 1, game::Columns - 1));
+        return true;
+    case Qt::Key_Home:
+        focusColumn(0);
+        return true;
+    case Qt::Key_End:
+        focusColumn(game::Columns - 1);
+        return true;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Down:
+        if (!event.isAutoRepeat())
+            imgFleche_Click(static_cast<std::int16_t>(*column));
+        return true;
+    default:
+        return false;
+    }
+}
+
 void Form1::keyPressEvent(QKeyEvent* event) {
-    if (handleCommandKey(*event)) {
+    if (handleCommandKey(*event) || handleBoardKey(*event)) {
         event->accept();
         return;
     }

@@ -3,6 +3,7 @@
 #include "about_window/frm_splash.h"
 #include "game/board.h"
 #include "resources/flat_button.h"
+#include "runtime/announcer.h"
 #include "runtime/control_array.h"
 #include "runtime/image_control.h"
 #include "runtime/window_placement.h"
@@ -72,11 +73,21 @@ private:
     void clearHint();
     void imgCube_Click(std::int16_t Index);
     void imgFleche_MouseMove(std::int16_t Index, const runtime::MouseState& state);
+    void imgFleche_GotFocus(std::int16_t Index);
+    void imgFleche_LostFocus(std::int16_t Index);
+    // The board takes the keyboard focus on one arrow at a time, after the buttons.
+    void makeBoardFocusable();
+    void focusColumn(int column);
+    // The arrow's column when an arrow has the keyboard focus.
+    std::optional<int> focusedColumn() const;
+    // Left, Right, Home, End and the drop keys on the focused column. False for other keys.
+    bool handleBoardKey(const QKeyEvent& event);
     void imgCube_MouseMove(std::int16_t Index, const runtime::MouseState& state);
     void ResetArrows();
     void describeBoard();
     void describeCell(int cell);
     void describeTurn();
+    QString turnText() const;
     void CheckVictory();
     void ShowWinner(std::int16_t n);
 
@@ -110,7 +121,9 @@ private:
     // allocates nothing of the solver.
     std::unique_ptr<SolverThread> m_solver;
     ComputerPlayer* m_computer = nullptr;
-    bool m_computerDropping = false;
+    runtime::Announcer* m_announcer = nullptr;
+    // The column whose arrow takes the focus when the keyboard enters the board.
+    int m_boardColumn = game::Columns / 2;
     // The column whose arrow a hint lit, until the pointer moves or a piece drops.
     std::optional<int> m_hintColumn;
 

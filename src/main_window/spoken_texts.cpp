@@ -1,6 +1,6 @@
 #include "spoken_texts.h"
 
-#include "game/board.h"
+#include <QStringList>
 
 namespace quatrelle::main_window {
 
@@ -17,17 +17,45 @@ QString colourOf(std::int16_t value) {
     }
 }
 
-} // namespace
-
-QString ArrowName(int column) {
-    return QStringLiteral("Colonne %1").arg(column + 1);
+// Row 1 is the bottom row.
+int rowFromBottom(int cell) {
+    return game::Rows - game::RowOf(cell);
 }
 
-QString CellName(int cell, std::int16_t value) {
-    return QStringLiteral("Colonne %1, rang\u00e9e %2 : %3")
+// "colonne 4, rangée 1"
+QString placeOf(int cell) {
+    return QStringLiteral("colonne %1, rang\u00e9e %2")
         .arg(game::ColumnOf(cell) + 1)
-        .arg(game::RowOf(cell) + 1)
-        .arg(colourOf(value));
+        .arg(rowFromBottom(cell));
+}
+
+QString capitalised(QString text) {
+    text[0] = text[0].toUpper();
+    return text;
+}
+
+} // namespace
+
+QString CellName(int cell, std::int16_t value) {
+    return QStringLiteral("%1 : %2").arg(capitalised(placeOf(cell)), colourOf(value));
+}
+
+QString ColumnName(const game::Game& game, int column) {
+    QStringList pieces;
+    for (int row = game::Rows; row >= 1; --row) {
+        const std::int16_t value = game.Board()[game::CellIndex(column + 1, row)];
+        if (value == game::Empty)
+            break;
+        pieces.append(colourOf(value));
+    }
+    const QString name = QStringLiteral("Colonne %1 : ").arg(column + 1);
+    const std::int16_t landing = game.LandingCell(column);
+    if (pieces.isEmpty())
+        return name + colourOf(game::Empty);
+    if (landing < 0)
+        return name + pieces.join(QStringLiteral(", ")) + QStringLiteral(" ; pleine");
+    return name + pieces.join(QStringLiteral(", ")) +
+           QStringLiteral(" ; prochaine pi\u00e8ce en rang\u00e9e %1").arg(rowFromBottom(landing));
 }
 
 QString TurnDescription(int player, bool computer) {
@@ -39,6 +67,31 @@ QString TurnDescription(int player, bool computer) {
 
 QString HintDescription(int column) {
     return QStringLiteral("Conseil : colonne %1").arg(column + 1);
+}
+
+QString DropAnnouncement(const game::Placement& placed, const QString& turn) {
+    return QStringLiteral("%1 en %2. %3.")
+        .arg(capitalised(colourOf(placed.value)), placeOf(placed.cell), turn);
+}
+
+QString ComputerDropAnnouncement(int cell) {
+    return QStringLiteral("L'ordinateur a jou\u00e9 en %1.").arg(placeOf(cell));
+}
+
+QString FullColumnAnnouncement(int column) {
+    return QStringLiteral("Colonne %1 pleine.").arg(column + 1);
+}
+
+QString FloatingCellAnnouncement(int cell) {
+    return QStringLiteral("%1 : pas encore jouable.").arg(capitalised(placeOf(cell)));
+}
+
+QString NewGameAnnouncement(const QString& turn) {
+    return QStringLiteral("Nouvelle partie. %1.").arg(turn);
+}
+
+QString TakeBackAnnouncement(const QString& turn) {
+    return QStringLiteral("Coup repris. %1.").arg(turn);
 }
 
 } // namespace quatrelle::main_window

@@ -79,6 +79,26 @@ bool cellsShowTheBoard(const Form1& form) {
     return true;
 }
 
+// What a screen reader is told to speak wherever the focus is: the names of the notifications
+// as they appear, in order.
+class Listener : public QObject {
+public:
+    Listener() { qApp->installEventFilter(this); }
+    QString last() const { return m_heard.isEmpty() ? QString() : m_heard.last(); }
+    qsizetype count() const { return m_heard.size(); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        QAccessibleInterface* object = watched->isWidgetType() ? accessible(watched) : nullptr;
+        if (event->type() == QEvent::Show && object && object->role() == QAccessible::Notification)
+            m_heard.append(object->text(QAccessible::Name));
+        return false;
+    }
+
+private:
+    QStringList m_heard;
+};
+
 } // namespace
 
 class TestMainWindow : public QObject {
@@ -117,6 +137,7 @@ private Q_SLOTS:
     void quitEndsTheEventLoopWithStatusZero();
     void keyboardAndAssistiveTechnologyPlayAWholeGame();
     void playAloneAgainstTheComputerWithHintsAndTakeBacks();
+    void walkTheBoardFromTheKeyboardAndHearEveryMove();
 
 private:
     std::unique_ptr<Form1> m_form;
@@ -544,7 +565,8 @@ void TestMainWindow::keyboardAndAssistiveTechnologyPlayAWholeGame() {
     QAccessibleInterface* newGame = accessible(&form.buttons()[0]);
     QCOMPARE(newGame->role(), QAccessible::Button);
     QCOMPARE(newGame->text(QAccessible::Name), QStringLiteral("Nouveau jeu"));
-    QCOMPARE(accessible(&form.arrows()[6])->text(QAccessible::Name), QStringLiteral("Colonne 7"));
+    QCOMPARE(accessible(&form.arrows()[6])->text(QAccessible::Name),
+             QStringLiteral("Colonne 7 : vide"));
     QCOMPARE(accessible(&form.arrows()[6])->role(), QAccessible::Button);
 
     // A Press goes through the click handlers: it drops, refuses a floating cell, ignores an
@@ -552,7 +574,7 @@ void TestMainWindow::keyboardAndAssistiveTechnologyPlayAWholeGame() {
     press(&form.arrows()[3]);
     QTRY_COMPARE(form.gameState().Board()[31], 1);
     QCOMPARE(accessible(&form.cubes()[31])->text(QAccessible::Name),
-             QStringLiteral("Colonne 4, rang\u00e9e 5 : jaune"));
+             QStringLiteral("Colonne 4, rang\u00e9e 1 : jaune"));
     QCOMPARE(window->text(QAccessible::Description),
              QStringLiteral("Au joueur 2 (rouge) de jouer"));
     press(&form.cubes()[3]);
@@ -562,7 +584,7 @@ void TestMainWindow::keyboardAndAssistiveTechnologyPlayAWholeGame() {
     QTRY_COMPARE(form.gameState().Board()[24], 2);
     QCOMPARE(beeps.count(), 1);
     QCOMPARE(accessible(&form.cubes()[24])->text(QAccessible::Name),
-             QStringLiteral("Colonne 4, rang\u00e9e 4 : rouge"));
+             QStringLiteral("Colonne 4, rang\u00e9e 2 : rouge"));
 
     // The keyboard: the focus starts on "Nouveau jeu" and is not marked until a key is used.
     QApplication::setActiveWindow(&form);
@@ -618,7 +640,7 @@ void TestMainWindow::keyboardAndAssistiveTechnologyPlayAWholeGame() {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     about::frmSplash* about = form.aboutWindow();
     QVERIFY(about && about->isLoaded());
-    QCOMPARE(accessible(about)->role(), QAccessible::Window);
+    QCOMPARE(accessible(about)->role(), QAccessible::Dialog);
     QCOMPARE(accessible(about)->text(QAccessible::Name), QStringLiteral("A propos de Quatrelle"));
     QCOMPARE(about->focusWidget(), about->FlatBttn1());
     const game::BoardArray before = form.gameState().Board();
@@ -654,7 +676,7 @@ void TestMainWindow::keyboardAndAssistiveTechnologyPlayAWholeGame() {
     QCOMPARE(window->text(QAccessible::Description),
              QStringLiteral("Au joueur 1 (jaune) de jouer"));
     QCOMPARE(accessible(&form.cubes()[31])->text(QAccessible::Name),
-             QStringLiteral("Colonne 4, rang\u00e9e 5 : vide"));
+             QStringLiteral("Colonne 4, rang\u00e9e 1 : vide"));
 }
 
 void TestMainWindow::playAloneAgainstTheComputerWithHintsAndTakeBacks() {
@@ -663,6 +685,7 @@ void TestMainWindow::playAloneAgainstTheComputerWithHintsAndTakeBacks() {
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QSignalSpy beeps(&form, &Form1::beeped);
+    Listener heard;
     const auto description = [&form] { return accessible(&form)->text(QAccessible::Description); };
     const auto bestColumns = [](const game::Game& game) {
         game::Solver solver(&game::OpeningTable::BuiltIn());
@@ -687,6 +710,9 @@ void TestMainWindow::playAloneAgainstTheComputerWithHintsAndTakeBacks() {
     const std::vector<int> accepted = bestColumns(afterYellow);
     QVERIFY(std::find(accepted.begin(), accepted.end(), reply) != accepted.end());
     QCOMPARE(description(), QStringLiteral("Au joueur 1 (jaune) de jouer"));
+    QCOMPARE(heard.last(), QStringLiteral("L'ordinateur a jou\u00e9 en colonne %1, rang\u00e9e %2.")
+                               .arg(reply + 1)
+                               .arg(reply == 3 ? 2 : 1));
 
     // H lights a best column with the pointer's lit arrow until the pointer moves.
     QTest::keyClick(&form, Qt::Key_H);
@@ -703,8 +729,9 @@ void TestMainWindow::playAloneAgainstTheComputerWithHintsAndTakeBacks() {
     QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(form.gameState().Board(), game::BoardArray{});
     QCOMPARE(form.gameState().CurrentPlayer(), 0);
+    QCOMPARE(heard.last(), QStringLiteral("Coup repris. Au joueur 1 (jaune) de jouer."));
     QCOMPARE(accessible(&form.cubes()[31])->text(QAccessible::Name),
-             QStringLiteral("Colonne 4, rang\u00e9e 5 : vide"));
+             QStringLiteral("Colonne 4, rang\u00e9e 1 : vide"));
     QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(beeps.count(), 1);
 
@@ -745,6 +772,85 @@ void TestMainWindow::playAloneAgainstTheComputerWithHintsAndTakeBacks() {
     QCOMPARE(form.gameState().MoveCount(), before);
     QTest::qWait(50);
     QCOMPARE(m_closer->seen().size(), 2); // taking back announces nothing
+}
+
+void TestMainWindow::walkTheBoardFromTheKeyboardAndHearEveryMove() {
+    Form1& form = *m_form;
+    Listener heard;
+    QSignalSpy beeps(&form, &Form1::beeped);
+    // The arrow as the pointer lights it, and as it is otherwise.
+    hover(form.arrows()[1]);
+    const QImage lit = form.arrows()[1].grab().toImage();
+    hover(form, QPoint(200, 262));
+    const QImage plain = form.arrows()[1].grab().toImage();
+    QVERIFY(lit != plain);
+    const auto litColumns = [&form, &lit] {
+        QList<int> columns;
+        for (int column = 0; column < 7; ++column)
+            if (form.arrows()[column].grab().toImage() == lit)
+                columns.append(column);
+        return columns;
+    };
+
+    // A click is heard too, and leaves the keyboard where it was.
+    QApplication::setActiveWindow(&form);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    clickArrow(form, 1);
+    QCOMPARE(heard.last(),
+             QStringLiteral("Jaune en colonne 2, rang\u00e9e 1. Au joueur 2 (rouge) de jouer."));
+    QCOMPARE(QApplication::focusWidget(), &form.buttons()[0]);
+
+    // Tab reaches the board after the four buttons, on the centre column, lit; the keys walk it.
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), &form.arrows()[3]);
+    QCOMPARE(litColumns(), QList<int>{3});
+    for (const auto& [key, column] :
+         std::initializer_list<std::pair<Qt::Key, int>>{{Qt::Key_Left, 2},
+                                                        {Qt::Key_Home, 0},
+                                                        {Qt::Key_Left, 0},
+                                                        {Qt::Key_End, 6},
+                                                        {Qt::Key_Right, 6}}) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        QCOMPARE(QApplication::focusWidget(), &form.arrows()[column]);
+        QCOMPARE(litColumns(), QList<int>{column});
+    }
+
+    // Space, Down, Return and Enter drop into the focused column; each drop names its cell, from
+    // the bottom, and the next turn; the column's name tells its pieces and where the next lands.
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Down, Qt::Key_Return, Qt::Key_Enter})
+        QTest::keyClick(QApplication::focusWidget(), key);
+    QCOMPARE(heard.last(),
+             QStringLiteral("Jaune en colonne 7, rang\u00e9e 4. Au joueur 2 (rouge) de jouer."));
+    QCOMPARE(accessible(&form.arrows()[6])->text(QAccessible::Name),
+             QStringLiteral(
+                 "Colonne 7 : rouge, jaune, rouge, jaune ; prochaine pi\u00e8ce en rang\u00e9e 5"));
+    QKeyEvent held(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+    QApplication::sendEvent(QApplication::focusWidget(), &held);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(accessible(&form.arrows()[6])->text(QAccessible::Name),
+             QStringLiteral("Colonne 7 : rouge, jaune, rouge, jaune, rouge ; pleine"));
+
+    // Refusals are heard as such; a digit plays wherever the focus is; a new game is heard.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(heard.last(), QStringLiteral("Colonne 7 pleine."));
+    clickCell(form, 7);
+    QCOMPARE(heard.last(), QStringLiteral("Colonne 1, rang\u00e9e 4 : pas encore jouable."));
+    QCOMPARE(beeps.count(), 2);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_1);
+    QCOMPARE(heard.last(),
+             QStringLiteral("Jaune en colonne 1, rang\u00e9e 1. Au joueur 2 (rouge) de jouer."));
+    QCOMPARE(QApplication::focusWidget(), &form.arrows()[6]);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(heard.last(), QStringLiteral("Nouvelle partie. Au joueur 1 (jaune) de jouer."));
+    QCOMPARE(heard.count(), 10);
+
+    // Leaving the board puts its light out; coming back finds the column where it was.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), &form.buttons()[0]);
+    QVERIFY(litColumns().isEmpty());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(litColumns(), QList<int>{6});
 }
 
 QTEST_MAIN(TestMainWindow)
