@@ -11,11 +11,12 @@ build_packages=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
 # Windows resource compiler that checks the version resource, the desktop files' validators,
 # the Debian packaging tools and their checkers, clang for fuzzing and valgrind for the memory
 # check; window managers and a Wayland compositor to play under, keyboard layouts to type on,
-# and the accessibility bus with a client that reads it as a screen reader does.
+# the accessibility bus with a client that reads it as a screen reader does, and a screen
+# reader that speaks French into a file through the speech server.
 test_packages=(xvfb xauth xdotool x11-utils imagemagick binutils-mingw-w64-x86-64
     desktop-file-utils appstream dpkg-dev clang libclang-rt-14-dev valgrind
     openbox i3-wm weston qt6-wayland dbus at-spi2-core python3-pyatspi x11-xkb-utils
-    debhelper lintian devscripts autopkgtest)
+    debhelper lintian devscripts autopkgtest orca speech-dispatcher locales)
 bench_packages=(xvfb xauth xdotool x11-utils valgrind)
 # What Debian's package build takes from debian/control, and the tools that run it.
 package_packages=(dpkg-dev debhelper)

@@ -45,17 +45,6 @@ windows() {
 
 window_of_size() { windows | awk -v w="$1" -v h="$2" '$4 == w && $5 == h {print; exit}'; }
 
-# Waits up to 20 seconds, by the clock rather than by a count of polls, so that a loaded
-# machine does not fail a slow start while a passing run waits no longer than it needs.
-wait_for() { # wait_for DESCRIPTION COMMAND...
-    local description=$1 deadline=$((SECONDS + 20))
-    shift
-    until "$@"; do
-        [ "$SECONDS" -lt "$deadline" ] || fail "$description"
-        sleep 0.05
-    done
-}
-
 # The colour of one screen pixel as "r,g,b".
 pixel() {
     import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null |

@@ -1,5 +1,5 @@
 # Sourced by the scripts that need a private X server. Gives them a scratch folder ($work),
-# fail, and start_xvfb; when the script exits, every background process it started that is
+# fail, wait_for and start_xvfb; when the script exits, every background process it started that is
 # still running (the server, the program, a pending click) is ended and the folder removed.
 
 work=$(mktemp -d)
@@ -15,6 +15,17 @@ trap end_session EXIT
 fail() {
     echo "FAIL: $*" >&2
     exit 1
+}
+
+# Waits up to 20 seconds, by the clock rather than by a count of polls, so that a loaded
+# machine does not fail a slow start while a passing run waits no longer than it needs.
+wait_for() { # wait_for DESCRIPTION COMMAND...
+    local description=$1 deadline=$((SECONDS + 20))
+    shift
+    until "$@"; do
+        [ "$SECONDS" -lt "$deadline" ] || fail "$description"
+        sleep 0.05
+    done
 }
 
 # Starts Xvfb on the first free display and exports DISPLAY. The server never resets: a reset
