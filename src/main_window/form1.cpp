@@ -185,6 +185,7 @@ void Form1::dropInto(std::int16_t column) {
     clearHint();
     imgCube[placed->cell].setPicture(BaseCube[placed->value].picture());
     describeCell(placed->cell);
+    describeColumn(column);
     describeTurn();
     // The player never drops while the computer is to move, so a piece of the computer's
     // colour is the computer's.
@@ -263,13 +264,17 @@ void Form1::imgFleche_LostFocus(std::int16_t Index) {
 
 void Form1::describeCell(int cell) {
     imgCube[cell].setAccessibleName(CellName(cell, m_game.Board()[cell]));
-    const int column = game::ColumnOf(cell);
+}
+
+void Form1::describeColumn(int column) {
     imgFleche[column].setAccessibleName(ColumnName(m_game, column));
 }
 
 void Form1::describeBoard() {
     for (int cell = 0; cell < game::CellCount; ++cell)
         describeCell(cell);
+    for (int column = 0; column < game::Columns; ++column)
+        describeColumn(column);
     describeTurn();
 }
 
@@ -381,6 +386,7 @@ void Form1::takeBack() {
         const auto taken = m_game.TakeBack();
         imgCube[taken->cell].setPicture(BaseCube[0].picture());
         describeCell(taken->cell);
+        describeColumn(game::ColumnOf(taken->cell));
     }
     clearHint();
     describeTurn();

@@ -86,6 +86,7 @@ private:
     void ResetArrows();
     void describeBoard();
     void describeCell(int cell);
+    void describeColumn(int column);
     void describeTurn();
     QString turnText() const;
     void CheckVictory();

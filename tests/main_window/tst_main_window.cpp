@@ -730,6 +730,8 @@ void TestMainWindow::playAloneAgainstTheComputerWithHintsAndTakeBacks() {
     QCOMPARE(form.gameState().Board(), game::BoardArray{});
     QCOMPARE(form.gameState().CurrentPlayer(), 0);
     QCOMPARE(heard.last(), QStringLiteral("Coup repris. Au joueur 1 (jaune) de jouer."));
+    QCOMPARE(accessible(&form.arrows()[3])->text(QAccessible::Name),
+             QStringLiteral("Colonne 4 : vide"));
     QCOMPARE(accessible(&form.cubes()[31])->text(QAccessible::Name),
              QStringLiteral("Colonne 4, rang\u00e9e 1 : vide"));
     QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
