@@ -22,6 +22,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <utility>
 
 namespace quatrelle::main_window {
 
@@ -137,7 +138,9 @@ void Form1::Form_Load() {
         arrow->setVisible(true);
     }
     imgFleche[0].setPicture(Fleche[1].picture());
-    makeBoardFocusable();
+    // The keyboard reaches the board after the buttons, since the arrows are made after them,
+    // and finds there the one arrow that takes the focus: Tab leaves the board in one step.
+    imgFleche[m_boardColumn].setFocusPolicy(Qt::TabFocus);
 
     for (std::int16_t i = 1; i <= 34; ++i) {
         ImageControl* cell = imgCube.load(i);
@@ -224,25 +227,23 @@ void Form1::ResetArrows() {
         m_hintColumn.reset();
         describeTurn();
     }
-    imgFleche.forEach([this](ImageControl& arrow) { arrow.setPicture(Fleche[1].picture()); });
-    if (const auto column = focusedColumn())
-        imgFleche[*column].setPicture(Fleche[0].picture());
+    imgFleche.forEach([this](ImageControl& arrow) { showArrow(arrow.index()); });
 }
 
-// The keyboard reaches the board after the buttons, since the arrows are made after them,
-// and finds there the one arrow that takes the focus: Tab leaves the board in one step.
-void Form1::makeBoardFocusable() {
-    imgFleche.forEach([](ImageControl& arrow) { arrow.setFocusPolicy(Qt::NoFocus); });
-    imgFleche[m_boardColumn].setFocusPolicy(Qt::TabFocus);
+// Besides the pointer, a hint and the keyboard's focus light an arrow; a mouse player never
+// gives an arrow the focus and never sees that light.
+void Form1::showArrow(int column) {
+    const bool lit = column == m_hintColumn || column == focusedColumn();
+    imgFleche[column].setPicture(Fleche[lit ? 0 : 1].picture());
 }
 
+// The column is the board's before its arrow takes the focus, so that the arrow is lit then.
 void Form1::focusColumn(int column) {
-    ImageControl& arrow = imgFleche[column];
-    arrow.setFocusPolicy(Qt::TabFocus);
-    arrow.setFocus(Qt::OtherFocusReason);
-    if (column != m_boardColumn)
-        imgFleche[m_boardColumn].setFocusPolicy(Qt::NoFocus);
-    m_boardColumn = column;
+    const int previous = std::exchange(m_boardColumn, column);
+    imgFleche[column].setFocusPolicy(Qt::TabFocus);
+    imgFleche[column].setFocus(Qt::OtherFocusReason);
+    if (column != previous)
+        imgFleche[previous].setFocusPolicy(Qt::NoFocus);
 }
 
 std::optional<int> Form1::focusedColumn() const {
@@ -251,15 +252,12 @@ std::optional<int> Form1::focusedColumn() const {
     return std::nullopt;
 }
 
-// The focused arrow is drawn lit, as under the pointer; a mouse player never gives it the
-// focus and never sees it.
 void Form1::imgFleche_GotFocus(std::int16_t Index) {
-    imgFleche[Index].setPicture(Fleche[0].picture());
+    showArrow(Index);
 }
 
 void Form1::imgFleche_LostFocus(std::int16_t Index) {
-    if (m_hintColumn != Index)
-        imgFleche[Index].setPicture(Fleche[1].picture());
+    showArrow(Index);
 }
 
 void Form1::describeCell(int cell) {
@@ -278,7 +276,7 @@ void Form1::describeBoard() {
     describeTurn();
 }
 
-// Setting the description sends the event on which a screen reader reads it out.
+// Read with the window, as when it becomes active; moves are announced as they happen.
 void Form1::describeTurn() {
     setAccessibleDescription(turnText());
 }
@@ -358,8 +356,8 @@ void Form1::showHint() {
             return std::abs(a - game::Columns / 2) < std::abs(b - game::Columns / 2);
         });
         ResetArrows();
-        imgFleche[column].setPicture(Fleche[0].picture());
         m_hintColumn = column;
+        showArrow(column);
         setAccessibleDescription(HintDescription(column));
         m_announcer->announce(HintDescription(column) + u'.');
     });
@@ -369,9 +367,8 @@ void Form1::showHint() {
 void Form1::clearHint() {
     if (m_solver)
         m_solver->cancel();
-    if (m_hintColumn && m_hintColumn != focusedColumn())
-        imgFleche[*m_hintColumn].setPicture(Fleche[1].picture());
-    m_hintColumn.reset();
+    if (const std::optional<int> hinted = std::exchange(m_hintColumn, std::nullopt))
+        showArrow(*hinted);
 }
 
 void Form1::takeBack() {

@@ -75,9 +75,10 @@ private:
     void imgFleche_MouseMove(std::int16_t Index, const runtime::MouseState& state);
     void imgFleche_GotFocus(std::int16_t Index);
     void imgFleche_LostFocus(std::int16_t Index);
-    // The board takes the keyboard focus on one arrow at a time, after the buttons.
-    void makeBoardFocusable();
+    // The board takes the keyboard focus on one arrow at a time.
     void focusColumn(int column);
+    // An arrow as no pointer lights it: lit for a hint or the keyboard's focus, else plain.
+    void showArrow(int column);
     // The arrow's column when an arrow has the keyboard focus.
     std::optional<int> focusedColumn() const;
     // Left, Right, Home, End and the drop keys on the focused column. False for other keys.

@@ -18,9 +18,7 @@ Announcer::Announcer(QWidget* window)
     : QWidget(window) {
     static const bool installed = (QAccessible::installFactory(accessibleAnnouncer), true);
     Q_UNUSED(installed);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
-    setGeometry(0, 0, 0, 0);
+    setGeometry(0, 0, 0, 0); // nothing to paint and nowhere to click
     hide();
 }
 
