@@ -36,6 +36,18 @@ constexpr bool IsBottomRow(int cell) {
     return cell >= CellCount - Columns;
 }
 
+// The columns by their distance from the centre, of two at the same distance the left one
+// first: centre columns take part in the most lines.
+inline constexpr std::array<int, Columns> ColumnsFromCentre{3, 2, 4, 1, 5, 0, 6};
+
+// The column nearest the centre that the predicate accepts; -1 when it accepts none.
+template <typename Accepts> constexpr int NearestCentre(Accepts accepts) {
+    for (const int column : ColumnsFromCentre)
+        if (accepts(column))
+            return column;
+    return -1;
+}
+
 // Where a drop put its piece: the cell and the value it now holds (1 or 2).
 struct Placement {
     std::int16_t cell;
@@ -68,6 +80,8 @@ public:
     // nothing when no drop is left to take back.
     std::optional<Placement> TakeBack();
     int MoveCount() const { return m_moveCount; }
+    // Every cell holds a piece, since every move adds one.
+    bool IsFull() const { return m_moveCount >= CellCount; }
 
     void NextPlayer();
     // Every element, the non-cell one included, back to empty; the first player moves.

@@ -31,6 +31,7 @@ public:
     Bits Current() const { return m_current; }
     Bits Mask() const { return m_mask; }
     int MoveCount() const { return m_moves; }
+    bool IsFull() const { return m_moves >= CellCount; }
 
     bool CanPlay(int column) const { return (m_mask & TopCell(column)) == 0; }
     void Play(int column) { PlayCell((m_mask + BottomCell(column)) & ColumnCells(column)); }

@@ -16,9 +16,6 @@ using Bits = Position::Bits;
 
 constexpr int MirrorLookupsBelow = 16; // pieces on the board
 
-// Centre columns first: they take part in the most lines, so they most often cut the search.
-constexpr std::array<int, Columns> ColumnOrder{3, 2, 4, 1, 5, 0, 6};
-
 // The playable cells that do not hand the opponent a win with its next piece. Empty when every
 // move loses at once: two threats to answer, or only moves that play under the opponent's
 // winning cell.
@@ -130,7 +127,8 @@ int Solver::Negamax(const Position& position, int alpha, int beta) {
     // Moves that leave the most cells where this player would complete a line go first.
     std::array<std::pair<int, Bits>, Columns> moves{};
     int count = 0;
-    for (const int column : ColumnOrder) {
+    // Centre columns first, since they most often cut the search.
+    for (const int column : ColumnsFromCentre) {
         const Bits move = next & Position::ColumnCells(column);
         if (!move)
             continue;
@@ -191,7 +189,7 @@ std::vector<int> Solver::BestColumns(const Position& position) {
                 best.push_back(column);
         return best;
     }
-    if (position.MoveCount() >= CellCount)
+    if (position.IsFull())
         return best;
     if (const auto entry = m_table ? m_table->Find(position) : std::nullopt) {
         for (int column = 0; column < Columns; ++column)
@@ -216,9 +214,9 @@ int PlainColumn(const Position& position) {
     const Bits playable = position.Playable();
     for (const Bits wanted :
          {position.Threats() & playable, position.OpponentThreats() & playable, playable}) {
-        for (const int column : ColumnOrder)
-            if (wanted & Position::ColumnCells(column))
-                return column;
+        if (wanted)
+            return NearestCentre(
+                [wanted](int column) { return (wanted & Position::ColumnCells(column)) != 0; });
     }
     return -1;
 }

@@ -1,28 +1,24 @@
 #include "form1.h"
 
-#include "computer_player.h"
-#include "game/position.h"
 #include "game/victory.h"
+#include "narrator.h"
 #include "resources/fonts.h"
 #include "resources/layouts.h"
 #include "resources/pictures.h"
 #include "resources/stored_values.h"
 #include "runtime/accessible_window.h"
+#include "runtime/first_paint.h"
 #include "runtime/round_rect_region.h"
 #include "runtime/twips.h"
 #include "runtime/window_placement.h"
-#include "solver_thread.h"
-#include "spoken_texts.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QWindow>
-#include <algorithm>
 #include <array>
-#include <cstdlib>
-#include <utility>
+#include <chrono>
 
 namespace quatrelle::main_window {
 
@@ -54,20 +50,34 @@ QPoint windowOrigin(const QMouseEvent& event) {
 } // namespace
 
 Form1::Form1(std::optional<int> computerPlayer)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
+    , m_match(computerPlayer) {
     runtime::ExposeAsWindow(*this);
     createStoredControls();
     Form_Load();
-    m_announcer = new runtime::Announcer(this);
-    if (computerPlayer) {
-        m_computer = new ComputerPlayer(*this, solverThread(), *computerPlayer);
-        describeTurn();
-    }
+    new Narrator(*this, imgCube, imgFleche, m_match);
+    m_boardKeys = std::make_unique<BoardKeys>(
+        imgFleche, [this](int column) { imgFleche_Click(static_cast<std::int16_t>(column)); });
+
+    connect(&m_match, &match::Match::dropped, this, &Form1::showCells);
+    connect(&m_match, &match::Match::takenBack, this, &Form1::showCells);
+    connect(&m_match, &match::Match::newGameStarted, this, &Form1::showCells);
+    connect(&m_match, &match::Match::hintChanged, this, &Form1::showArrows);
+    connect(&m_match, &match::Match::dropEnded, this, &Form1::CheckVictory);
+    connect(&m_match, &match::Match::refused, this, &Form1::DoBeep);
+    // The computer's opening waits for the window to be read, so that a screen reader says
+    // that the computer is to move before it says that the player is.
+    m_match.hold();
+    runtime::WhenFirstActive(*this, std::chrono::seconds(1), [this] { m_match.resume(); });
+
     if (layout::Window.centreOnScreen)
         runtime::CentreOnScreen(*this);
 }
 
-Form1::~Form1() = default;
+// The window's end moves the focus off its arrows, whose light needs what is already gone.
+Form1::~Form1() {
+    imgFleche.forEach([this](ImageControl& arrow) { arrow.disconnect(this); });
+}
 
 void Form1::createStoredControls() {
     setWindowTitle(resources::ToQString(layout::Window.caption));
@@ -128,7 +138,6 @@ void Form1::createStoredControls() {
 }
 
 void Form1::Form_Load() {
-    m_game.NewGame();
 
     for (std::int16_t i = 1; i <= 6; ++i) {
         ImageControl* arrow = imgFleche.load(i);
@@ -138,9 +147,6 @@ void Form1::Form_Load() {
         arrow->setVisible(true);
     }
     imgFleche[0].setPicture(Fleche[1].picture());
-    // The keyboard reaches the board after the buttons, since the arrows are made after them,
-    // and finds there the one arrow that takes the focus: Tab leaves the board in one step.
-    imgFleche[m_boardColumn].setFocusPolicy(Qt::TabFocus);
 
     for (std::int16_t i = 1; i <= 34; ++i) {
         ImageControl* cell = imgCube.load(i);
@@ -150,7 +156,6 @@ void Form1::Form_Load() {
         cell->setPicture(BaseCube[0].picture());
     }
     imgCube[0].setPicture(BaseCube[0].picture());
-    describeBoard();
 
     // The window is sized from the bottom-right cell, with a margin right of and below it.
     const ImageControl& last = imgCube[imgCube.ubound()];
@@ -167,47 +172,13 @@ void Form1::DoBeep() {
     Q_EMIT beeped();
 }
 
+// The keyboard reaches the board after the buttons, since the arrows are made after them.
 void Form1::imgFleche_Click(std::int16_t Index) {
-    // The player waits for the computer's reply.
-    if (computerToMove())
-        return;
-    dropInto(Index);
-}
-
-void Form1::playComputerMove(int column) {
-    dropInto(static_cast<std::int16_t>(column));
-}
-
-void Form1::dropInto(std::int16_t column) {
-    const auto placed = m_game.Drop(column);
-    if (!placed) {
-        m_announcer->announce(FullColumnAnnouncement(column));
-        DoBeep();
-        return;
-    }
-    clearHint();
-    imgCube[placed->cell].setPicture(BaseCube[placed->value].picture());
-    describeCell(placed->cell);
-    describeColumn(column);
-    describeTurn();
-    // The player never drops while the computer is to move, so a piece of the computer's
-    // colour is the computer's.
-    const bool computerPlayed = m_computer && m_computer->player() + 1 == placed->value;
-    m_announcer->announce(computerPlayed ? ComputerDropAnnouncement(placed->cell)
-                                         : DropAnnouncement(*placed, turnText()));
-    Q_EMIT turnChanged();
-    CheckVictory();
+    m_match.drop(Index);
 }
 
 void Form1::imgCube_Click(std::int16_t Index) {
-    if (computerToMove() || m_game.Board()[Index] != game::Empty)
-        return;
-    if (m_game.IsFloating(Index)) {
-        m_announcer->announce(FloatingCellAnnouncement(Index));
-        DoBeep();
-        return;
-    }
-    imgFleche_Click(static_cast<std::int16_t>(game::ColumnOf(Index)));
+    m_match.dropAtCell(Index);
 }
 
 void Form1::imgFleche_MouseMove(std::int16_t Index, const MouseState&) {
@@ -217,39 +188,33 @@ void Form1::imgFleche_MouseMove(std::int16_t Index, const MouseState&) {
 
 void Form1::imgCube_MouseMove(std::int16_t Index, const MouseState&) {
     ResetArrows();
-    if (m_game.IsPlayable(Index))
+    if (m_match.game().IsPlayable(Index))
         imgFleche[game::ColumnOf(Index)].setPicture(Fleche[0].picture());
 }
 
+// A hint's light goes out with the rest.
 void Form1::ResetArrows() {
-    // A hint's light goes out with the rest, and the description says whose turn it is again.
-    if (m_hintColumn) {
-        m_hintColumn.reset();
-        describeTurn();
-    }
+    m_match.dismissHint();
+    showArrows();
+}
+
+void Form1::showArrows() {
     imgFleche.forEach([this](ImageControl& arrow) { showArrow(arrow.index()); });
 }
 
 // Besides the pointer, a hint and the keyboard's focus light an arrow; a mouse player never
 // gives an arrow the focus and never sees that light.
 void Form1::showArrow(int column) {
-    const bool lit = column == m_hintColumn || column == focusedColumn();
+    const bool lit =
+        column == m_match.hint() || (m_boardKeys && column == m_boardKeys->focusedColumn());
     imgFleche[column].setPicture(Fleche[lit ? 0 : 1].picture());
 }
 
-// The column is the board's before its arrow takes the focus, so that the arrow is lit then.
-void Form1::focusColumn(int column) {
-    const int previous = std::exchange(m_boardColumn, column);
-    imgFleche[column].setFocusPolicy(Qt::TabFocus);
-    imgFleche[column].setFocus(Qt::OtherFocusReason);
-    if (column != previous)
-        imgFleche[previous].setFocusPolicy(Qt::NoFocus);
-}
-
-std::optional<int> Form1::focusedColumn() const {
-    if (imgFleche[m_boardColumn].hasFocus())
-        return m_boardColumn;
-    return std::nullopt;
+// Only the cells whose value changed are painted again.
+void Form1::showCells() {
+    imgCube.forEach([this](ImageControl& cell) {
+        cell.setPicture(BaseCube[m_match.game().Board()[cell.index()]].picture());
+    });
 }
 
 void Form1::imgFleche_GotFocus(std::int16_t Index) {
@@ -260,42 +225,17 @@ void Form1::imgFleche_LostFocus(std::int16_t Index) {
     showArrow(Index);
 }
 
-void Form1::describeCell(int cell) {
-    imgCube[cell].setAccessibleName(CellName(cell, m_game.Board()[cell]));
-}
-
-void Form1::describeColumn(int column) {
-    imgFleche[column].setAccessibleName(ColumnName(m_game, column));
-}
-
-void Form1::describeBoard() {
-    for (int cell = 0; cell < game::CellCount; ++cell)
-        describeCell(cell);
-    for (int column = 0; column < game::Columns; ++column)
-        describeColumn(column);
-    describeTurn();
-}
-
-// Read with the window, as when it becomes active; moves are announced as they happen.
-void Form1::describeTurn() {
-    setAccessibleDescription(turnText());
-}
-
-QString Form1::turnText() const {
-    const int player = m_game.CurrentPlayer();
-    return TurnDescription(player, m_computer && m_computer->player() == player);
-}
-
 void Form1::CheckVictory() {
-    if (const auto line = game::FindWinningLine(m_game.Board()))
+    if (const auto line = game::FindWinningLine(m_match.game().Board()))
         ShowWinner(line->player);
 }
 
 void Form1::ShowWinner(std::int16_t n) {
     runtime::CentredMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(),
                                    QString::fromStdString(game::WinText(n)), QMessageBox::Ok, this);
+    m_match.hold();
     box.exec();
-    Q_EMIT inputReady();
+    m_match.resume();
 }
 
 void Form1::FlatBttn1_Click(std::int16_t Index) {
@@ -322,73 +262,7 @@ void Form1::FlatBttn1_MouseMove(std::int16_t, const MouseState&) {
 }
 
 void Form1::NewGame() {
-    m_game.NewGame();
-    for (int i = 1; i < game::CellCount; ++i)
-        imgCube[i].setPicture(BaseCube[0].picture());
-    imgCube[0].setPicture(BaseCube[0].picture());
-    clearHint();
-    describeBoard();
-    m_announcer->announce(NewGameAnnouncement(turnText()));
-    Q_EMIT turnChanged();
-}
-
-bool Form1::computerToMove() const {
-    return m_computer && m_computer->isToMove();
-}
-
-SolverThread& Form1::solverThread() {
-    if (!m_solver)
-        m_solver = std::make_unique<SolverThread>();
-    return *m_solver;
-}
-
-void Form1::showHint() {
-    if (computerToMove())
-        return;
-    const game::Position position = game::Position::FromGame(m_game);
-    if (position.HasLine() || m_game.MoveCount() >= game::CellCount) {
-        DoBeep();
-        return;
-    }
-    solverThread().ask(position, [this](const std::vector<int>& columns) {
-        // Of the best columns, the one nearest the centre.
-        const int column = *std::min_element(columns.begin(), columns.end(), [](int a, int b) {
-            return std::abs(a - game::Columns / 2) < std::abs(b - game::Columns / 2);
-        });
-        ResetArrows();
-        m_hintColumn = column;
-        showArrow(column);
-        setAccessibleDescription(HintDescription(column));
-        m_announcer->announce(HintDescription(column) + u'.');
-    });
-}
-
-// A hint's light goes out and an unanswered hint is dropped when the board changes.
-void Form1::clearHint() {
-    if (m_solver)
-        m_solver->cancel();
-    if (const std::optional<int> hinted = std::exchange(m_hintColumn, std::nullopt))
-        showArrow(*hinted);
-}
-
-void Form1::takeBack() {
-    // Against the computer a player takes back their own move, and the computer's reply to it
-    // when there is one; a computer that opened keeps its first move.
-    const int moves = m_computer && !computerToMove() ? 2 : 1;
-    if (m_game.MoveCount() < moves) {
-        DoBeep();
-        return;
-    }
-    for (int i = 0; i < moves; ++i) {
-        const auto taken = m_game.TakeBack();
-        imgCube[taken->cell].setPicture(BaseCube[0].picture());
-        describeCell(taken->cell);
-        describeColumn(game::ColumnOf(taken->cell));
-    }
-    clearHint();
-    describeTurn();
-    m_announcer->announce(TakeBackAnnouncement(turnText()));
-    Q_EMIT turnChanged();
+    m_match.newGame();
 }
 
 bool Form1::handleCommandKey(const QKeyEvent& event) {
@@ -402,11 +276,11 @@ bool Form1::handleCommandKey(const QKeyEvent& event) {
     switch (event.key()) {
     case Qt::Key_H:
         if (control || modifiers == Qt::NoModifier)
-            return once([this] { showHint(); });
+            return once([this] { m_match.askHint(); });
         break;
     case Qt::Key_Z:
         if (control)
-            return once([this] { takeBack(); });
+            return once([this] { m_match.takeBack(); });
         break;
     case Qt::Key_N:
         if (control)
@@ -424,12 +298,13 @@ bool Form1::handleCommandKey(const QKeyEvent& event) {
 
 void Form1::ShowAbout() {
     setEnabled(false);
+    m_match.hold();
     if (!m_about) {
         m_about = std::make_unique<about::frmSplash>();
         connect(m_about.get(), &about::frmSplash::Unloaded, this, [this] {
             setEnabled(true);
             FlatBttn1[AboutButton].setFocus(); // where the keyboard left off
-            Q_EMIT inputReady();
+            m_match.resume();
         });
         // Transient for the main window, the about window stays in front of it under every
         // window manager and compositor that honours the hint; it still has no owner widget,
@@ -443,15 +318,12 @@ void Form1::ShowAbout() {
     m_about->Show();
 }
 
-void Form1::bringAboutForward() {
-    m_about->raise();
-    m_about->activateWindow();
-}
-
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == windowHandle() && !isEnabled() && m_about && m_about->isLoaded() &&
-        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::FocusIn))
-        bringAboutForward();
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::FocusIn)) {
+        m_about->raise();
+        m_about->activateWindow();
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -491,53 +363,11 @@ void Form1::paintEvent(QPaintEvent*) {
     runtime::DrawWindowPicture(painter, resources::LoadPicture(layout::Window.picture));
 }
 
-bool Form1::handleBoardKey(const QKeyEvent& event) {
-    const auto column = focusedColumn();
-    if (!column || (event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
-        return false;
-    switch (event.key()) {
-    case Qt::Key_Left:
-        focusColumn(std::max(*column - 1, 0));
-        return true;
-    case Qt::Key_Right:
-        focusColumn(std::min(*column + 1, game::Columns - 1));
-        return true;
-    case Qt::Key_Home:
-        focusColumn(0);
-        return true;
-    case Qt::Key_End:
-        focusColumn(game::Columns - 1);
-        return true;
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Down:
-        if (!event.isAutoRepeat())
-            imgFleche_Click(static_cast<std::int16_t>(*column));
-        return true;
-    default:
-        return false;
-    }
-}
-
 void Form1::keyPressEvent(QKeyEvent* event) {
-    if (handleCommandKey(*event) || handleBoardKey(*event)) {
+    if (handleCommandKey(*event) || m_boardKeys->handleKey(*event))
         event->accept();
-        return;
-    }
-    // The digits of the main row and of the keypad drop into columns 1 to 7, as the arrows do.
-    // Shift is allowed, since French keyboards type the main row's digits with it; Control, Alt
-    // and Meta with a digit belong to the desktop.
-    const int column = event->key() - Qt::Key_1;
-    const bool plain =
-        (event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) == Qt::NoModifier;
-    if (plain && game::IsValidColumn(column)) {
-        event->accept();
-        if (!event->isAutoRepeat())
-            imgFleche_Click(static_cast<std::int16_t>(column));
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void Form1::mousePressEvent(QMouseEvent* event) {

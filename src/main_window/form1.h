@@ -1,9 +1,10 @@
 #pragma once
 
 #include "about_window/frm_splash.h"
+#include "board_keys.h"
 #include "game/board.h"
+#include "match/match.h"
 #include "resources/flat_button.h"
-#include "runtime/announcer.h"
 #include "runtime/control_array.h"
 #include "runtime/image_control.h"
 #include "runtime/window_placement.h"
@@ -16,12 +17,9 @@
 
 namespace quatrelle::main_window {
 
-class ComputerPlayer;
-class SolverThread;
-
 // The main window: a title-less, rounded board of 7 columns by 5 rows with its arrow row and
-// four command buttons. It owns the game, turns clicks and the digit keys into drops, announces
-// wins, and moves when its surface is dragged.
+// four command buttons. It turns clicks and keys into the match's operations, redraws from the
+// match's signals, announces wins, and moves when its surface is dragged.
 class Form1 : public QWidget {
     Q_OBJECT
 
@@ -33,7 +31,7 @@ public:
     // The refusal signal of a drop or a cell click: it shows and changes nothing.
     void DoBeep();
 
-    const game::Game& gameState() const { return m_game; }
+    const game::Game& gameState() const { return m_match.game(); }
     const runtime::ControlArray<runtime::ImageControl>& cubes() const { return imgCube; }
     const runtime::ControlArray<runtime::ImageControl>& arrows() const { return imgFleche; }
     const runtime::ControlArray<runtime::ImageControl>& cubePictures() const { return BaseCube; }
@@ -43,16 +41,9 @@ public:
     about::frmSplash* aboutWindow() const { return m_about.get(); }
     bool isDragging() const { return IsDragging != 0; }
 
-    // The computer's drop, through the same path as an arrow click.
-    void playComputerMove(int column);
-
 Q_SIGNALS:
     // Emitted by DoBeep, so that a listener can tell a refusal happened.
     void beeped();
-    // The board or the player to move changed: a drop, a move taken back, a new game.
-    void turnChanged();
-    // The window takes input again: a win message or the about window has closed.
-    void inputReady();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -68,28 +59,17 @@ private:
     void Form_Load();
 
     void imgFleche_Click(std::int16_t Index);
-    // The drop of whoever plays: the player's click or key, or the computer.
-    void dropInto(std::int16_t column);
-    void clearHint();
     void imgCube_Click(std::int16_t Index);
     void imgFleche_MouseMove(std::int16_t Index, const runtime::MouseState& state);
     void imgFleche_GotFocus(std::int16_t Index);
     void imgFleche_LostFocus(std::int16_t Index);
-    // The board takes the keyboard focus on one arrow at a time.
-    void focusColumn(int column);
-    // An arrow as no pointer lights it: lit for a hint or the keyboard's focus, else plain.
-    void showArrow(int column);
-    // The arrow's column when an arrow has the keyboard focus.
-    std::optional<int> focusedColumn() const;
-    // Left, Right, Home, End and the drop keys on the focused column. False for other keys.
-    bool handleBoardKey(const QKeyEvent& event);
     void imgCube_MouseMove(std::int16_t Index, const runtime::MouseState& state);
     void ResetArrows();
-    void describeBoard();
-    void describeCell(int cell);
-    void describeColumn(int column);
-    void describeTurn();
-    QString turnText() const;
+    // Every arrow as no pointer lights it: lit for a hint or the keyboard's focus, else plain.
+    void showArrows();
+    void showArrow(int column);
+    // The cells as the board holds them.
+    void showCells();
     void CheckVictory();
     void ShowWinner(std::int16_t n);
 
@@ -99,17 +79,12 @@ private:
     void ShowAbout();
     // The keys beyond the columns' digits: hint, take back, new game, quit. False for others.
     bool handleCommandKey(const QKeyEvent& event);
-    void showHint();
-    void takeBack();
-    bool computerToMove() const;
-    SolverThread& solverThread();
-    void bringAboutForward();
 
     void Form_MouseDown(const runtime::MouseState& state);
     void Form_MouseMove(const runtime::MouseState& state);
     void Form_MouseUp(const runtime::MouseState& state);
 
-    game::Game m_game;
+    match::Match m_match;
 
     runtime::ControlArray<runtime::ImageControl> imgFleche;
     runtime::ControlArray<runtime::ImageControl> imgCube;
@@ -118,16 +93,7 @@ private:
     runtime::ControlArray<resources::FlatBttn> FlatBttn1;
 
     std::unique_ptr<about::frmSplash> m_about;
-
-    // Made when the computer plays or a hint is first asked for, so that a game without them
-    // allocates nothing of the solver.
-    std::unique_ptr<SolverThread> m_solver;
-    ComputerPlayer* m_computer = nullptr;
-    runtime::Announcer* m_announcer = nullptr;
-    // The column whose arrow takes the focus when the keyboard enters the board.
-    int m_boardColumn = game::Columns / 2;
-    // The column whose arrow a hint lit, until the pointer moves or a piece drops.
-    std::optional<int> m_hintColumn;
+    std::unique_ptr<BoardKeys> m_boardKeys;
 
     std::int16_t DragStartX = 0;
     std::int16_t DragStartY = 0;

@@ -69,29 +69,52 @@ QString HintDescription(int column) {
     return QStringLiteral("Conseil : colonne %1").arg(column + 1);
 }
 
-QString DropAnnouncement(const game::Placement& placed, const QString& turn) {
-    return QStringLiteral("%1 en %2. %3.")
-        .arg(capitalised(colourOf(placed.value)), placeOf(placed.cell), turn);
+QString DropAnnouncement(const game::Placement& placed) {
+    return QStringLiteral("%1 en %2.")
+        .arg(capitalised(colourOf(placed.value)), placeOf(placed.cell));
 }
 
 QString ComputerDropAnnouncement(int cell) {
     return QStringLiteral("L'ordinateur a jou\u00e9 en %1.").arg(placeOf(cell));
 }
 
-QString FullColumnAnnouncement(int column) {
-    return QStringLiteral("Colonne %1 pleine.").arg(column + 1);
+QString TurnAnnouncement(const QString& turn) {
+    return turn + u'.';
 }
 
-QString FloatingCellAnnouncement(int cell) {
-    return QStringLiteral("%1 : pas encore jouable.").arg(capitalised(placeOf(cell)));
+QString YourTurnAnnouncement() {
+    return QStringLiteral("A vous de jouer.");
+}
+
+QString RefusalAnnouncement(match::Refusal why, int where) {
+    switch (why) {
+    case match::Refusal::FullColumn:
+        return QStringLiteral("Colonne %1 pleine.").arg(where + 1);
+    case match::Refusal::FloatingCell:
+        return QStringLiteral("%1 : pas encore jouable.").arg(capitalised(placeOf(where)));
+    case match::Refusal::HintWithLine:
+        return QStringLiteral("Pas de conseil : une ligne est faite.");
+    case match::Refusal::HintOnFullBoard:
+        return QStringLiteral("Pas de conseil : la grille est pleine.");
+    case match::Refusal::HintWhileThinking:
+        return QStringLiteral("Pas de conseil : l'ordinateur r\u00e9fl\u00e9chit.");
+    case match::Refusal::NothingToTakeBack:
+        return QStringLiteral("Rien \u00e0 reprendre.");
+    }
+    return {};
 }
 
 QString NewGameAnnouncement(const QString& turn) {
     return QStringLiteral("Nouvelle partie. %1.").arg(turn);
 }
 
-QString TakeBackAnnouncement(const QString& turn) {
-    return QStringLiteral("Coup repris. %1.").arg(turn);
+QString TakeBackAnnouncement(const QList<game::Placement>& taken) {
+    QStringList moves;
+    for (const game::Placement& placed : taken)
+        moves.append(QStringLiteral("%1 en %2").arg(colourOf(placed.value), placeOf(placed.cell)));
+    const QString heading =
+        taken.size() > 1 ? QStringLiteral("Coups repris : ") : QStringLiteral("Coup repris : ");
+    return heading + moves.join(QStringLiteral(" ; ")) + u'.';
 }
 
 } // namespace quatrelle::main_window

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "game/board.h"
+#include "match/match.h"
 
+#include <QList>
 #include <QString>
 #include <cstdint>
 
@@ -23,17 +25,21 @@ QString TurnDescription(int player, bool computer = false);
 QString HintDescription(int column);
 
 // What is spoken as it happens, each a sentence or two.
-// "Jaune en colonne 4, rangée 1. Au joueur 2 (rouge) de jouer."
-QString DropAnnouncement(const game::Placement& placed, const QString& turn);
+// "Jaune en colonne 4, rangée 1."
+QString DropAnnouncement(const game::Placement& placed);
 // "L'ordinateur a joué en colonne 3, rangée 1."
 QString ComputerDropAnnouncement(int cell);
-// "Colonne 4 pleine."
-QString FullColumnAnnouncement(int column);
-// "Colonne 4, rangée 3 : pas encore jouable.", for a cell with nothing below it.
-QString FloatingCellAnnouncement(int cell);
+// "Au joueur 2 (rouge) de jouer.", for a turn's description.
+QString TurnAnnouncement(const QString& turn);
+// "A vous de jouer.", once the computer's reply has dropped.
+QString YourTurnAnnouncement();
+// Why the match refused: "Colonne 4 pleine.", "Colonne 4, rangée 3 : pas encore jouable.",
+// "Pas de conseil : une ligne est faite.", "Rien à reprendre." ...
+QString RefusalAnnouncement(match::Refusal why, int where);
 // "Nouvelle partie. Au joueur 1 (jaune) de jouer."
 QString NewGameAnnouncement(const QString& turn);
-// "Coup repris. Au joueur 1 (jaune) de jouer."
-QString TakeBackAnnouncement(const QString& turn);
+// "Coup repris : jaune en colonne 4, rangée 1.", or with two moves "Coups repris : rouge en
+// colonne 4, rangée 2 ; jaune en colonne 4, rangée 1.", the last one played first.
+QString TakeBackAnnouncement(const QList<game::Placement>& taken);
 
 } // namespace quatrelle::main_window

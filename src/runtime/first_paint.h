@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <chrono>
 #include <functional>
 
 namespace quatrelle::runtime {
@@ -9,5 +10,10 @@ namespace quatrelle::runtime {
 // picture has gone to the screen: work that the first sight of the window does not need
 // waits until then.
 void AfterFirstPaint(QWidget& window, std::function<void()> task);
+
+// Calls the task once, when the window is first active, which is when a screen reader first
+// reads it; or after the given time where nothing activates it (a bare X server).
+void WhenFirstActive(QWidget& window, std::chrono::milliseconds atTheLatest,
+                     std::function<void()> task);
 
 } // namespace quatrelle::runtime

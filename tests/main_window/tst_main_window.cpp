@@ -1,7 +1,7 @@
 #include "game/opening_table.h"
 #include "game/solver.h"
-#include "main_window/computer_player.h"
 #include "main_window/form1.h"
+#include "match/computer_player.h"
 #include "resources/application.h"
 #include "resources/layouts.h"
 #include "runtime/twips.h"
@@ -699,7 +699,7 @@ void TestMainWindow::playAloneAgainstTheComputerWithHintsAndTakeBacks() {
     const game::Game afterYellow = form.gameState();
     QTest::keyClick(&form, Qt::Key_1);
     clickArrow(form, 0);
-    QTest::qWait(main_window::ComputerPlayer::ReplyDelay / 2);
+    QTest::qWait(match::ComputerPlayer::ReplyDelay / 2);
     QCOMPARE(form.gameState().MoveCount(), 1);
     QTRY_COMPARE(form.gameState().MoveCount(), 2);
     QCOMPARE(form.gameState().Board()[28], 0);
@@ -710,9 +710,10 @@ void TestMainWindow::playAloneAgainstTheComputerWithHintsAndTakeBacks() {
     const std::vector<int> accepted = bestColumns(afterYellow);
     QVERIFY(std::find(accepted.begin(), accepted.end(), reply) != accepted.end());
     QCOMPARE(description(), QStringLiteral("Au joueur 1 (jaune) de jouer"));
-    QCOMPARE(heard.last(), QStringLiteral("L'ordinateur a jou\u00e9 en colonne %1, rang\u00e9e %2.")
-                               .arg(reply + 1)
-                               .arg(reply == 3 ? 2 : 1));
+    const QString replyCell =
+        QStringLiteral("colonne %1, rang\u00e9e %2").arg(reply + 1).arg(reply == 3 ? 2 : 1);
+    QCOMPARE(heard.last(),
+             QStringLiteral("L'ordinateur a jou\u00e9 en %1. A vous de jouer.").arg(replyCell));
 
     // H lights a best column with the pointer's lit arrow until the pointer moves.
     QTest::keyClick(&form, Qt::Key_H);
@@ -729,7 +730,9 @@ void TestMainWindow::playAloneAgainstTheComputerWithHintsAndTakeBacks() {
     QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(form.gameState().Board(), game::BoardArray{});
     QCOMPARE(form.gameState().CurrentPlayer(), 0);
-    QCOMPARE(heard.last(), QStringLiteral("Coup repris. Au joueur 1 (jaune) de jouer."));
+    QCOMPARE(heard.last(), QStringLiteral("Coups repris : rouge en %1 ; jaune en colonne 4, "
+                                          "rang\u00e9e 1. Au joueur 1 (jaune) de jouer.")
+                               .arg(replyCell));
     QCOMPARE(accessible(&form.arrows()[3])->text(QAccessible::Name),
              QStringLiteral("Colonne 4 : vide"));
     QCOMPARE(accessible(&form.cubes()[31])->text(QAccessible::Name),
@@ -740,7 +743,7 @@ void TestMainWindow::playAloneAgainstTheComputerWithHintsAndTakeBacks() {
     // "Nouveau jeu" (here Ctrl+N) drops a pending reply.
     QTest::keyClick(&form, Qt::Key_2);
     QTest::keyClick(&form, Qt::Key_N, Qt::ControlModifier);
-    QTest::qWait(main_window::ComputerPlayer::ReplyDelay * 2);
+    QTest::qWait(match::ComputerPlayer::ReplyDelay * 2);
     QCOMPARE(form.gameState().MoveCount(), 0);
 
     // A player who only fills the first columns loses; the computer's line is announced.
@@ -763,7 +766,7 @@ void TestMainWindow::playAloneAgainstTheComputerWithHintsAndTakeBacks() {
     const int before = form.gameState().MoveCount();
     int whileShown = -1;
     QTimer::singleShot(0, &form, [&form] { QTest::keyClick(&form, Qt::Key_7); });
-    QTimer::singleShot(main_window::ComputerPlayer::ReplyDelay * 2, &form, [&] {
+    QTimer::singleShot(match::ComputerPlayer::ReplyDelay * 2, &form, [&] {
         whileShown = form.gameState().MoveCount();
         m_closer = std::make_unique<testing::ModalCloser>();
     });

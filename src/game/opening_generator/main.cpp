@@ -48,10 +48,8 @@ std::uint8_t MaskOf(const std::vector<int>& columns) {
 std::uint8_t Kept(const Position& position, std::uint8_t best, const Settings& settings) {
     if (position.MoveCount() <= settings.variedDepth)
         return best;
-    for (const int column : {3, 2, 4, 1, 5, 0, 6})
-        if (best & (1u << column))
-            return static_cast<std::uint8_t>(1u << column);
-    return 0;
+    const int column = NearestCentre([best](int column) { return (best & (1u << column)) != 0; });
+    return column < 0 ? 0 : static_cast<std::uint8_t>(1u << column);
 }
 
 // Stored under the mirror's key, the columns are mirrored too.
@@ -177,7 +175,7 @@ Table FollowComputer(int colour, const Settings& settings, const Table& complete
                     continue;
                 Position next = answered;
                 next.Play(reply);
-                if (!next.HasLine() && next.MoveCount() < CellCount)
+                if (!next.HasLine() && !next.IsFull())
                     pending.push_back(next);
             }
         }

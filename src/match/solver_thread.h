@@ -10,7 +10,7 @@
 #include <thread>
 #include <vector>
 
-namespace quatrelle::main_window {
+namespace quatrelle::match {
 
 // Finds the best columns of a position away from the event loop, so that the window answers
 // while the solver searches. One question at a time: a new one, or cancel(), drops the one
@@ -35,4 +35,4 @@ private:
     quint64 m_question = 0;
 };
 
-} // namespace quatrelle::main_window
+} // namespace quatrelle::match

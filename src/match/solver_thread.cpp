@@ -2,7 +2,7 @@
 
 #include "game/opening_table.h"
 
-namespace quatrelle::main_window {
+namespace quatrelle::match {
 
 SolverThread::SolverThread()
     : m_solver(std::make_unique<game::Solver>(&game::OpeningTable::BuiltIn())) {
@@ -42,4 +42,4 @@ void SolverThread::ask(const game::Position& position, Answer answer) {
     });
 }
 
-} // namespace quatrelle::main_window
+} // namespace quatrelle::match

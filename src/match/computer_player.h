@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+#include <optional>
+
+namespace quatrelle::match {
+
+class Match;
+class SolverThread;
+
+// The computer as one of the two players. When its player is to move it asks the solver and
+// plays through the match's drop, as a player's click does, a short while after the opponent's
+// move so that it reads as a reply. It waits while the match is held, and plays once it is
+// resumed.
+class ComputerPlayer : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr int ReplyDelay = 400; // milliseconds
+
+    ComputerPlayer(Match& match, SolverThread& solver, int player);
+
+    int player() const { return m_player; }
+    // True from the moment its player is to move until its piece has dropped.
+    bool isToMove() const;
+
+    // The board changed: whatever was under way answers a position that is gone. The match has
+    // already dropped the solver's question.
+    void positionChanged();
+    // Plays the chosen column once the reply's delay has passed and the match is not held.
+    void playWhenReady();
+
+private:
+    Match& m_match;
+    SolverThread& m_solver;
+    int m_player;
+    QTimer m_delay;
+    std::optional<int> m_column; // the chosen column, once the solver has answered
+};
+
+} // namespace quatrelle::match

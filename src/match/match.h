@@ -1,0 +1,100 @@
+#pragma once
+
+#include "game/board.h"
+
+#include <QList>
+#include <QObject>
+#include <memory>
+#include <optional>
+
+namespace quatrelle::match {
+
+class ComputerPlayer;
+class SolverThread;
+
+// Why a request left the game as it was.
+enum class Refusal {
+    FullColumn,        // a drop into a full column; `where` is the column
+    FloatingCell,      // a click on a cell with nothing below it; `where` is the cell
+    HintWithLine,      // no hint once a line stands
+    HintOnFullBoard,   // no hint with no move left
+    HintWhileThinking, // the computer is choosing its move
+    NothingToTakeBack,
+};
+
+// The game being played: the board and its history, whose turn it is, the hint, and the
+// computer player when there is one. The windows call its operations and show what its
+// signals tell; it knows no window. Every change of the board happens in one order: what was
+// asked of the solver about the old board is dropped, the views are told, then the computer,
+// when it is to move, starts choosing.
+class Match : public QObject {
+    Q_OBJECT
+
+public:
+    // With a computer player (0 yellow, 1 red), the computer plays that colour.
+    explicit Match(std::optional<int> computerPlayer = std::nullopt, QObject* parent = nullptr);
+    ~Match() override;
+
+    const game::Game& game() const { return m_game; }
+    // The computer's player (0 or 1), when the computer plays.
+    std::optional<int> computerPlayer() const;
+    // True from the moment the computer is to move until its piece has dropped: meanwhile the
+    // player's drops are ignored.
+    bool computerToMove() const;
+    // Some player has four in a line on the board.
+    bool lineStands() const;
+    // The column of the hint being shown, if any.
+    std::optional<int> hint() const { return m_hint; }
+
+    // The player's drop into a column; nothing while the computer is to move.
+    void drop(int column);
+    // The player's click on a cell: the drop into its column when the cell is where that drop
+    // would land; refused for a cell with nothing below it; nothing for an occupied one.
+    void dropAtCell(int cell);
+    // Against the computer a player takes back their own move, and the computer's reply to it
+    // when there is one; between two players, the last move.
+    void takeBack();
+    void newGame();
+    // Asks the solver for a best column of the player to move; the answer comes later, through
+    // hintChanged, unless the board changes first.
+    void askHint();
+    // Puts out the hint being shown.
+    void dismissHint();
+
+    // While a message or another window covers the board, the computer does not play. Holds
+    // nest: the computer plays once each has been resumed.
+    void hold();
+    void resume();
+    bool isHeld() const { return m_holds > 0; }
+
+Q_SIGNALS:
+    // A piece landed, the player's or the computer's.
+    void dropped(game::Placement placed, bool byComputer);
+    // After every drop, once the drop has been shown: a line may stand now.
+    void dropEnded();
+    void refused(quatrelle::match::Refusal why, int where = -1);
+    // The pieces taken back, the last one played first.
+    void takenBack(const QList<game::Placement>& taken);
+    void newGameStarted();
+    // A hint's column, or nullopt when its light goes out.
+    void hintChanged(std::optional<int> column);
+
+private:
+    friend class ComputerPlayer;
+    // The drop of whoever plays: the player's click or key, or the computer.
+    void place(int column, bool byComputer);
+    // Drops what the solver was asked about the board as it was, tells the views, and lets the
+    // computer choose on the new board.
+    template <typename TellViews> void changeBoard(TellViews tellViews);
+    SolverThread& solverThread();
+
+    game::Game m_game;
+    // Made when the computer plays or the first hint is asked for, so that a game without them
+    // allocates nothing of the solver.
+    std::unique_ptr<SolverThread> m_solver;
+    std::unique_ptr<ComputerPlayer> m_computer;
+    std::optional<int> m_hint;
+    int m_holds = 0;
+};
+
+} // namespace quatrelle::match
