@@ -60,6 +60,17 @@ expect() { # expect TEXT: waits until TEXT has been spoken since the last key
     wait_for "never heard «$1»; heard: «$(heard)»" has_heard "$1"
     echo "  heard: $(heard)"
 }
+# heard_before FIRST LATER: FIRST was heard since the last key, and LATER not before it.
+heard_before() {
+    local text head
+    text=$(heard)
+    head=${text%%"$1"*}
+    [ "$head" != "$text" ] && [[ "$head" != *"$2"* ]]
+}
+expect_before() { # expect_before FIRST LATER
+    expect "$1"
+    heard_before "$1" "$2" || fail "heard «$2» before «$1»: «$(heard)»"
+}
 press() { # press KEY: presses it once the speech of the previous key has ended
     sleep 0.5
     mark=$(wc -l <"$spoken")
@@ -70,10 +81,19 @@ press() { # press KEY: presses it once the speech of the previous key has ended
 mark=0
 expect "Lecteur d’écran activé."
 mark=$(wc -l <"$spoken")
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$work/program.log" 2>&1 &
-game=$!
-wait_for "the main window did not appear" eval 'xdotool search --onlyvisible --pid "$game" >/dev/null 2>&1'
-xdotool windowactivate "$(xdotool search --onlyvisible --pid "$game" | head -n 1)" 2>/dev/null || true
+start_game() { # start_game [OPTION...]
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" "$@" >>"$work/program.log" 2>&1 &
+    game=$!
+    wait_for "the main window did not appear" eval 'xdotool search --onlyvisible --pid "$game" >/dev/null 2>&1'
+    xdotool windowactivate "$(xdotool search --onlyvisible --pid "$game" | head -n 1)" 2>/dev/null || true
+}
+quit_game() {
+    xdotool key ctrl+q
+    local status=0
+    wait "$game" || status=$?
+    [ "$status" -eq 0 ] || fail "exit status $status"
+}
+start_game
 expect "Quatrelle cadre. Au joueur 1 (jaune) de jouer."
 expect "Nouveau jeu bouton"
 
@@ -105,18 +125,27 @@ expect "Colonne 6 : vide"
 press Right
 expect "Colonne 7 : rouge ; prochaine pièce en rangée 2"
 
-# Yellow completes the bottom row beside its first piece: the win message is read out.
+# Yellow completes the bottom row beside its first piece: the drop, then the win message, and
+# nothing of the next turn before the message is closed.
 for column in 3 7 2 7; do press "$column"; done
 expect "Rouge en colonne 7, rangée 3."
 press 1
-expect "Le joueur 1 a gagné! - Der Spieler 1 hat gewonnen !"
+expect_before "Le joueur 1 a gagné! - Der Spieler 1 hat gewonnen !" "de jouer"
+expect_before "Jaune en colonne 1, rangée 1." "gagné"
 press Return
+# No hint once a line stands; the winning drop is taken back by name.
+press h
+expect "Pas de conseil : une ligne est faite."
+press ctrl+z
+expect "Coup repris : jaune en colonne 1, rangée 1. Au joueur 1 (jaune) de jouer."
 
 # "Nouveau jeu" empties the board, and the about window's credits are read when it opens.
 press Tab
 expect "Nouveau jeu bouton"
 press space
 expect "Nouvelle partie. Au joueur 1 (jaune) de jouer."
+press ctrl+z
+expect "Rien à reprendre."
 press Tab
 press space
 expect "A propos de Quatrelle boîte de dialogue Programmation : "
@@ -124,9 +153,21 @@ expect "Version 0.0.10"
 press Escape
 expect "A propos de bouton"
 
+quit_game
+
+# Against the computer, which opens: its opening is heard before the player is told it is their
+# turn; the player's drop is heard alone, then the reply and the turn; a take-back names both.
+mark=$(wc -l <"$spoken")
+start_game --computer yellow
+expect_before "L'ordinateur a joué en colonne " "Au joueur 2"
+expect "rangée 1. A vous de jouer."
+press 4
+expect_before "L'ordinateur a joué en colonne " "de jouer"
+expect_before "Rouge en colonne 4, rangée " "de jouer"
+expect "A vous de jouer."
+press ctrl+z
+expect "Coups repris : jaune en colonne "
+expect " ; rouge en colonne 4, rangée "
 stop_orca
-xdotool key ctrl+q
-status=0
-wait "$game" || status=$?
-[ "$status" -eq 0 ] || fail "exit status $status"
-echo "screen reader: 6 passed, 0 failed"
+quit_game
+echo "screen reader: 9 passed, 0 failed"

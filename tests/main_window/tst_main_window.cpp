@@ -138,6 +138,9 @@ private Q_SLOTS:
     void keyboardAndAssistiveTechnologyPlayAWholeGame();
     void playAloneAgainstTheComputerWithHintsAndTakeBacks();
     void walkTheBoardFromTheKeyboardAndHearEveryMove();
+    void heldCommandKeysActOnce_data();
+    void heldCommandKeysActOnce();
+    void aPendingReplyWaitsForTheAboutWindow();
 
 private:
     std::unique_ptr<Form1> m_form;
@@ -842,6 +845,49 @@ void TestMainWindow::walkTheBoardFromTheKeyboardAndHearEveryMove() {
     QVERIFY(litColumns().isEmpty());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     QCOMPARE(litColumns(), QList<int>{6});
+}
+
+// A command key held down acts once, when it is pressed, not again with each repeat.
+void TestMainWindow::heldCommandKeysActOnce_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("control");
+    QTest::newRow("take back") << int(Qt::Key_Z) << true;
+    QTest::newRow("new game") << int(Qt::Key_N) << true;
+    QTest::newRow("hint") << int(Qt::Key_H) << false;
+}
+
+void TestMainWindow::heldCommandKeysActOnce() {
+    QFETCH(int, key);
+    QFETCH(bool, control);
+    Form1& form = *m_form;
+    play(form, "3333");
+    Listener heard;
+    const Qt::KeyboardModifiers modifiers = control ? Qt::ControlModifier : Qt::NoModifier;
+    QKeyEvent repeat(QEvent::KeyPress, key, modifiers, QString(), true);
+    QApplication::sendEvent(&form, &repeat);
+    QTest::qWait(100);
+    QCOMPARE(heard.count(), 0);
+    QCOMPARE(form.gameState().MoveCount(), 4);
+    QTest::keyClick(&form, Qt::Key(key), modifiers);
+    QTRY_COMPARE(heard.count(), 1);
+}
+
+// The computer does not move behind the about window, nor speak over its credits.
+void TestMainWindow::aPendingReplyWaitsForTheAboutWindow() {
+    m_form.reset();
+    Form1 form(1);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    Listener heard;
+    QTest::keyClick(&form, Qt::Key_4);
+    QTest::mouseClick(&form.buttons()[1], Qt::LeftButton);
+    QVERIFY(form.aboutWindow() && form.aboutWindow()->isLoaded());
+    QTest::qWait(match::ComputerPlayer::ReplyDelay * 2);
+    QCOMPARE(form.gameState().MoveCount(), 1);
+    QCOMPARE(heard.count(), 1);
+    QTest::keyClick(form.aboutWindow(), Qt::Key_Escape);
+    QTRY_COMPARE(form.gameState().MoveCount(), 2);
+    QVERIFY(heard.last().startsWith(QStringLiteral("L'ordinateur a jou\u00e9 en colonne ")));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,0 +1,268 @@
+#include "game/opening_table.h"
+#include "game/position.h"
+#include "game/solver.h"
+#include "match/computer_player.h"
+#include "match/match.h"
+
+#include <QTest>
+#include <algorithm>
+#include <string_view>
+
+using namespace quatrelle;
+using match::Match;
+
+namespace {
+
+constexpr int Reply = match::ComputerPlayer::ReplyDelay;
+QString colourOf(std::int16_t value) {
+    return value == 1 ? QStringLiteral("yellow") : QStringLiteral("red");
+}
+
+// What the match told its views, one line per signal, in order.
+class Recorder : public QObject {
+public:
+    explicit Recorder(Match& match) {
+        connect(&match, &Match::dropped, this, [this](game::Placement placed, bool byComputer) {
+            log(QStringLiteral("%1 %2 at %3")
+                    .arg(byComputer ? QStringLiteral("computer") : QStringLiteral("player"),
+                         colourOf(placed.value))
+                    .arg(placed.cell));
+        });
+        connect(&match, &Match::refused, this, [this](match::Refusal why) {
+            log(QStringLiteral("refused %1").arg(static_cast<int>(why)));
+        });
+        connect(&match, &Match::takenBack, this, [this](const QList<game::Placement>& taken) {
+            QStringList cells;
+            for (const game::Placement& placed : taken)
+                cells.append(QString::number(placed.cell));
+            log(QStringLiteral("taken back ") + cells.join(u','));
+        });
+        connect(&match, &Match::newGameStarted, this, [this] { log(QStringLiteral("new game")); });
+        connect(&match, &Match::hintChanged, this, [this](std::optional<int> column) {
+            log(column ? QStringLiteral("hint %1").arg(*column) : QStringLiteral("hint off"));
+        });
+    }
+    const QStringList& seen() const { return m_seen; }
+    QString last() const { return m_seen.value(m_seen.size() - 1); }
+    void clear() { m_seen.clear(); }
+
+private:
+    void log(const QString& line) { m_seen.append(line); }
+    QStringList m_seen;
+};
+
+QString refusal(match::Refusal why) {
+    return QStringLiteral("refused %1").arg(static_cast<int>(why));
+}
+
+void play(Match& match, std::string_view moves) {
+    for (const char move : moves)
+        match.drop(move - '0');
+}
+
+std::optional<int> computerFor(const QString& colour) {
+    if (colour == QLatin1String("yellow"))
+        return 0;
+    if (colour == QLatin1String("red"))
+        return 1;
+    return std::nullopt;
+}
+
+// The player's moves, each waiting for the computer's reply when there is one.
+void playAgainst(Match& match, std::string_view moves) {
+    for (const char move : moves) {
+        QTRY_VERIFY(!match.computerToMove());
+        match.drop(move - '0');
+    }
+    QTRY_VERIFY(!match.computerToMove());
+}
+
+} // namespace
+
+class TestMatch : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void takeBackPolicy_data();
+    void takeBackPolicy();
+    void aPendingReplyMeetsARequest_data();
+    void aPendingReplyMeetsARequest();
+    void hintsAnswerTheBoardAsItIs_data();
+    void hintsAnswerTheBoardAsItIs();
+    void aChangeOfTheBoardComesInOneOrder();
+};
+
+// Between two players the last move goes back; against the computer, the player's move and
+// the reply to it; a computer that opened keeps its opening.
+void TestMatch::takeBackPolicy_data() {
+    QTest::addColumn<QString>("computer");
+    QTest::addColumn<QString>("moves");
+    QTest::addColumn<int>("taken");
+    QTest::addColumn<int>("left");
+    QTest::newRow("two players") << "none"
+                                 << "33" << 1 << 1;
+    QTest::newRow("two players, empty board") << "none"
+                                              << "" << 0 << 0;
+    QTest::newRow("red replies") << "red"
+                                 << "3" << 2 << 0;
+    QTest::newRow("red replies twice") << "red"
+                                       << "32" << 2 << 2;
+    QTest::newRow("yellow's opening alone") << "yellow"
+                                            << "" << 0 << 1;
+    QTest::newRow("yellow's opening and a reply") << "yellow"
+                                                  << "3" << 2 << 1;
+}
+
+void TestMatch::takeBackPolicy() {
+    QFETCH(QString, computer);
+    QFETCH(QString, moves);
+    QFETCH(int, taken);
+    QFETCH(int, left);
+    Match match(computerFor(computer));
+    playAgainst(match, moves.toStdString());
+    const game::Game before = match.game();
+    Recorder recorder(match);
+    match.takeBack();
+    QCOMPARE(match.game().MoveCount(), left);
+    if (taken == 0) {
+        QCOMPARE(recorder.seen(), QStringList{refusal(match::Refusal::NothingToTakeBack)});
+        return;
+    }
+    // The pieces named are those gone from the board, the earliest one's player to move.
+    const QStringList cells = recorder.last().mid(11).split(u',');
+    QCOMPARE(cells.size(), taken);
+    game::BoardArray expected = before.Board();
+    for (const QString& cell : cells) {
+        QVERIFY(expected[cell.toInt()] != game::Empty);
+        expected[cell.toInt()] = game::Empty;
+    }
+    QCOMPARE(match.game().Board(), expected);
+    QCOMPARE(match.game().CurrentPlayer() + 1, before.Board()[cells.last().toInt()]);
+    QTest::qWait(Reply * 2); // and the computer does not answer the board taken back
+    QCOMPARE(match.game().MoveCount(), left);
+}
+
+// Whatever arrives while the computer's reply is pending, the reply either lands on the board
+// it was chosen for or not at all: a hint is refused, a new game or a take-back drops the
+// reply, a hold makes it wait.
+void TestMatch::aPendingReplyMeetsARequest_data() {
+    QTest::addColumn<QString>("computer");
+    QTest::addColumn<QString>("request");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<int>("movesAfter");
+    QTest::newRow("hint") << "red"
+                          << "hint" << refusal(match::Refusal::HintWhileThinking) << 2;
+    QTest::newRow("new game") << "red"
+                              << "new game"
+                              << "new game" << 0;
+    QTest::newRow("new game, yellow opens it") << "yellow"
+                                               << "new game"
+                                               << "new game" << 1;
+    QTest::newRow("take back") << "red"
+                               << "take back"
+                               << "taken back 31" << 0;
+    QTest::newRow("hold") << "red"
+                          << "hold"
+                          << "" << 1;
+}
+
+void TestMatch::aPendingReplyMeetsARequest() {
+    QFETCH(QString, computer);
+    QFETCH(QString, request);
+    QFETCH(QString, answer);
+    QFETCH(int, movesAfter);
+    Match match(computerFor(computer));
+    if (computer == QLatin1String("yellow"))
+        QTRY_COMPARE(match.game().MoveCount(), 1);
+    play(match, "3");
+    QVERIFY(match.computerToMove());
+    Recorder recorder(match);
+    if (request == QLatin1String("hint"))
+        match.askHint();
+    else if (request == QLatin1String("new game"))
+        match.newGame();
+    else if (request == QLatin1String("take back"))
+        match.takeBack();
+    else
+        match.hold();
+    QCOMPARE(recorder.seen().value(0), answer);
+    QTest::qWait(Reply * 3);
+    QCOMPARE(match.game().MoveCount(), movesAfter);
+    QVERIFY(!match.hint());
+    if (match.isHeld()) {
+        match.resume();
+        QTRY_COMPARE(match.game().MoveCount(), movesAfter + 1);
+    }
+    QTRY_VERIFY(!match.computerToMove());
+}
+
+// A hint is a best column of the board as it stands when it is answered; a board that changes
+// first drops it, and a hint is refused where no move can be advised.
+void TestMatch::hintsAnswerTheBoardAsItIs_data() {
+    QTest::addColumn<QString>("moves");
+    QTest::addColumn<QString>("refused");
+    QTest::newRow("opening, from the table") << "3" << QString();
+    // Eight pieces, off the opening table: the solver searches a million positions.
+    QTest::newRow("middle game, searched") << "01234560" << QString();
+    QTest::newRow("a line stands") << "0516263" << refusal(match::Refusal::HintWithLine);
+    QTest::newRow("full board, no line")
+        << "15632513523430204254211136540406606" << refusal(match::Refusal::HintOnFullBoard);
+}
+
+void TestMatch::hintsAnswerTheBoardAsItIs() {
+    QFETCH(QString, moves);
+    QFETCH(QString, refused);
+    Match match;
+    play(match, moves.toStdString());
+    QCOMPARE(match.game().MoveCount(), static_cast<int>(moves.size()));
+    Recorder recorder(match);
+    match.askHint();
+    if (!refused.isEmpty()) {
+        QCOMPARE(recorder.seen(), QStringList{refused});
+        return;
+    }
+    game::Solver solver(&game::OpeningTable::BuiltIn());
+    const auto best = [&solver, &match] {
+        return solver.BestColumns(game::Position::FromGame(match.game()));
+    };
+    QTRY_VERIFY(match.hint());
+    std::vector<int> columns = best();
+    QVERIFY(std::find(columns.begin(), columns.end(), *match.hint()) != columns.end());
+
+    // A drop puts the hint out; one asked just before a drop never comes.
+    match.drop(*match.hint());
+    QCOMPARE(recorder.last().left(6), QStringLiteral("player"));
+    QVERIFY(!match.hint());
+    match.askHint();
+    match.drop(0);
+    QTest::qWait(200);
+    QVERIFY(!match.hint());
+    // The next one answers the board after both drops, although a search was stopped.
+    match.askHint();
+    QTRY_VERIFY(match.hint());
+    columns = best();
+    QVERIFY(std::find(columns.begin(), columns.end(), *match.hint()) != columns.end());
+    match.dismissHint();
+    QCOMPARE(recorder.last(), QStringLiteral("hint off"));
+}
+
+// The hint goes out before the views see the new board, and a line is looked for only after
+// they have: the win message never comes before the drop that made it.
+void TestMatch::aChangeOfTheBoardComesInOneOrder() {
+    Match match;
+    play(match, "051626");
+    match.askHint();
+    QTRY_VERIFY(match.hint());
+    QStringList order;
+    connect(&match, &Match::hintChanged, this, [&] { order.append(QStringLiteral("hint")); });
+    connect(&match, &Match::dropped, this, [&] { order.append(QStringLiteral("dropped")); });
+    connect(&match, &Match::dropEnded, this, [&] {
+        order.append(match.lineStands() ? QStringLiteral("line") : QStringLiteral("no line"));
+    });
+    match.drop(3);
+    QCOMPARE(order, (QStringList{QStringLiteral("hint"), QStringLiteral("dropped"),
+                                 QStringLiteral("line")}));
+}
+
+QTEST_GUILESS_MAIN(TestMatch)
+#include "tst_match.moc"
