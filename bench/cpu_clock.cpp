@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Korvantis
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints the CPU time a running process has used so far, in nanoseconds. /proc counts CPU time
 // in scheduler ticks of 10 ms, and a program woken by a 50 ms timer is charged whole ticks
 // according to where its wake-ups fall; the process's CPU clock counts exactly.

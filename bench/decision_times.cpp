@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Korvantis
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the computer takes to choose its moves: every decision of 1,000 games against a
 // player who drops at random (the computer playing each colour in turn) and of 100 games of
 // the computer against itself, with one solver for the whole session as the game keeps one;

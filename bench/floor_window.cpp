@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Korvantis
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor that Quatrelle is measured against: a bare Qt Widgets program showing one frameless
 // 403 x 275 window. With --scroll it also moves a one-line label every 50 ms, as the about
 // window does.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Korvantis
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures Quatrelle against a bare Qt window built in the same run, on a private Xvfb, and
 # prints the ratios. Usage: bench/run.sh BUILD_DIR [RUNS]
 set -euo pipefail

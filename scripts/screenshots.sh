@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Korvantis
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's screenshots under a private Xvfb: the main window after a few moves with
 # an arrow highlighted, and the about window. Usage: scripts/screenshots.sh [PROGRAM] [FOLDER]
 set -euo pipefail

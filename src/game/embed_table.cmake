@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Korvantis
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the opening table's bytes as a C++ array, so that the program carries it with no file
 # to find at run time. Usage: cmake -DINPUT=table.bin -DOUTPUT=table.cpp -P embed_table.cmake
 file(READ ${INPUT} hex HEX)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Korvantis
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The stored layouts of the two windows: every control as it exists when its window is

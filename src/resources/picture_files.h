@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Korvantis
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The pictures by name: the generator writes them under these file names and the program loads

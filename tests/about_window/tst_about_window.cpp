@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Korvantis
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "about_window/credits.h"
 #include "about_window/frm_splash.h"
 #include "resources/application.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Korvantis
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program as a screen reader sees it, on a real accessibility bus: its windows and controls
 # are named, a game is played through the controls' Press actions alone, and the board and
 # whose turn it is can be read. Usage: e2e_accessibility.sh PATH_TO_QUATRELLE

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Korvantis
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A blind player's game, heard through a real screen reader: Orca runs headless in French and
 # speaks through speech-dispatcher into a file, and a short game played by keys alone is
 # checked by what was spoken after each key. Usage: e2e_screen_reader.sh PATH_TO_QUATRELLE

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Korvantis
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program natively on Wayland, under a headless weston that can photograph its screen: it
 # starts and stays up, draws the board, and its rounded outline leaves the corners to the
 # desktop. Usage: e2e_wayland.sh PATH_TO_QUATRELLE

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Korvantis
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End to end on a real X server, bare or under a window manager: the built program, driven by
 # xdotool, read back from screenshots. Usage: e2e_x11.sh PATH_TO_QUATRELLE [WINDOW_MANAGER]
 # where WINDOW_MANAGER is openbox, i3, xfwm4, mutter or kwin_x11.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Korvantis
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the rules: every byte is a move, a drop into column byte % 8 where 7
 // starts a new game, and bytes of 200 and more ask for columns that do not exist. After every
 // move the board must match an independent replay and the reference scan.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Korvantis
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the rules' fuzz target with clang and libFuzzer and runs it for a bounded time from the
 # committed seed corpus. Usage: run_fuzz.sh SOURCE_DIR WORK_DIR SECONDS
 set -euo pipefail

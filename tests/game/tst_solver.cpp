@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Korvantis
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/board.h"
 #include "game/move_string.h"
 #include "game/opening_table.h"

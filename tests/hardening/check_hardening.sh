@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Korvantis
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program as the project builds it carries the protections it is built with: position
 # independence, read-only relocations resolved at start (immediate binding), the stack
 # protector and the fortified C library calls. Usage: check_hardening.sh PROGRAM

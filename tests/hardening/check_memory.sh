@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Korvantis
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the scripted session under valgrind's memory checker on a private X server: any error, or
 # any block definitely lost, fails. Usage: check_memory.sh SCRIPTED_GAME SUPPRESSIONS
 set -euo pipefail

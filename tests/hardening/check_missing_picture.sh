@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Korvantis
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A build that lacks a picture ends at start-up with a message naming it, on standard error and
 # in a message box, and exit status 1. Usage: check_missing_picture.sh PROGRAM_WITH_TEST_HOOKS
 set -euo pipefail

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Korvantis
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole session in one run, for the memory checker: start-up as the program starts, 200 drops
 // with wins and new games, and the about window opened and closed ten times. The checker
 // reports what this run does wrong with memory; the run itself checks that it played what it

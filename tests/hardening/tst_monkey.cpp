@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Korvantis
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A seeded random stream of mouse input sent to the real windows, with the program's
 // invariants checked after every event; then long runs that must not grow the memory.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Korvantis
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/opening_table.h"
 #include "game/solver.h"
 #include "main_window/form1.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Korvantis
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What ./build.sh run and bench build on a machine that never ran ./build.sh test (package
 # builds through debian/ with the packages it installs itself, as its own test shows):
 # a fresh build directory, configured as each of them configures it and built, with every

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Korvantis
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compiles the Windows resource script and checks what it holds: icon images 30001 and 30002,
 # icon group 1, and a US English version block with the program's strings.
 execute_process(

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Korvantis
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "runtime/control_array.h"
 #include "runtime/first_paint.h"
 #include "runtime/image_control.h"

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Korvantis
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the scripts that need a private X server. Gives them a scratch folder ($work),
 # fail, wait_for and start_xvfb; when the script exits, every background process it started that is
 # still running (the server, the program, a pending click) is ended and the folder removed.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Korvantis
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds the opening table that the computer player looks its first moves up in.
 //
 //   quatrelle_opening_generator OUTPUT [COMPLETE_DEPTH [SLOW_NODES [VARIED_DEPTH]]]
