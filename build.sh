@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Korvantis
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Quatrelle's one entry point: installs what is missing, builds, then runs, tests or measures.
 #   ./build.sh run      start the game
 #   ./build.sh test     run every test
@@ -16,10 +18,25 @@ build_packages=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
 test_packages=(xvfb xauth xdotool x11-utils imagemagick binutils-mingw-w64-x86-64
     desktop-file-utils appstream dpkg-dev clang libclang-rt-14-dev valgrind
     openbox i3-wm weston qt6-wayland dbus at-spi2-core python3-pyatspi x11-xkb-utils
-    debhelper lintian devscripts autopkgtest orca speech-dispatcher locales)
+    debhelper lintian devscripts autopkgtest orca speech-dispatcher locales reuse
+    g++-aarch64-linux-gnu)
 bench_packages=(xvfb xauth xdotool x11-utils valgrind)
 # What Debian's package build takes from debian/control, and the tools that run it.
 package_packages=(dpkg-dev debhelper)
+
+# The package's version: the game's version from debian/changelog, then the number of commits
+# that lead to the one built and that commit's name, so that each commit's package sorts after
+# the one before it: 0.0.0.10+git63.1a2b3c4. Outside a git checkout, the changelog's own.
+# Usage: package_version [COMMIT]
+package_version() {
+    local base commit=${1:-HEAD}
+    base=$(dpkg-parsechangelog -l "$(dirname "${BASH_SOURCE[0]}")/debian/changelog" -S Version)
+    if git -C "$(dirname "${BASH_SOURCE[0]}")" rev-parse -q --verify "$commit^{commit}" >/dev/null 2>&1; then
+        echo "$base+git$(git -C "$(dirname "${BASH_SOURCE[0]}")" rev-list --count "$commit").$(git -C "$(dirname "${BASH_SOURCE[0]}")" rev-parse --short=7 "$commit")"
+    else
+        echo "$base"
+    fi
+}
 
 # What each command builds besides the program: only the test command builds the tests, whose
 # tools only it installs.
@@ -46,20 +63,31 @@ usage() {
     exit 2
 }
 
-# Builds the Debian package from debian/ into a folder: quatrelle_VERSION_ARCH.deb, its
-# debug symbols, and the build's records. dpkg-buildpackage writes into the tree it builds and
-# into the folder above it, so it builds a copy of the sources inside the output folder.
+# Builds the Debian source and binary packages from debian/ into a folder: the source package,
+# quatrelle_VERSION_ARCH.deb, its debug symbols, and the build's records. dpkg-buildpackage
+# writes into the tree it builds and into the folder above it, so it builds a copy of the
+# sources inside the output folder, whose changelog names the version of the commit built,
+# dated as that commit, so that two builds of one commit give the same package.
 make_package() {
     local out version tree
     mkdir -p "$1"
     out=$(cd "$1" && pwd)
-    version=$(dpkg-parsechangelog -S Version)
+    version=$(package_version)
     tree=$out/source/quatrelle-$version
     rm -rf "$out/source"
     mkdir -p "$tree"
     tar --exclude=./build --exclude=./.git --exclude='./obj-*' -cf - . | tar -xf - -C "$tree"
-    (cd "$tree" && dpkg-buildpackage -us -uc -b)
-    mv "$out"/source/*.deb "$out"/source/*.buildinfo "$out"/source/*.changes "$out"/
+    if [ "$version" != "$(dpkg-parsechangelog -S Version)" ]; then
+        {
+            printf 'quatrelle (%s) unstable; urgency=medium\n\n  * Built from commit %s.\n\n' \
+                "$version" "$(git rev-parse HEAD)"
+            printf ' -- %s  %s\n\n' "$(dpkg-parsechangelog -S Maintainer)" "$(LC_ALL=C TZ=UTC date -R -d "@$(git log -1 --format=%ct)")"
+            cat debian/changelog
+        } >"$tree/debian/changelog"
+    fi
+    (cd "$tree" && dpkg-buildpackage -us -uc)
+    rm -rf "$tree"
+    mv "$out"/source/* "$out"/
     rm -rf "$out/source"
 }
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Korvantis
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "main_window/show_main_window.h"
 #include "resources/application.h"
 #include "resources/command_line.h"
@@ -15,6 +17,20 @@ void preferX11ForDragging() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY") &&
         !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+// With nowhere to show the game, Qt would abort the program: it ends with a message instead.
+bool displayIsSet() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        std::fputs("quatrelle: no display to show the game on: neither DISPLAY nor "
+                   "WAYLAND_DISPLAY is set.\n",
+                   stderr);
+        return false;
+    }
+#endif
+    return true;
 }
 
 // A build that lacks a picture would show a blank board: it ends with a message instead.
@@ -46,6 +62,8 @@ int main(int argc, char* argv[]) {
         return *status;
     const auto& options = std::get<quatrelle::resources::Options>(parsed);
 
+    if (!displayIsSet())
+        return 1;
     preferX11ForDragging();
     QApplication app(argc, argv);
     quatrelle::resources::DescribeApplication();

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Korvantis
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The command line with no display at all: help and version print and succeed, a wrong option
 # or value is named on the error output and fails, and none of them reaches a window system
-# (which, with no display, would abort the program instead).
+# (which, with no display, would abort the program instead); a plain start says that there is
+# no display and fails.
 # Usage: check_command_line.sh PATH_TO_QUATRELLE VERSION
 set -uo pipefail
 program=$1
@@ -30,4 +33,8 @@ for wrong in "--bogus:'bogus'" "--computer blue:'blue'" "--computer:'--computer'
     grep -q '^Usage:' "$err" || fail "$arguments: no usage"
     [ ! -s "$out" ] || fail "$arguments printed on the standard output"
 done
-echo "command line: 4 passed, 0 failed"
+run && fail "a start without a display succeeded"
+status=$?
+[ "$status" -eq 1 ] || fail "a start without a display exited with $status"
+grep -q 'no display' "$err" || fail "a start without a display said '$(cat "$err")'"
+echo "command line: 5 passed, 0 failed"

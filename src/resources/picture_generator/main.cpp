@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Korvantis
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws every picture of the game into the folder given on the command line: the 1x pictures,
 // their 2x forms for high-density screens, the icon at its desktop sizes, and the Windows icon.
 
@@ -7,6 +9,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFont>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <cstdio>
 #include <functional>
@@ -41,6 +45,20 @@ bool writePicture(const QDir& folder, const QString& fileName, const QImage& dra
 
 } // namespace
 
+// The name in the about window is drawn with one font; where fontconfig offers another in its
+// place, the name would come out in other letters, or in symbols, and nothing would say so.
+bool titleFontIsInstalled() {
+    const QString wanted = QString::fromLatin1(TitleFontFamily);
+    const QString found = QFontInfo(QFont(wanted)).family();
+    if (found == wanted)
+        return true;
+    std::fprintf(stderr,
+                 "quatrelle_picture_generator: the font %s is needed (Debian: fonts-dejavu-core); "
+                 "the font found in its place is %s\n",
+                 qPrintable(wanted), qPrintable(found));
+    return false;
+}
+
 int main(int argc, char* argv[]) {
     // Text is drawn from the installed fonts, which needs a GUI application but no display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -49,6 +67,8 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
         return 2;
     }
+    if (!titleFontIsInstalled())
+        return 1;
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     if (!folder.mkpath(QStringLiteral(".")))
         return 1;

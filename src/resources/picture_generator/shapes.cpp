@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Korvantis
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shapes.h"
 
 #include <QFont>
@@ -197,7 +199,7 @@ QImage drawAbout(int scale) {
                          QRect(0, 27 * scale, width * scale, (height - 27) * scale));
 
     // The name is fitted to rows 133 to 162 and columns 39 to 267 whatever the font's metrics.
-    QFont font(QStringLiteral("DejaVu Sans"));
+    QFont font(QString::fromLatin1(TitleFontFamily));
     font.setBold(true);
     font.setPixelSize(100);
     QPainterPath name;

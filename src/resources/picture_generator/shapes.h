@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Korvantis
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The shapes of every picture the game shows, drawn in the pixel grid of the picture's 1x size.
@@ -16,6 +18,9 @@ inline const QColor White(255, 255, 255);
 inline const QColor Yellow(247, 250, 0);
 inline const QColor Red(238, 28, 0);
 inline const QColor Green(1, 215, 41);
+
+// The font of the name in the about window.
+inline constexpr char TitleFontFamily[] = "DejaVu Sans";
 
 enum class Arrow { Normal, Hovered };
 enum class Cell { Empty, Yellow, Red };
