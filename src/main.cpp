@@ -4,6 +4,7 @@
 #include "resources/application.h"
 #include "resources/command_line.h"
 #include "resources/pictures.h"
+#include "resources/settings.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -71,7 +72,13 @@ int main(int argc, char* argv[]) {
     if (!picturesArePresent())
         return 1;
 
-    quatrelle::main_window::Form1 form(options.computerPlayer);
+    // The command line chooses for this run alone, over what the settings keep.
+    quatrelle::resources::Choices choices = quatrelle::resources::LoadChoices();
+    if (options.computerPlayer)
+        choices.computerPlayer = *options.computerPlayer;
+    if (options.level)
+        choices.level = *options.level;
+    quatrelle::main_window::Form1 form(choices);
     quatrelle::main_window::ShowMainWindow(form);
     return QApplication::exec();
 }

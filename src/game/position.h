@@ -52,6 +52,10 @@ public:
     Bits Threats() const { return WinningCells(m_current, m_mask); }
     Bits OpponentThreats() const { return WinningCells(m_current ^ m_mask, m_mask); }
     bool CanWinNext() const { return (Threats() & Playable()) != 0; }
+    // The playable cells that do not hand the opponent a win with its next piece. Empty when
+    // every move loses at once: two threats to answer, or only moves that play under the
+    // opponent's winning cell.
+    Bits NonLosingMoves() const;
 
     // Unique for every position, since a column of height h adds up to 2^h - 1 to 2^(h+1) - 2;
     // the solver's tables are keyed on it.

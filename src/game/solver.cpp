@@ -18,21 +18,6 @@ using Bits = Position::Bits;
 
 constexpr int MirrorLookupsBelow = 16; // pieces on the board
 
-// The playable cells that do not hand the opponent a win with its next piece. Empty when every
-// move loses at once: two threats to answer, or only moves that play under the opponent's
-// winning cell.
-Bits NonLosingMoves(const Position& position) {
-    Bits playable = position.Playable();
-    const Bits opponentWins = position.OpponentThreats();
-    const Bits forced = playable & opponentWins;
-    if (forced) {
-        if (forced & (forced - 1))
-            return 0;
-        playable = forced;
-    }
-    return playable & ~(opponentWins >> 1);
-}
-
 } // namespace
 
 // Scores of searched positions, as bounds. A key is stored as its lower 32 bits: with an odd
@@ -84,7 +69,7 @@ int Solver::Negamax(const Position& position, int alpha, int beta) {
     // Thrown before anything is stored, so that no bound of an unfinished search is kept.
     if (m_stop && (m_nodes & 0xfff) == 0 && m_stop->load(std::memory_order_relaxed))
         throw Stopped{};
-    const Bits next = NonLosingMoves(position);
+    const Bits next = position.NonLosingMoves();
     if (next == 0)
         return -(CellCount - position.MoveCount()) / 2;
     if (position.MoveCount() >= CellCount - 2)

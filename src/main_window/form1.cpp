@@ -16,11 +16,13 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QWindow>
 #include <array>
 #include <chrono>
+#include <utility>
 
 namespace quatrelle::main_window {
 
@@ -51,9 +53,9 @@ QPoint windowOrigin(const QMouseEvent& event) {
 
 } // namespace
 
-Form1::Form1(std::optional<int> computerPlayer)
+Form1::Form1(const resources::Choices& choices)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
-    , m_match(computerPlayer) {
+    , m_match(choices.computerPlayer, choices.level) {
     runtime::ExposeAsWindow(*this);
     createStoredControls();
     Form_Load();
@@ -64,9 +66,10 @@ Form1::Form1(std::optional<int> computerPlayer)
     connect(&m_match, &match::Match::dropped, this, &Form1::showCells);
     connect(&m_match, &match::Match::takenBack, this, &Form1::showCells);
     connect(&m_match, &match::Match::newGameStarted, this, &Form1::showCells);
-    connect(&m_match, &match::Match::hintChanged, this, &Form1::showArrows);
+    connect(&m_match, &match::Match::hintChanged, this, &Form1::showCells);
     connect(&m_match, &match::Match::dropEnded, this, &Form1::CheckVictory);
     connect(&m_match, &match::Match::refused, this, &Form1::DoBeep);
+    connectCommands();
     // The computer's opening waits for the window to be read, so that a screen reader says
     // that the computer is to move before it says that the player is.
     m_match.hold();
@@ -194,9 +197,7 @@ void Form1::imgCube_MouseMove(std::int16_t Index, const MouseState&) {
         imgFleche[game::ColumnOf(Index)].setPicture(Fleche[0].picture());
 }
 
-// A hint's light goes out with the rest.
 void Form1::ResetArrows() {
-    m_match.dismissHint();
     showArrows();
 }
 
@@ -204,18 +205,25 @@ void Form1::showArrows() {
     imgFleche.forEach([this](ImageControl& arrow) { showArrow(arrow.index()); });
 }
 
-// Besides the pointer, a hint and the keyboard's focus light an arrow; a mouse player never
-// gives an arrow the focus and never sees that light.
+// Besides the pointer, the keyboard's focus lights an arrow; a mouse player never gives an arrow
+// the focus and never sees that light.
 void Form1::showArrow(int column) {
-    const bool lit =
-        column == m_match.hint() || (m_boardKeys && column == m_boardKeys->focusedColumn());
+    const bool lit = m_boardKeys && column == m_boardKeys->focusedColumn();
     imgFleche[column].setPicture(Fleche[lit ? 0 : 1].picture());
 }
 
-// Only the cells whose value changed are painted again.
+// Only the cells whose picture changed are painted again. A hint shows a small piece of the
+// player to move where the advised piece would land.
 void Form1::showCells() {
-    imgCube.forEach([this](ImageControl& cell) {
-        cell.setPicture(BaseCube[m_match.game().Board()[cell.index()]].picture());
+    const game::Game& game = m_match.game();
+    const int hinted = m_match.hint() ? game.LandingCell(*m_match.hint()) : -1;
+    imgCube.forEach([&](ImageControl& cell) {
+        if (cell.index() == hinted)
+            cell.setPicture(resources::LoadPicture(game.CurrentPlayer() == 0
+                                                       ? resources::Picture::YellowHint
+                                                       : resources::Picture::RedHint));
+        else
+            cell.setPicture(BaseCube[game.Board()[cell.index()]].picture());
     });
 }
 
@@ -265,37 +273,6 @@ void Form1::FlatBttn1_MouseMove(std::int16_t, const MouseState&) {
 
 void Form1::NewGame() {
     m_match.newGame();
-}
-
-bool Form1::handleCommandKey(const QKeyEvent& event) {
-    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
-    const bool control = modifiers == Qt::ControlModifier;
-    const auto once = [&event](auto action) {
-        if (!event.isAutoRepeat())
-            action();
-        return true;
-    };
-    switch (event.key()) {
-    case Qt::Key_H:
-        if (control || modifiers == Qt::NoModifier)
-            return once([this] { m_match.askHint(); });
-        break;
-    case Qt::Key_Z:
-        if (control)
-            return once([this] { m_match.takeBack(); });
-        break;
-    case Qt::Key_N:
-        if (control)
-            return once([this] { FlatBttn1_Click(NewGameButton); });
-        break;
-    case Qt::Key_Q:
-        if (control)
-            return once([this] { FlatBttn1_Click(QuitButton); });
-        break;
-    default:
-        break;
-    }
-    return false;
 }
 
 void Form1::ShowAbout() {
@@ -366,13 +343,16 @@ void Form1::paintEvent(QPaintEvent*) {
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {
-    if (handleCommandKey(*event) || m_boardKeys->handleKey(*event))
+    if (m_boardKeys->handleKey(*event))
         event->accept();
     else
         QWidget::keyPressEvent(event);
 }
 
 void Form1::mousePressEvent(QMouseEvent* event) {
+    // A right press alone may be a click that opens the menu; a second button is a drag's end.
+    m_menuOnRelease = event->button() == Qt::RightButton && event->buttons() == Qt::RightButton;
+    m_rightPress = event->globalPosition().toPoint();
     if (runtime::CompositorPlacesWindows() && windowHandle()) {
         windowHandle()->startSystemMove();
         return;
@@ -384,6 +364,9 @@ void Form1::mousePressEvent(QMouseEvent* event) {
 }
 
 void Form1::mouseMoveEvent(QMouseEvent* event) {
+    if ((event->globalPosition().toPoint() - m_rightPress).manhattanLength() >=
+        QApplication::startDragDistance())
+        m_menuOnRelease = false;
     // A window manager that ignores the program's moves (Xwayland under some compositors)
     // leaves the window where the drag found it: the system's own move takes over.
     if (IsDragging != 0 && m_sinceFirstMove.isValid() &&
@@ -403,6 +386,45 @@ void Form1::mouseMoveEvent(QMouseEvent* event) {
 
 void Form1::mouseReleaseEvent(QMouseEvent* event) {
     Form_MouseUp(runtime::MouseStateOf(*event));
+    if (event->button() == Qt::RightButton && std::exchange(m_menuOnRelease, false))
+        m_commands->openMenu(event->globalPosition().toPoint());
+}
+
+// The surface opens the menu on a right click's release, since a right press may begin a drag;
+// the controls, which never drag, open it as the window system asks, and the keyboard with the
+// Menu key and Shift+F10.
+void Form1::contextMenuEvent(QContextMenuEvent* event) {
+    if (event->reason() == QContextMenuEvent::Mouse && !childAt(event->pos()))
+        return;
+    m_commands->openMenu(event->globalPos());
+}
+
+void Form1::connectCommands() {
+    m_commands = new Commands(*this);
+    m_commands->showChoices(m_match.computerPlayer(), m_match.level());
+    connect(&m_commands->newGame, &QAction::triggered, this,
+            [this] { FlatBttn1_Click(NewGameButton); });
+    connect(&m_commands->about, &QAction::triggered, this,
+            [this] { FlatBttn1_Click(AboutButton); });
+    connect(&m_commands->quit, &QAction::triggered, this, [this] { FlatBttn1_Click(QuitButton); });
+    connect(&m_commands->hint, &QAction::triggered, &m_match, &match::Match::askHint);
+    connect(&m_commands->takeBack, &QAction::triggered, &m_match, &match::Match::takeBack);
+    connect(m_commands, &Commands::opponentChosen, this, [this](std::optional<int> computer) {
+        m_match.setComputerPlayer(computer);
+        saveChoices();
+    });
+    connect(m_commands, &Commands::levelChosen, this, [this](game::Level level) {
+        m_match.setLevel(level);
+        saveChoices();
+    });
+    connect(m_commands, &Commands::menuAsked, this, [this] {
+        const QWidget* at = focusWidget() ? focusWidget() : this;
+        m_commands->openMenu(at->mapToGlobal(at->rect().center()));
+    });
+}
+
+void Form1::saveChoices() const {
+    resources::SaveChoices({m_match.computerPlayer(), m_match.level()});
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -4,9 +4,11 @@
 
 #include "about_window/frm_splash.h"
 #include "board_keys.h"
+#include "commands.h"
 #include "game/board.h"
 #include "match/match.h"
 #include "resources/flat_button.h"
+#include "resources/settings.h"
 #include "runtime/control_array.h"
 #include "runtime/image_control.h"
 #include "runtime/window_placement.h"
@@ -26,8 +28,8 @@ class Form1 : public QWidget {
     Q_OBJECT
 
 public:
-    // With a computer player (0 yellow, 1 red), the computer plays that colour.
-    explicit Form1(std::optional<int> computerPlayer = std::nullopt);
+    // The computer plays the chosen colour, if any, at the chosen level.
+    explicit Form1(const resources::Choices& choices = {});
     ~Form1() override;
 
     // The refusal signal of a drop or a cell click: it shows and changes nothing.
@@ -42,6 +44,7 @@ public:
     // The about window, once it has been asked for; nullptr before.
     about::frmSplash* aboutWindow() const { return m_about.get(); }
     bool isDragging() const { return IsDragging != 0; }
+    Commands& commands() const { return *m_commands; }
 
 Q_SIGNALS:
     // Emitted by DoBeep, so that a listener can tell a refusal happened.
@@ -51,6 +54,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -79,8 +83,9 @@ private:
     void FlatBttn1_MouseMove(std::int16_t Index, const runtime::MouseState& state);
     void NewGame();
     void ShowAbout();
-    // The keys beyond the columns' digits: hint, take back, new game, quit. False for others.
-    bool handleCommandKey(const QKeyEvent& event);
+    void connectCommands();
+    // The player's choice of opponent and level, kept for the next start.
+    void saveChoices() const;
 
     void Form_MouseDown(const runtime::MouseState& state);
     void Form_MouseMove(const runtime::MouseState& state);
@@ -96,6 +101,10 @@ private:
 
     std::unique_ptr<about::frmSplash> m_about;
     std::unique_ptr<BoardKeys> m_boardKeys;
+    Commands* m_commands = nullptr;
+    // A right press on the surface opens the menu on its release, unless it dragged the window.
+    bool m_menuOnRelease = false;
+    QPoint m_rightPress;
 
     std::int16_t DragStartX = 0;
     std::int16_t DragStartY = 0;

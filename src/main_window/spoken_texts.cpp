@@ -106,6 +106,10 @@ QString RefusalAnnouncement(match::Refusal why, int where) {
     return {};
 }
 
+QString ComputerGameOverAnnouncement() {
+    return QStringLiteral("Partie termin\u00e9e : Nouveau jeu pour rejouer.");
+}
+
 QString NewGameAnnouncement(const QString& turn) {
     return QStringLiteral("Nouvelle partie. %1.").arg(turn);
 }

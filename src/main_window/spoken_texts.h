@@ -38,6 +38,8 @@ QString YourTurnAnnouncement();
 // Why the match refused: "Colonne 4 pleine.", "Colonne 4, rangée 3 : pas encore jouable.",
 // "Pas de conseil : une ligne est faite.", "Rien à reprendre." ...
 QString RefusalAnnouncement(match::Refusal why, int where);
+// "Partie terminée : Nouveau jeu pour rejouer.", once a line ends a game against the computer.
+QString ComputerGameOverAnnouncement();
 // "Nouvelle partie. Au joueur 1 (jaune) de jouer."
 QString NewGameAnnouncement(const QString& turn);
 // "Coup repris : jaune en colonne 4, rangée 1.", or with two moves "Coups repris : rouge en

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "computer_player.h"
 
+#include "game/levels.h"
 #include "game/solver.h"
 #include "match.h"
 #include "solver_thread.h"
@@ -18,12 +19,12 @@ ComputerPlayer::ComputerPlayer(Match& match, SolverThread& solver, int player)
     m_delay.setSingleShot(true);
     m_delay.setInterval(ReplyDelay);
     connect(&m_delay, &QTimer::timeout, this, &ComputerPlayer::playWhenReady);
-    positionChanged();
 }
 
+// Once a line stands, the game is over for the computer, which waits for a new game.
 bool ComputerPlayer::isToMove() const {
     const game::Game& game = m_match.game();
-    return game.CurrentPlayer() == m_player && !game.IsFull();
+    return game.CurrentPlayer() == m_player && !game.IsFull() && !m_match.lineStands();
 }
 
 void ComputerPlayer::positionChanged() {
@@ -33,15 +34,15 @@ void ComputerPlayer::positionChanged() {
         return;
     m_delay.start();
     const game::Position position = game::Position::FromGame(m_match.game());
-    // Once a line stands the game goes on, with a plain move instead of a search.
-    if (position.HasLine()) {
-        m_column = game::PlainColumn(position);
-        return;
-    }
-    m_solver.ask(position, [this](const std::vector<int>& columns) {
-        if (columns.empty())
+    const auto choose = [position, level = m_match.level(),
+                         seed = QRandomGenerator::global()->generate()](game::Solver& solver) {
+        std::mt19937 random(seed);
+        return std::vector<int>{game::ChooseColumn(level, position, solver, random)};
+    };
+    m_solver.ask(choose, [this](const std::vector<int>& columns) {
+        if (columns.empty() || columns.front() < 0)
             return;
-        m_column = columns[QRandomGenerator::global()->bounded(static_cast<int>(columns.size()))];
+        m_column = columns.front();
         playWhenReady();
     });
 }

@@ -11,10 +11,10 @@ namespace quatrelle::match {
 class Match;
 class SolverThread;
 
-// The computer as one of the two players. When its player is to move it asks the solver and
-// plays through the match's drop, as a player's click does, a short while after the opponent's
-// move so that it reads as a reply. It waits while the match is held, and plays once it is
-// resumed.
+// The computer as one of the two players, at the match's level. When its player is to move it
+// chooses on the solver's thread and plays through the match's drop, as a player's click does,
+// a short while after the opponent's move so that it reads as a reply. It waits while the match
+// is held, and plays once it is resumed. Once a line stands it plays no more.
 class ComputerPlayer : public QObject {
     Q_OBJECT
 

@@ -12,10 +12,13 @@
 
 namespace quatrelle::match {
 
-Match::Match(std::optional<int> computerPlayer, QObject* parent)
-    : QObject(parent) {
-    if (computerPlayer)
+Match::Match(std::optional<int> computerPlayer, game::Level level, QObject* parent)
+    : QObject(parent)
+    , m_level(level) {
+    if (computerPlayer) {
         m_computer = std::make_unique<ComputerPlayer>(*this, solverThread(), *computerPlayer);
+        m_computer->positionChanged();
+    }
 }
 
 // The computer goes before the solver thread it asks.
@@ -35,6 +38,21 @@ bool Match::computerToMove() const {
 
 bool Match::lineStands() const {
     return game::Position::FromGame(m_game).HasLine();
+}
+
+void Match::setComputerPlayer(std::optional<int> computerPlayer) {
+    // The solver's question goes first: its answer would reach a computer that is gone.
+    if (m_solver)
+        m_solver->cancel();
+    m_computer.reset();
+    if (computerPlayer)
+        m_computer = std::make_unique<ComputerPlayer>(*this, solverThread(), *computerPlayer);
+    newGame();
+}
+
+void Match::setLevel(game::Level level) {
+    m_level = level;
+    newGame();
 }
 
 SolverThread& Match::solverThread() {
@@ -61,6 +79,7 @@ void Match::drop(int column) {
 }
 
 void Match::place(int column, bool byComputer) {
+    const bool lineStood = lineStands();
     const std::optional<game::Placement> placed = m_game.Drop(column);
     if (!placed) {
         Q_EMIT refused(Refusal::FullColumn, column);
@@ -68,6 +87,8 @@ void Match::place(int column, bool byComputer) {
     }
     changeBoard([&] { Q_EMIT dropped(*placed, byComputer); });
     Q_EMIT dropEnded();
+    if (m_computer && !lineStood && lineStands())
+        Q_EMIT computerGameOver();
 }
 
 void Match::dropAtCell(int cell) {
@@ -81,8 +102,10 @@ void Match::dropAtCell(int cell) {
 }
 
 void Match::takeBack() {
-    // A computer that opened keeps its first move.
-    const int moves = m_computer && !computerToMove() ? 2 : 1;
+    // The player's last move goes, and the computer's reply after it when there is one; a
+    // computer that opened keeps its first move.
+    const int lastMover = 1 - m_game.CurrentPlayer();
+    const int moves = m_game.MoveCount() > 0 && computerPlayer() == lastMover ? 2 : 1;
     if (m_game.MoveCount() < moves) {
         Q_EMIT refused(Refusal::NothingToTakeBack);
         return;
@@ -99,6 +122,10 @@ void Match::newGame() {
 }
 
 void Match::askHint() {
+    if (m_hint) {
+        dismissHint();
+        return;
+    }
     // The solver answers one question at a time, and the computer's comes first.
     if (computerToMove()) {
         Q_EMIT refused(Refusal::HintWhileThinking);
@@ -109,7 +136,8 @@ void Match::askHint() {
         Q_EMIT refused(position.HasLine() ? Refusal::HintWithLine : Refusal::HintOnFullBoard);
         return;
     }
-    solverThread().ask(position, [this](const std::vector<int>& columns) {
+    const auto best = [position](game::Solver& solver) { return solver.BestColumns(position); };
+    solverThread().ask(best, [this](const std::vector<int>& columns) {
         m_hint = game::NearestCentre([&columns](int column) {
             return std::find(columns.begin(), columns.end(), column) != columns.end();
         });

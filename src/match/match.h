@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game/board.h"
+#include "game/levels.h"
 
 #include <QList>
 #include <QObject>
@@ -33,13 +34,18 @@ class Match : public QObject {
     Q_OBJECT
 
 public:
-    // With a computer player (0 yellow, 1 red), the computer plays that colour.
-    explicit Match(std::optional<int> computerPlayer = std::nullopt, QObject* parent = nullptr);
+    // With a computer player (0 yellow, 1 red), the computer plays that colour at the level.
+    explicit Match(std::optional<int> computerPlayer = std::nullopt,
+                   game::Level level = game::DefaultLevel, QObject* parent = nullptr);
     ~Match() override;
 
     const game::Game& game() const { return m_game; }
     // The computer's player (0 or 1), when the computer plays.
     std::optional<int> computerPlayer() const;
+    game::Level level() const { return m_level; }
+    // Who plays the computer's side, and how well: each change starts a new game.
+    void setComputerPlayer(std::optional<int> computerPlayer);
+    void setLevel(game::Level level);
     // True from the moment the computer is to move until its piece has dropped: meanwhile the
     // player's drops are ignored.
     bool computerToMove() const;
@@ -58,7 +64,8 @@ public:
     void takeBack();
     void newGame();
     // Asks the solver for a best column of the player to move; the answer comes later, through
-    // hintChanged, unless the board changes first.
+    // hintChanged, unless the board changes first. Asked again while a hint is shown, it puts
+    // the hint out.
     void askHint();
     // Puts out the hint being shown.
     void dismissHint();
@@ -74,9 +81,13 @@ Q_SIGNALS:
     void dropped(game::Placement placed, bool byComputer);
     // After every drop, once the drop has been shown: a line may stand now.
     void dropEnded();
+    // Against the computer, after the drop that made the first line, once it has been shown:
+    // the computer answers no more until a new game.
+    void computerGameOver();
     void refused(quatrelle::match::Refusal why, int where = -1);
     // The pieces taken back, the last one played first.
     void takenBack(const QList<game::Placement>& taken);
+    // Also when the computer's side or level changes.
     void newGameStarted();
     // A hint's column, or nullopt when its light goes out.
     void hintChanged(std::optional<int> column);
@@ -95,6 +106,7 @@ private:
     // allocates nothing of the solver.
     std::unique_ptr<SolverThread> m_solver;
     std::unique_ptr<ComputerPlayer> m_computer;
+    game::Level m_level;
     std::optional<int> m_hint;
     int m_holds = 0;
 };

@@ -24,13 +24,13 @@ void SolverThread::cancel() {
     }
 }
 
-void SolverThread::ask(const game::Position& position, Answer answer) {
+void SolverThread::ask(Question asked, Answer answer) {
     cancel();
     const quint64 question = m_question;
-    m_thread = std::thread([this, position, question, answer = std::move(answer)] {
+    m_thread = std::thread([this, asked = std::move(asked), question, answer = std::move(answer)] {
         std::vector<int> columns;
         try {
-            columns = m_solver->BestColumns(position);
+            columns = asked(*m_solver);
         } catch (const game::Solver::Stopped&) {
             return;
         }

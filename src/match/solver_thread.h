@@ -14,9 +14,9 @@
 
 namespace quatrelle::match {
 
-// Finds the best columns of a position away from the event loop, so that the window answers
-// while the solver searches. One question at a time: a new one, or cancel(), drops the one
-// under way, whose answer never arrives.
+// Asks the solver away from the event loop, so that the window answers while the solver
+// searches. One question at a time: a new one, or cancel(), drops the one under way, whose
+// answer never arrives.
 class SolverThread : public QObject {
     Q_OBJECT
 
@@ -24,9 +24,11 @@ public:
     SolverThread();
     ~SolverThread() override;
 
+    // Runs on the solver's thread: the columns that answer it.
+    using Question = std::function<std::vector<int>(game::Solver& solver)>;
     using Answer = std::function<void(const std::vector<int>& columns)>;
     // The answer runs on this object's thread, through its event loop.
-    void ask(const game::Position& position, Answer answer);
+    void ask(Question question, Answer answer);
     void cancel();
 
 private:

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "command_line.h"
 
+#include "resources/settings.h"
 #include "resources/version.h"
 
 #include <QCommandLineParser>
@@ -23,9 +24,16 @@ std::variant<Options, int> ParseCommandLine(int argc, char* argv[]) {
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption computer(
         QStringLiteral("computer"),
-        QStringLiteral("The computer plays <colour>: red (second) or yellow (first)."),
+        QStringLiteral("The computer plays <colour>: red or rouge (second), yellow or jaune "
+                       "(first), or none for two players."),
         QStringLiteral("colour"));
     parser.addOption(computer);
+    const QCommandLineOption level(
+        QStringLiteral("level"),
+        QStringLiteral("How well the computer plays: 1 D\u00e9butant, 2 Moyen (the first "
+                       "time), 3 Fort, 4 Imbattable."),
+        QStringLiteral("level"));
+    parser.addOption(level);
 
     const auto fail = [&parser](const QString& problem) {
         std::fprintf(stderr, "quatrelle: %s\n%s", qPrintable(problem),
@@ -48,13 +56,19 @@ std::variant<Options, int> ParseCommandLine(int argc, char* argv[]) {
     Options options;
     if (parser.isSet(computer)) {
         const QString colour = parser.value(computer);
-        if (colour == QLatin1String("yellow"))
-            options.computerPlayer = 0;
-        else if (colour == QLatin1String("red"))
-            options.computerPlayer = 1;
-        else
-            return fail(
-                QStringLiteral("Unknown colour '%1' for --computer: red or yellow.").arg(colour));
+        options.computerPlayer = OpponentNamed(colour);
+        if (!options.computerPlayer)
+            return fail(QStringLiteral("Unknown colour '%1' for --computer: red, yellow, rouge, "
+                                       "jaune or none.")
+                            .arg(colour));
+    }
+    if (parser.isSet(level)) {
+        bool isNumber = false;
+        const int value = parser.value(level).toInt(&isNumber);
+        if (!isNumber || !game::IsValidLevel(value))
+            return fail(QStringLiteral("Unknown level '%1' for --level: 1, 2, 3 or 4.")
+                            .arg(parser.value(level)));
+        options.level = static_cast<game::Level>(value);
     }
     return options;
 }

@@ -10,14 +10,24 @@
 
 namespace quatrelle::resources {
 
-enum class Picture { Skin, EmptyCell, YellowPiece, RedPiece, HoveredArrow, NormalArrow, About };
+enum class Picture {
+    Skin,
+    EmptyCell,
+    YellowPiece,
+    RedPiece,
+    HoveredArrow,
+    NormalArrow,
+    About,
+    YellowHint,
+    RedHint
+};
 
 struct PictureFile {
     Picture picture;
     std::string_view stem; // the file is stem.png, and stem@2x.png at twice the size
 };
 
-inline constexpr std::array<PictureFile, 7> PictureFiles{{
+inline constexpr std::array<PictureFile, 9> PictureFiles{{
     {Picture::Skin, "skin"},
     {Picture::EmptyCell, "cell_empty"},
     {Picture::YellowPiece, "piece_yellow"},
@@ -25,6 +35,8 @@ inline constexpr std::array<PictureFile, 7> PictureFiles{{
     {Picture::HoveredArrow, "arrow_hovered"},
     {Picture::NormalArrow, "arrow_normal"},
     {Picture::About, "about"},
+    {Picture::YellowHint, "hint_yellow"},
+    {Picture::RedHint, "hint_red"},
 }};
 
 constexpr std::string_view PictureFileStem(Picture picture) {

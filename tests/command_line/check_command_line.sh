@@ -17,12 +17,15 @@ trap 'rm -f "$out" "$err"' EXIT
 for help in -h --help; do
     run "$help" || fail "$help exited with $?"
     grep -q -- '--computer <colour>' "$out" || fail "$help does not show --computer"
+    grep -q -- '--level <level>' "$out" || fail "$help does not show --level"
 done
 run -v || fail "-v exited with $?"
 [ "$(cat "$out")" = "quatrelle $version" ] || fail "-v printed '$(cat "$out")'"
 run --version || fail "--version exited with $?"
 
-for wrong in "--bogus:'bogus'" "--computer blue:'blue'" "--computer:'--computer'" "stray:'stray'"; do
+for wrong in "--bogus:'bogus'" "--computer blue:'blue'" "--computer:'--computer'" "stray:'stray'" \
+    "--level 0:'0' for --level: 1, 2, 3 or 4" "--level 5:'5' for --level" "--level x:'x' for --level" \
+    "--computer blue:for --computer: red, yellow, rouge, jaune or none"; do
     arguments=${wrong%%:*}
     named=${wrong#*:}
     # shellcheck disable=SC2086

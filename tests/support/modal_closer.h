@@ -11,7 +11,8 @@
 namespace quatrelle::testing {
 
 // Closes every modal message box as it appears, the way a player would: by clicking its only
-// button. What each box showed is kept for the test to read.
+// button; and every menu that a right click opened, as a click elsewhere does. What each box
+// showed is kept for the test to read, and the menus are counted.
 class ModalCloser : public QObject {
 public:
     struct Seen {
@@ -28,9 +29,15 @@ public:
     }
 
     const QList<Seen>& seen() const { return m_seen; }
+    int menus() const { return m_menus; }
 
 private:
     void closeActive() {
+        if (QWidget* menu = QApplication::activePopupWidget()) {
+            ++m_menus;
+            menu->close();
+            return;
+        }
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;
@@ -44,6 +51,7 @@ private:
 
     QTimer m_timer;
     QList<Seen> m_seen;
+    int m_menus = 0;
 };
 
 } // namespace quatrelle::testing

@@ -74,7 +74,7 @@ int main(int argc, char* argv[]) {
         return 1;
 
     using resources::PictureFileStem;
-    const std::array<Picture, 7> pictures{{
+    const std::array<Picture, 9> pictures{{
         {PictureFileStem(resources::Picture::Skin), WindowDotsPerMetre, drawSkin},
         {PictureFileStem(resources::Picture::EmptyCell), BoardDotsPerMetre,
          [](int s) { return drawCell(Cell::Empty, s); }},
@@ -87,6 +87,10 @@ int main(int argc, char* argv[]) {
         {PictureFileStem(resources::Picture::NormalArrow), BoardDotsPerMetre,
          [](int s) { return drawArrow(Arrow::Normal, s); }},
         {PictureFileStem(resources::Picture::About), WindowDotsPerMetre, drawAbout},
+        {PictureFileStem(resources::Picture::YellowHint), BoardDotsPerMetre,
+         [](int s) { return drawCell(Cell::YellowHint, s); }},
+        {PictureFileStem(resources::Picture::RedHint), BoardDotsPerMetre,
+         [](int s) { return drawCell(Cell::RedHint, s); }},
     }};
     bool ok = true;
     for (const Picture& picture : pictures) {

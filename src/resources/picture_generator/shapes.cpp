@@ -85,8 +85,10 @@ void paintCell(QPainter& painter, Cell cell, QPointF offset) {
     const QPointF centre = offset + pixelCentre(15.5, 15);
     painter.setPen(Qt::NoPen);
     if (cell != Cell::Empty) {
-        painter.setBrush(cell == Cell::Yellow ? Yellow : Red);
-        painter.drawEllipse(centre, 12.0, 12.0);
+        const bool yellow = cell == Cell::Yellow || cell == Cell::YellowHint;
+        const bool hint = cell == Cell::YellowHint || cell == Cell::RedHint;
+        painter.setBrush(yellow ? Yellow : Red);
+        painter.drawEllipse(centre, hint ? 5.0 : 12.0, hint ? 5.0 : 12.0);
     }
     painter.setBrush(Black);
     painter.drawPath(ring(centre, 11.5, 14.6));

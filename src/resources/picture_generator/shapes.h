@@ -23,7 +23,9 @@ inline const QColor Green(1, 215, 41);
 inline constexpr char TitleFontFamily[] = "DejaVu Sans";
 
 enum class Arrow { Normal, Hovered };
-enum class Cell { Empty, Yellow, Red };
+// A hint is a small piece in the cell where the advised move would land: it cannot be taken
+// for a piece played, nor for the arrow that the pointer lights.
+enum class Cell { Empty, Yellow, Red, YellowHint, RedHint };
 
 QImage drawSkin(int scale);
 QImage drawCell(Cell cell, int scale);

@@ -1,0 +1,53 @@
+// SPDX-FileCopyrightText: 2026 Korvantis
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "game/levels.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QMenu>
+#include <array>
+#include <optional>
+
+namespace quatrelle::main_window {
+
+// The window's commands, each an action with its shortcuts, shared by the keys and the context
+// menu: a shortcut is declared once, a held key acts once, and a screen reader reads the menu.
+// The actions belong to the window, so that their shortcuts work wherever its focus is.
+class Commands : public QObject {
+    Q_OBJECT
+
+public:
+    explicit Commands(QWidget& window);
+
+    // Marks the opponent and the level in play.
+    void showChoices(std::optional<int> computerPlayer, game::Level level);
+    // Opens the menu at a point of the screen and returns once it has closed.
+    void openMenu(const QPoint& at);
+    // Made when first opened: a player who never asks for it never pays for it.
+    QMenu& menu();
+
+    QAction newGame;
+    QAction hint;
+    QAction takeBack;
+    QAction about;
+    QAction quit;
+
+Q_SIGNALS:
+    void opponentChosen(std::optional<int> computerPlayer);
+    void levelChosen(game::Level level);
+    // The Menu key or Shift+F10.
+    void menuAsked();
+
+private:
+    QWidget& m_window;
+    QMenu* m_menu = nullptr; // the window's child
+    QActionGroup m_opponents;
+    QActionGroup m_levels;
+    std::array<QAction, 3> m_opponent;
+    std::array<QAction, 4> m_level;
+    QAction m_openMenu;
+};
+
+} // namespace quatrelle::main_window

@@ -1,0 +1,70 @@
+// SPDX-FileCopyrightText: 2026 Korvantis
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "settings.h"
+
+#include <QFileInfo>
+#include <QSettings>
+#include <cstdio>
+
+namespace quatrelle::resources {
+
+namespace {
+
+const QString OpponentKey = QStringLiteral("opponent");
+const QString LevelKey = QStringLiteral("level");
+
+void warn(const QSettings& settings, const char* problem) {
+    std::fprintf(stderr, "quatrelle: the settings file %s %s; playing with the defaults\n",
+                 qPrintable(settings.fileName()), problem);
+}
+
+} // namespace
+
+std::optional<std::optional<int>> OpponentNamed(const QString& name) {
+    if (name == QLatin1String("none"))
+        return std::optional<int>();
+    if (name == QLatin1String("yellow") || name == QLatin1String("jaune"))
+        return 0;
+    if (name == QLatin1String("red") || name == QLatin1String("rouge"))
+        return 1;
+    return std::nullopt;
+}
+
+Choices LoadChoices() {
+    const QSettings settings;
+    if (!QFileInfo::exists(settings.fileName()))
+        return {};
+    if (settings.status() != QSettings::NoError) {
+        warn(settings, "cannot be read");
+        return {};
+    }
+    Choices choices;
+    const auto opponent =
+        OpponentNamed(settings.value(OpponentKey, QStringLiteral("none")).toString());
+    bool isNumber = false;
+    const int level = settings.value(LevelKey, static_cast<int>(choices.level)).toInt(&isNumber);
+    const bool known = settings.contains(OpponentKey) || settings.contains(LevelKey) ||
+                       QFileInfo(settings.fileName()).size() == 0;
+    if (!opponent || !isNumber || !game::IsValidLevel(level) || !known) {
+        warn(settings, "holds values that the game does not know");
+        return {};
+    }
+    choices.computerPlayer = *opponent;
+    choices.level = static_cast<game::Level>(level);
+    return choices;
+}
+
+void SaveChoices(const Choices& choices) {
+    QSettings settings;
+    const char* names[] = {"yellow", "red"};
+    settings.setValue(OpponentKey, choices.computerPlayer
+                                       ? QString::fromLatin1(names[*choices.computerPlayer])
+                                       : QStringLiteral("none"));
+    settings.setValue(LevelKey, static_cast<int>(choices.level));
+    settings.sync();
+    if (settings.status() != QSettings::NoError)
+        std::fprintf(stderr, "quatrelle: the settings file %s cannot be written\n",
+                     qPrintable(settings.fileName()));
+}
+
+} // namespace quatrelle::resources

@@ -1,0 +1,30 @@
+// SPDX-FileCopyrightText: 2026 Korvantis
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "game/levels.h"
+
+#include <QString>
+#include <optional>
+
+namespace quatrelle::resources {
+
+// What a player chooses once and finds again at the next start: who plays the computer's side,
+// if anyone, and how well. A new player gets two players and, for the computer, level 2.
+struct Choices {
+    std::optional<int> computerPlayer; // 0 yellow, 1 red
+    game::Level level = game::DefaultLevel;
+};
+
+// The opponent by name: "none", or the computer's colour, "red" or "yellow", also in French;
+// nullopt for a name that is none of these.
+std::optional<std::optional<int>> OpponentNamed(const QString& name);
+
+// The choices kept in the user's settings file (QSettings, in the configuration folder). A file
+// that cannot be read, or that holds what the game does not know, gives the defaults and one
+// line on the error output.
+Choices LoadChoices();
+// Keeps the choices; a file that cannot be written is named on the error output.
+void SaveChoices(const Choices& choices);
+
+} // namespace quatrelle::resources
