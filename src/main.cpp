@@ -73,7 +73,10 @@ int main(int argc, char* argv[]) {
         return 1;
 
     // The command line chooses for this run alone, over what the settings keep.
-    quatrelle::resources::Choices choices = quatrelle::resources::LoadChoices();
+    QString problem;
+    quatrelle::resources::Choices choices = quatrelle::resources::LoadChoices(problem);
+    if (!problem.isEmpty())
+        std::fprintf(stderr, "quatrelle: %s\n", qPrintable(problem));
     if (options.computerPlayer)
         choices.computerPlayer = *options.computerPlayer;
     if (options.level)

@@ -424,7 +424,8 @@ void Form1::connectCommands() {
 }
 
 void Form1::saveChoices() const {
-    resources::SaveChoices({m_match.computerPlayer(), m_match.level()});
+    if (!resources::SaveChoices({m_match.computerPlayer(), m_match.level()}))
+        qWarning("quatrelle: the settings cannot be written; the choice holds for this game");
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

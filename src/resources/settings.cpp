@@ -4,7 +4,6 @@
 
 #include <QFileInfo>
 #include <QSettings>
-#include <cstdio>
 
 namespace quatrelle::resources {
 
@@ -13,9 +12,9 @@ namespace {
 const QString OpponentKey = QStringLiteral("opponent");
 const QString LevelKey = QStringLiteral("level");
 
-void warn(const QSettings& settings, const char* problem) {
-    std::fprintf(stderr, "quatrelle: the settings file %s %s; playing with the defaults\n",
-                 qPrintable(settings.fileName()), problem);
+QString warning(const QSettings& settings, const char* problem) {
+    return QStringLiteral("the settings file %1 %2; playing with the defaults")
+        .arg(settings.fileName(), QString::fromLatin1(problem));
 }
 
 } // namespace
@@ -30,12 +29,12 @@ std::optional<std::optional<int>> OpponentNamed(const QString& name) {
     return std::nullopt;
 }
 
-Choices LoadChoices() {
+Choices LoadChoices(QString& problem) {
     const QSettings settings;
     if (!QFileInfo::exists(settings.fileName()))
         return {};
     if (settings.status() != QSettings::NoError) {
-        warn(settings, "cannot be read");
+        problem = warning(settings, "cannot be read");
         return {};
     }
     Choices choices;
@@ -46,7 +45,7 @@ Choices LoadChoices() {
     const bool known = settings.contains(OpponentKey) || settings.contains(LevelKey) ||
                        QFileInfo(settings.fileName()).size() == 0;
     if (!opponent || !isNumber || !game::IsValidLevel(level) || !known) {
-        warn(settings, "holds values that the game does not know");
+        problem = warning(settings, "holds values that the game does not know");
         return {};
     }
     choices.computerPlayer = *opponent;
@@ -54,7 +53,7 @@ Choices LoadChoices() {
     return choices;
 }
 
-void SaveChoices(const Choices& choices) {
+bool SaveChoices(const Choices& choices) {
     QSettings settings;
     const char* names[] = {"yellow", "red"};
     settings.setValue(OpponentKey, choices.computerPlayer
@@ -62,9 +61,7 @@ void SaveChoices(const Choices& choices) {
                                        : QStringLiteral("none"));
     settings.setValue(LevelKey, static_cast<int>(choices.level));
     settings.sync();
-    if (settings.status() != QSettings::NoError)
-        std::fprintf(stderr, "quatrelle: the settings file %s cannot be written\n",
-                     qPrintable(settings.fileName()));
+    return settings.status() == QSettings::NoError;
 }
 
 } // namespace quatrelle::resources

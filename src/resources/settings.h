@@ -21,10 +21,10 @@ struct Choices {
 std::optional<std::optional<int>> OpponentNamed(const QString& name);
 
 // The choices kept in the user's settings file (QSettings, in the configuration folder). A file
-// that cannot be read, or that holds what the game does not know, gives the defaults and one
-// line on the error output.
-Choices LoadChoices();
-// Keeps the choices; a file that cannot be written is named on the error output.
-void SaveChoices(const Choices& choices);
+// that cannot be read, or that holds what the game does not know, gives the defaults, and the
+// problem is described in one line.
+Choices LoadChoices(QString& problem);
+// Keeps the choices; false when the file cannot be written.
+bool SaveChoices(const Choices& choices);
 
 } // namespace quatrelle::resources

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Korvantis
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/board.h"
+#include "game/levels.h"
 #include "game/move_string.h"
 #include "game/opening_table.h"
 #include "game/solver.h"
@@ -86,6 +87,8 @@ private Q_SLOTS:
     void knownPositions();
     void openingTableHoldsWhatTheSolverFinds();
     void searchesThatMeetTheTableAgreeWithThoseThatDoNot();
+    void levelsCompleteTheirLineAndStopTheOpponents_data();
+    void levelsCompleteTheirLineAndStopTheOpponents();
     void plainMoveOnceALineStands();
 };
 
@@ -225,6 +228,43 @@ void TestSolver::searchesThatMeetTheTableAgreeWithThoseThatDoNot() {
         }
     }
     QVERIFY(checked >= 20);
+}
+
+// Every level completes its own line; from level 2 up, every level stops the opponent's, and
+// the beginner does not always. Whatever the level, a move is a playable column.
+void TestSolver::levelsCompleteTheirLineAndStopTheOpponents_data() {
+    QTest::addColumn<QString>("moves");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("column"); // -1: sometimes column 3, sometimes another
+    for (const int level : {1, 2, 3, 4}) {
+        const QByteArray name = "level " + QByteArray::number(level);
+        // Yellow has three in the bottom row, red three above them.
+        QTest::newRow(name + ", own line") << "001122" << level << 3;
+        // Yellow has three in the bottom row and red must stop the fourth.
+        QTest::newRow(name + ", the opponent's line") << "00112" << level << (level > 1 ? 3 : -1);
+    }
+    // One cell left, in the last column.
+    QTest::newRow("level 1, the last cell") << "1563251352343020425421113654040660" << 1 << 6;
+}
+
+void TestSolver::levelsCompleteTheirLineAndStopTheOpponents() {
+    QFETCH(QString, moves);
+    QFETCH(int, level);
+    QFETCH(int, column);
+    Game game;
+    play(game, moves.toStdString());
+    QVERIFY(!FindWinningLine(game.Board()));
+    const Position position = Position::FromGame(game);
+    Solver solver(&OpeningTable::BuiltIn());
+    QSet<int> chosen;
+    for (unsigned seed = 0; seed < 40; ++seed) {
+        std::mt19937 random(seed);
+        chosen.insert(ChooseColumn(static_cast<Level>(level), position, solver, random));
+    }
+    if (column >= 0)
+        QCOMPARE(chosen, QSet<int>{column});
+    else
+        QVERIFY(chosen.contains(3) && chosen.size() > 1);
 }
 
 void TestSolver::plainMoveOnceALineStands() {

@@ -11,7 +11,10 @@
 #include "support/window_tests.h"
 
 #include <QAccessibleActionInterface>
+#include <QMenu>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 #include <cmath>
@@ -127,6 +130,8 @@ private Q_SLOTS:
     void initTestCase() {
         const QString problem = testing::prepareWindowTests();
         QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        // What the menu chooses is kept here, not in the user's settings.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
     }
     void init() {
         m_form = std::make_unique<Form1>();
@@ -160,8 +165,10 @@ private Q_SLOTS:
     void heldCommandKeysActOnce_data();
     void heldCommandKeysActOnce();
     void aPendingReplyWaitsForTheAboutWindow();
+    void theMenuOpensOnAClickNotADragAndChoosesTheComputer();
 
 private:
+    QTemporaryDir m_settings;
     std::unique_ptr<Form1> m_form;
     std::unique_ptr<testing::ModalCloser> m_closer;
 };
@@ -913,6 +920,73 @@ void TestMainWindow::aPendingReplyWaitsForTheAboutWindow() {
     QTest::keyClick(form.aboutWindow(), Qt::Key_Escape);
     QTRY_COMPARE(form.gameState().MoveCount(), 2);
     QVERIFY(heard.last().startsWith(QStringLiteral("L'ordinateur a jou\u00e9 en colonne ")));
+}
+
+// A right click on the surface that does not move the window opens the menu, and so do the Menu
+// key and Shift+F10; a right drag moves the window, and a right press during a left drag ends
+// it, opening nothing. The menu's choice of opponent and level starts a new game and is kept.
+void TestMainWindow::theMenuOpensOnAClickNotADragAndChoosesTheComputer() {
+    m_closer.reset();
+    Form1& form = *m_form;
+    QStringList opened;
+    QString wanted; // the entry to choose in the next menu, by its path
+    QTimer chooser;
+    connect(&chooser, &QTimer::timeout, &form, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        QStringList entries;
+        for (QAction* action : menu->actions())
+            entries.append(action->text());
+        opened.append(entries.join(u'|'));
+        for (QAction* action : menu->actions()) {
+            for (QAction* entry : action->menu() ? action->menu()->actions() : QList{action})
+                if (!wanted.isEmpty() && entry->text() == wanted)
+                    entry->trigger();
+        }
+        wanted.clear();
+        menu->close();
+    });
+    chooser.start(0);
+
+    const QPoint surface(40, 200);
+    QTest::mouseClick(&form, Qt::RightButton, {}, surface);
+    QCOMPARE(opened.size(), 1);
+    QCOMPARE(opened.front(), QStringLiteral("Nouveau jeu||Deux joueurs|L'ordinateur joue rouge|"
+                                            "L'ordinateur joue jaune|Niveau||Conseil|"
+                                            "Reprendre le coup||A propos de|Quitter"));
+    QApplication::setActiveWindow(&form);
+    QTest::keyClick(&form, Qt::Key_Menu);
+    QCOMPARE(opened.size(), 2);
+    QApplication::setActiveWindow(&form); // offscreen gives the activation back to no one
+    QTest::keyClick(&form, Qt::Key_F10, Qt::ShiftModifier);
+    QCOMPARE(opened.size(), 3);
+
+    const QPoint start = form.pos();
+    QTest::mousePress(&form, Qt::RightButton, {}, surface);
+    QTest::mouseMove(&form, surface + QPoint(30, -20));
+    QTest::mouseRelease(&form, Qt::RightButton, {}, surface + QPoint(30, -20));
+    QCOMPARE(form.pos(), start + QPoint(30, -20));
+    QTest::mousePress(&form, Qt::LeftButton, {}, surface);
+    QTest::mousePress(&form, Qt::RightButton, {}, surface);
+    QTest::mouseRelease(&form, Qt::RightButton, {}, surface);
+    QVERIFY(!form.isDragging());
+    QTest::mouseRelease(&form, Qt::LeftButton, {}, surface);
+    QCOMPARE(opened.size(), 3);
+
+    // Each choice starts a new game; with the computer playing yellow, the computer opens it.
+    play(form, "00");
+    wanted = QStringLiteral("Imbattable");
+    QTest::mouseClick(&form, Qt::RightButton, {}, surface);
+    QCOMPARE(form.gameState().MoveCount(), 0);
+    wanted = QStringLiteral("L'ordinateur joue jaune");
+    QTest::mouseClick(&form, Qt::RightButton, {}, surface);
+    QTRY_COMPARE(form.gameState().MoveCount(), 1);
+    const game::BoardArray& board = form.gameState().Board();
+    QCOMPARE(std::count(board.begin() + 28, board.end(), 1), 1);
+    QSettings kept;
+    QCOMPARE(kept.value(QStringLiteral("opponent")).toString(), QStringLiteral("yellow"));
+    QCOMPARE(kept.value(QStringLiteral("level")).toInt(), 4);
 }
 
 QTEST_MAIN(TestMainWindow)

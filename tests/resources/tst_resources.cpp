@@ -5,10 +5,12 @@
 #include "resources/fonts.h"
 #include "resources/layouts.h"
 #include "resources/pictures.h"
+#include "resources/settings.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -78,6 +80,8 @@ private Q_SLOTS:
     void startUpCheckKnowsABrokenPicture();
     void flatButtonFollowsItsStoredValues();
     void flatButtonReportsClicksAndMoves();
+    void settingsGiveTheDefaultsWhenTheyCannotBeTrusted_data();
+    void settingsGiveTheDefaultsWhenTheyCannotBeTrusted();
 };
 
 void TestResources::picturesHaveTheirSizeDepthAndResolution_data() {
@@ -391,4 +395,54 @@ void TestResources::flatButtonReportsClicksAndMoves() {
 }
 
 QTEST_MAIN(TestResources)
+// What a player chose comes back at the next start; a file that is garbage or edited by hand,
+// or a folder that cannot be written, gives the defaults (two players, level 2), and a file
+// that is read but not understood is said to be so.
+void TestResources::settingsGiveTheDefaultsWhenTheyCannotBeTrusted_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("computer"); // -1 for two players
+    QTest::addColumn<int>("level");
+    QTest::addColumn<bool>("warned");
+    QTest::newRow("no file") << QByteArray() << -1 << 2 << false;
+    QTest::newRow("kept choices") << QByteArray("[General]\nopponent=red\nlevel=3\n") << 1 << 3
+                                  << false;
+    QTest::newRow("in French") << QByteArray("[General]\nopponent=jaune\n") << 0 << 2 << false;
+    QTest::newRow("garbage") << QByteArray("\x7f\x45LF\x02\x01[[[\x00\xff==\n\n") << -1 << 2
+                             << true;
+    QTest::newRow("level 9") << QByteArray("[General]\nopponent=red\nlevel=9\n") << -1 << 2 << true;
+    QTest::newRow("level x") << QByteArray("[General]\nlevel=x\n") << -1 << 2 << true;
+    QTest::newRow("blue computer") << QByteArray("[General]\nopponent=blue\n") << -1 << 2 << true;
+}
+
+void TestResources::settingsGiveTheDefaultsWhenTheyCannotBeTrusted() {
+    QFETCH(QByteArray, file);
+    QFETCH(int, computer);
+    QFETCH(int, level);
+    QFETCH(bool, warned);
+    resources::DescribeApplication(); // the settings file is named after the program
+    QTemporaryDir folder;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+    const QString path = QSettings().fileName();
+    if (!file.isNull()) {
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::WriteOnly) && written.write(file) == file.size());
+    }
+    QString problem;
+    const resources::Choices choices = resources::LoadChoices(problem);
+    QCOMPARE(choices.computerPlayer.value_or(-1), computer);
+    QCOMPARE(static_cast<int>(choices.level), level);
+    QCOMPARE(!problem.isEmpty(), warned);
+    QVERIFY(!problem.contains(u'\n'));
+
+    // What is saved is read back; a folder that cannot be written says so and changes nothing.
+    QVERIFY(resources::SaveChoices({1, game::Level::Unbeatable}));
+    problem.clear();
+    QCOMPARE(resources::LoadChoices(problem).level, game::Level::Unbeatable);
+    QVERIFY(problem.isEmpty());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path + QStringLiteral("/x"));
+    QVERIFY(!resources::SaveChoices({0, game::Level::Beginner}));
+    QCOMPARE(resources::LoadChoices(problem).level, game::DefaultLevel);
+}
+
 #include "tst_resources.moc"

@@ -5,6 +5,8 @@
 # still running (the server, the program, a pending click) is ended and the folder removed.
 
 work=$(mktemp -d)
+# The program's settings are the test's own, whatever the user chose.
+export XDG_CONFIG_HOME=$work/config
 
 end_session() {
     local pids
