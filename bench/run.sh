@@ -171,3 +171,5 @@ if [ -n "$instructions" ]; then
     echo "  the same, in instructions: Quatrelle $scroll_instructions, floor $floor_scroll_instructions, ratio $(ratio "$scroll_instructions" "$floor_scroll_instructions")"
 fi
 "$decision_times" 1000
+# The levels against the stand-in players, with each level's decision times.
+"$build/bench/bench_ladder" 1000

@@ -216,4 +216,34 @@ for layout in $layouts; do
     [ "$status" -eq 0 ] || fail "exit status $status after Ctrl+Q"
 done
 setxkbmap us
-echo "e2e: 8 passed, 0 failed"
+
+# Under a window manager, the context menu: a right click on the surface that does not drag
+# opens it, and its keys choose the computer as red, then the unbeatable level; each choice
+# starts a new game, the computer answers, and both are kept in the settings.
+if [ -n "$window_manager" ]; then
+    "$program" &
+    game=$!
+    wait_for "the main window did not appear" has_main_window
+    read -r main x y _ _ < <(window_of_size 403 275)
+    menu_shown() { [ "$(windows | wc -l)" -ge 2 ]; }
+    choose() { # choose KEY...: opens the menu by a right click and types the keys in it
+        xdotool mousemove $((x + 40)) $((y + 200)) click 3
+        wait_for "no menu after a right click" menu_shown
+        xdotool key "$@"
+        wait_for "the menu did not close" eval '! menu_shown'
+    }
+    settings=$XDG_CONFIG_HOME/Korvantis/Quatrelle.conf
+    choose Down Down Down Return # "Nouveau jeu", "Deux joueurs", "L'ordinateur joue rouge"
+    wait_for "the menu did not keep the computer as red" grep -q '^opponent=red' "$settings"
+    choose Down Down Down Down Down Right Down Down Down Return # "Niveau", "Imbattable"
+    wait_for "the menu did not keep the unbeatable level" grep -q '^level=4' "$settings"
+    wait_for "the main window has no keyboard focus" has_focus
+    xdotool key 1
+    wait_for "the computer did not answer after the menu's choice" test "$(count_cells "238,28,0")" -eq 1
+    echo "chose the computer and its level from the menu"
+    xdotool key ctrl+q
+    status=0
+    wait "$game" || status=$?
+    [ "$status" -eq 0 ] || fail "exit status $status after the menu"
+fi
+echo "e2e: 9 passed, 0 failed"
