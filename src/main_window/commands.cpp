@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commands.h"
 
+#include "resources/settings.h"
+
 #include <QKeySequence>
 
 namespace quatrelle::main_window {
@@ -21,9 +23,10 @@ QAction& named(QAction& action, const QString& text, QList<QKeySequence> keys = 
 
 } // namespace
 
-Commands::Commands(QWidget& window)
+Commands::Commands(QWidget& window, match::Match& match)
     : QObject(&window)
     , m_window(window)
+    , m_match(match)
     , m_opponents(this)
     , m_levels(this) {
     named(newGame, QStringLiteral("Nouveau jeu"), {QKeySequence(Qt::CTRL | Qt::Key_N)});
@@ -34,7 +37,12 @@ Commands::Commands(QWidget& window)
     named(quit, QStringLiteral("Quitter"), {QKeySequence(Qt::CTRL | Qt::Key_Q)});
     named(m_openMenu, QStringLiteral("Menu"),
           {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
-    connect(&m_openMenu, &QAction::triggered, this, &Commands::menuAsked);
+    connect(&hint, &QAction::triggered, &match, &match::Match::askHint);
+    connect(&takeBack, &QAction::triggered, &match, &match::Match::takeBack);
+    connect(&m_openMenu, &QAction::triggered, this, [this] {
+        const QWidget* at = m_window.focusWidget() ? m_window.focusWidget() : &m_window;
+        openMenu(at->mapToGlobal(at->rect().center()));
+    });
     window.addActions({&newGame, &hint, &takeBack, &quit, &m_openMenu});
 
     const std::array<QString, 3> opponentNames{QStringLiteral("Deux joueurs"),
@@ -43,8 +51,9 @@ Commands::Commands(QWidget& window)
     for (std::size_t i = 0; i < Opponents.size(); ++i) {
         named(m_opponent[i], opponentNames[i]).setCheckable(true);
         m_opponents.addAction(&m_opponent[i]);
+        m_opponent[i].setChecked(Opponents[i] == match.computerPlayer());
         connect(&m_opponent[i], &QAction::triggered, this,
-                [this, i] { Q_EMIT opponentChosen(Opponents[i]); });
+                [this, i] { choose(Opponents[i], m_match.level()); });
     }
     const std::array<QString, 4> levelNames{QStringLiteral("D\u00e9butant"),
                                             QStringLiteral("Moyen"), QStringLiteral("Fort"),
@@ -52,8 +61,10 @@ Commands::Commands(QWidget& window)
     for (std::size_t i = 0; i < levelNames.size(); ++i) {
         named(m_level[i], levelNames[i]).setCheckable(true);
         m_levels.addAction(&m_level[i]);
+        const auto level = static_cast<game::Level>(i + 1);
+        m_level[i].setChecked(level == match.level());
         connect(&m_level[i], &QAction::triggered, this,
-                [this, i] { Q_EMIT levelChosen(static_cast<game::Level>(i + 1)); });
+                [this, level] { choose(m_match.computerPlayer(), level); });
     }
 }
 
@@ -77,10 +88,14 @@ QMenu& Commands::menu() {
     return *m_menu;
 }
 
-void Commands::showChoices(std::optional<int> computerPlayer, game::Level level) {
-    for (std::size_t i = 0; i < Opponents.size(); ++i)
-        m_opponent[i].setChecked(Opponents[i] == computerPlayer);
-    m_level[static_cast<std::size_t>(level) - 1].setChecked(true);
+// Each choice starts a new game.
+void Commands::choose(std::optional<int> computerPlayer, game::Level level) {
+    if (computerPlayer != m_match.computerPlayer())
+        m_match.setComputerPlayer(computerPlayer);
+    else
+        m_match.setLevel(level);
+    if (!resources::SaveChoices({computerPlayer, level}))
+        qWarning("quatrelle: the settings cannot be written; the choice holds for this game");
 }
 
 void Commands::openMenu(const QPoint& at) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game/levels.h"
+#include "match/match.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -14,15 +15,14 @@ namespace quatrelle::main_window {
 
 // The window's commands, each an action with its shortcuts, shared by the keys and the context
 // menu: a shortcut is declared once, a held key acts once, and a screen reader reads the menu.
-// The actions belong to the window, so that their shortcuts work wherever its focus is.
+// The actions belong to the window, so that their shortcuts work wherever its focus is. Those
+// that are the match's act on it; a choice of opponent or level is kept for the next start.
 class Commands : public QObject {
     Q_OBJECT
 
 public:
-    explicit Commands(QWidget& window);
+    Commands(QWidget& window, match::Match& match);
 
-    // Marks the opponent and the level in play.
-    void showChoices(std::optional<int> computerPlayer, game::Level level);
     // Opens the menu at a point of the screen and returns once it has closed.
     void openMenu(const QPoint& at);
     // Made when first opened: a player who never asks for it never pays for it.
@@ -34,14 +34,11 @@ public:
     QAction about;
     QAction quit;
 
-Q_SIGNALS:
-    void opponentChosen(std::optional<int> computerPlayer);
-    void levelChosen(game::Level level);
-    // The Menu key or Shift+F10.
-    void menuAsked();
-
 private:
+    void choose(std::optional<int> computerPlayer, game::Level level);
+
     QWidget& m_window;
+    match::Match& m_match;
     QMenu* m_menu = nullptr; // the window's child
     QActionGroup m_opponents;
     QActionGroup m_levels;

@@ -9,6 +9,7 @@
 #include "resources/pictures.h"
 #include "resources/stored_values.h"
 #include "runtime/accessible_window.h"
+#include "runtime/click_menu.h"
 #include "runtime/first_paint.h"
 #include "runtime/round_rect_region.h"
 #include "runtime/twips.h"
@@ -16,13 +17,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QWindow>
 #include <array>
 #include <chrono>
-#include <utility>
 
 namespace quatrelle::main_window {
 
@@ -350,9 +349,6 @@ void Form1::keyPressEvent(QKeyEvent* event) {
 }
 
 void Form1::mousePressEvent(QMouseEvent* event) {
-    // A right press alone may be a click that opens the menu; a second button is a drag's end.
-    m_menuOnRelease = event->button() == Qt::RightButton && event->buttons() == Qt::RightButton;
-    m_rightPress = event->globalPosition().toPoint();
     if (runtime::CompositorPlacesWindows() && windowHandle()) {
         windowHandle()->startSystemMove();
         return;
@@ -364,9 +360,6 @@ void Form1::mousePressEvent(QMouseEvent* event) {
 }
 
 void Form1::mouseMoveEvent(QMouseEvent* event) {
-    if ((event->globalPosition().toPoint() - m_rightPress).manhattanLength() >=
-        QApplication::startDragDistance())
-        m_menuOnRelease = false;
     // A window manager that ignores the program's moves (Xwayland under some compositors)
     // leaves the window where the drag found it: the system's own move takes over.
     if (IsDragging != 0 && m_sinceFirstMove.isValid() &&
@@ -386,46 +379,17 @@ void Form1::mouseMoveEvent(QMouseEvent* event) {
 
 void Form1::mouseReleaseEvent(QMouseEvent* event) {
     Form_MouseUp(runtime::MouseStateOf(*event));
-    if (event->button() == Qt::RightButton && std::exchange(m_menuOnRelease, false))
-        m_commands->openMenu(event->globalPosition().toPoint());
 }
 
-// The surface opens the menu on a right click's release, since a right press may begin a drag;
-// the controls, which never drag, open it as the window system asks, and the keyboard with the
-// Menu key and Shift+F10.
-void Form1::contextMenuEvent(QContextMenuEvent* event) {
-    if (event->reason() == QContextMenuEvent::Mouse && !childAt(event->pos()))
-        return;
-    m_commands->openMenu(event->globalPos());
-}
-
+// The menu's commands that are the window's; the others are the match's.
 void Form1::connectCommands() {
-    m_commands = new Commands(*this);
-    m_commands->showChoices(m_match.computerPlayer(), m_match.level());
+    m_commands = new Commands(*this, m_match);
     connect(&m_commands->newGame, &QAction::triggered, this,
             [this] { FlatBttn1_Click(NewGameButton); });
     connect(&m_commands->about, &QAction::triggered, this,
             [this] { FlatBttn1_Click(AboutButton); });
     connect(&m_commands->quit, &QAction::triggered, this, [this] { FlatBttn1_Click(QuitButton); });
-    connect(&m_commands->hint, &QAction::triggered, &m_match, &match::Match::askHint);
-    connect(&m_commands->takeBack, &QAction::triggered, &m_match, &match::Match::takeBack);
-    connect(m_commands, &Commands::opponentChosen, this, [this](std::optional<int> computer) {
-        m_match.setComputerPlayer(computer);
-        saveChoices();
-    });
-    connect(m_commands, &Commands::levelChosen, this, [this](game::Level level) {
-        m_match.setLevel(level);
-        saveChoices();
-    });
-    connect(m_commands, &Commands::menuAsked, this, [this] {
-        const QWidget* at = focusWidget() ? focusWidget() : this;
-        m_commands->openMenu(at->mapToGlobal(at->rect().center()));
-    });
-}
-
-void Form1::saveChoices() const {
-    if (!resources::SaveChoices({m_match.computerPlayer(), m_match.level()}))
-        qWarning("quatrelle: the settings cannot be written; the choice holds for this game");
+    new runtime::ClickMenu(*this, [this](const QPoint& at) { m_commands->openMenu(at); });
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -5,7 +5,6 @@
 #include "about_window/frm_splash.h"
 #include "board_keys.h"
 #include "commands.h"
-#include "game/board.h"
 #include "match/match.h"
 #include "resources/flat_button.h"
 #include "resources/settings.h"
@@ -14,10 +13,8 @@
 #include "runtime/window_placement.h"
 
 #include <QElapsedTimer>
-#include <QPoint>
 #include <QWidget>
 #include <memory>
-#include <optional>
 
 namespace quatrelle::main_window {
 
@@ -44,7 +41,6 @@ public:
     // The about window, once it has been asked for; nullptr before.
     about::frmSplash* aboutWindow() const { return m_about.get(); }
     bool isDragging() const { return IsDragging != 0; }
-    Commands& commands() const { return *m_commands; }
 
 Q_SIGNALS:
     // Emitted by DoBeep, so that a listener can tell a refusal happened.
@@ -54,7 +50,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -71,10 +66,10 @@ private:
     void imgFleche_LostFocus(std::int16_t Index);
     void imgCube_MouseMove(std::int16_t Index, const runtime::MouseState& state);
     void ResetArrows();
-    // Every arrow as no pointer lights it: lit for a hint or the keyboard's focus, else plain.
+    // Every arrow as no pointer lights it: lit for the keyboard's focus, else plain.
     void showArrows();
     void showArrow(int column);
-    // The cells as the board holds them.
+    // The cells as the board holds them, and the hint.
     void showCells();
     void CheckVictory();
     void ShowWinner(std::int16_t n);
@@ -84,8 +79,6 @@ private:
     void NewGame();
     void ShowAbout();
     void connectCommands();
-    // The player's choice of opponent and level, kept for the next start.
-    void saveChoices() const;
 
     void Form_MouseDown(const runtime::MouseState& state);
     void Form_MouseMove(const runtime::MouseState& state);
@@ -102,9 +95,6 @@ private:
     std::unique_ptr<about::frmSplash> m_about;
     std::unique_ptr<BoardKeys> m_boardKeys;
     Commands* m_commands = nullptr;
-    // A right press on the surface opens the menu on its release, unless it dragged the window.
-    bool m_menuOnRelease = false;
-    QPoint m_rightPress;
 
     std::int16_t DragStartX = 0;
     std::int16_t DragStartY = 0;
