@@ -16,13 +16,6 @@ ClickMenu::ClickMenu(QWidget& window, std::function<void(const QPoint& at)> open
     window.installEventFilter(this);
 }
 
-// Once the window has handled the click, so that the press's drag has ended and the menu's own
-// grab of the pointer begins after the window's.
-void ClickMenu::openLater(const QPoint& at) {
-    QMetaObject::invokeMethod(
-        this, [this, at] { m_open(at); }, Qt::QueuedConnection);
-}
-
 bool ClickMenu::eventFilter(QObject* watched, QEvent* event) {
     // A disabled window, behind another, takes no click and opens no menu.
     if (watched != &m_window || !m_window.isEnabled())
@@ -45,14 +38,14 @@ bool ClickMenu::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonRelease: {
         const auto* release = static_cast<QMouseEvent*>(event);
         if (release->button() == Qt::RightButton && std::exchange(m_openOnRelease, false))
-            openLater(release->globalPosition().toPoint());
+            m_open(release->globalPosition().toPoint());
         break;
     }
     case QEvent::ContextMenu: {
         // A control's menu event reaches the window once the control has passed it on.
         const auto* asked = static_cast<QContextMenuEvent*>(event);
         if (asked->reason() != QContextMenuEvent::Mouse || m_window.childAt(asked->pos()))
-            openLater(asked->globalPos());
+            m_open(asked->globalPos());
         return true;
     }
     default:

@@ -21,8 +21,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void openLater(const QPoint& at);
-
     QWidget& m_window;
     std::function<void(const QPoint& at)> m_open;
     bool m_openOnRelease = false;
