@@ -40,4 +40,18 @@ run && fail "a start without a display succeeded"
 status=$?
 [ "$status" -eq 1 ] || fail "a start without a display exited with $status"
 grep -q 'no display' "$err" || fail "a start without a display said '$(cat "$err")'"
-echo "command line: 5 passed, 0 failed"
+# A settings file of garbage, and a settings folder that cannot be made: the game starts all the
+# same (it is still running when stopped), the first with one line that says why.
+config=$(mktemp -d)
+trap 'rm -rf "$out" "$err" "$config"' EXIT
+mkdir -p "$config/Korvantis"
+printf '\177ELF\002[[[=\n' >"$config/Korvantis/Quatrelle.conf"
+: >"$config/file"
+for home in "$config" "$config/file/below"; do
+    XDG_CONFIG_HOME=$home QT_QPA_PLATFORM=offscreen timeout 3 "$program" >"$out" 2>"$err"
+    status=$?
+    [ "$status" -eq 124 ] || fail "with the settings in $home the game exited with $status: $(cat "$err")"
+    [ "$home" != "$config" ] || [ "$(grep -c 'settings file' "$err")" -eq 1 ] ||
+        fail "a garbage settings file is not said once: $(cat "$err")"
+done
+echo "command line: 7 passed, 0 failed"
