@@ -36,18 +36,6 @@ Position Position::FromKey(Bits key) {
     return position;
 }
 
-Position::Bits Position::NonLosingMoves() const {
-    Bits playable = Playable();
-    const Bits opponentWins = OpponentThreats();
-    const Bits forced = playable & opponentWins;
-    if (forced) {
-        if (forced & (forced - 1))
-            return 0;
-        playable = forced;
-    }
-    return playable & ~(opponentWins >> 1);
-}
-
 Position::Bits Position::MirroredKey() const {
     const Bits key = Key();
     constexpr Bits column = (Bits{1} << ColumnBits) - 1;

@@ -54,8 +54,18 @@ public:
     bool CanWinNext() const { return (Threats() & Playable()) != 0; }
     // The playable cells that do not hand the opponent a win with its next piece. Empty when
     // every move loses at once: two threats to answer, or only moves that play under the
-    // opponent's winning cell.
-    Bits NonLosingMoves() const;
+    // opponent's winning cell. Inline: the solver asks it at every position it searches.
+    Bits NonLosingMoves() const {
+        Bits playable = Playable();
+        const Bits opponentWins = OpponentThreats();
+        const Bits forced = playable & opponentWins;
+        if (forced) {
+            if (forced & (forced - 1))
+                return 0;
+            playable = forced;
+        }
+        return playable & ~(opponentWins >> 1);
+    }
 
     // Unique for every position, since a column of height h adds up to 2^h - 1 to 2^(h+1) - 2;
     // the solver's tables are keyed on it.
