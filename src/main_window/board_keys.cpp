@@ -10,6 +10,7 @@ namespace quatrelle::main_window {
 BoardKeys::BoardKeys(Arrows& arrows, std::function<void(int column)> drop)
     : m_arrows(arrows)
     , m_drop(std::move(drop)) {
+    // Tab reaches the board after the buttons, since its arrows are made after them.
     m_arrows[m_column].setFocusPolicy(Qt::TabFocus);
 }
 

@@ -69,8 +69,8 @@ Form1::Form1(const resources::Choices& choices)
     connect(&m_match, &match::Match::dropEnded, this, &Form1::CheckVictory);
     connect(&m_match, &match::Match::refused, this, &Form1::DoBeep);
     connectCommands();
-    // The computer's opening waits for the window to be read, so that a screen reader says
-    // that the computer is to move before it says that the player is.
+    // The computer's opening waits for the window to be read, so that a screen reader says it is
+    // the computer's turn before it says it is the player's.
     m_match.hold();
     runtime::WhenFirstActive(*this, std::chrono::seconds(1), [this] { m_match.resume(); });
 
@@ -176,7 +176,6 @@ void Form1::DoBeep() {
     Q_EMIT beeped();
 }
 
-// The keyboard reaches the board after the buttons, since the arrows are made after them.
 void Form1::imgFleche_Click(std::int16_t Index) {
     m_match.drop(Index);
 }

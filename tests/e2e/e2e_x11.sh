@@ -191,6 +191,13 @@ wait "$game" || status=$?
 # Alone against the computer, from real key events on the keyboards of the win message's two
 # languages: the main-row digit (typed with Shift on a French keyboard) and the keypad play,
 # and the computer answers with a red piece. Ctrl+Q quits.
+# Ctrl+Q ends the program with status 0.
+quit_by_key() {
+    xdotool key ctrl+q
+    local status=0
+    wait "$game" || status=$?
+    [ "$status" -eq 0 ] || fail "exit status $status after Ctrl+Q"
+}
 count_cells() { local n=0; for cell in $(seq 0 34); do [ "$(cell_colour "$cell")" = "$1" ] && n=$((n + 1)); done; echo $n; }
 layouts=us
 [ -z "$window_manager" ] || layouts="fr de"
@@ -210,10 +217,7 @@ for layout in $layouts; do
     wait_for "the keypad 2 did not play on a $layout keyboard" test "$(count_cells "247,250,0")" -eq 2
     wait_for "no second red reply" test "$(count_cells "238,28,0")" -eq 2
     echo "played against the computer on a $layout keyboard"
-    xdotool key ctrl+q
-    status=0
-    wait "$game" || status=$?
-    [ "$status" -eq 0 ] || fail "exit status $status after Ctrl+Q"
+    quit_by_key
 done
 setxkbmap us
 
@@ -250,9 +254,6 @@ if [ -n "$window_manager" ]; then
     xdotool key 1
     wait_for "the computer did not answer after the menu's choice" test "$(count_cells "238,28,0")" -eq 1
     echo "chose the computer and its level from the menu"
-    xdotool key ctrl+q
-    status=0
-    wait "$game" || status=$?
-    [ "$status" -eq 0 ] || fail "exit status $status after the menu"
+    quit_by_key
 fi
 echo "e2e: 9 passed, 0 failed"
