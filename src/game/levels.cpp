@@ -4,6 +4,7 @@
 
 #include "solver.h"
 
+#include <algorithm>
 #include <bit>
 #include <limits>
 
