@@ -195,11 +195,8 @@ void Form1::imgCube_MouseMove(std::int16_t Index, const MouseState&) {
         imgFleche[game::ColumnOf(Index)].setPicture(Fleche[0].picture());
 }
 
+// Every arrow as no pointer lights it.
 void Form1::ResetArrows() {
-    showArrows();
-}
-
-void Form1::showArrows() {
     imgFleche.forEach([this](ImageControl& arrow) { showArrow(arrow.index()); });
 }
 

@@ -66,8 +66,7 @@ private:
     void imgFleche_LostFocus(std::int16_t Index);
     void imgCube_MouseMove(std::int16_t Index, const runtime::MouseState& state);
     void ResetArrows();
-    // Every arrow as no pointer lights it: lit for the keyboard's focus, else plain.
-    void showArrows();
+    // An arrow as no pointer lights it: lit for the keyboard's focus, else plain.
     void showArrow(int column);
     // The cells as the board holds them, and the hint.
     void showCells();
