@@ -1,16 +1,17 @@
 // SPDX-FileCopyrightText: 2026 Korvantis
 // SPDX-License-Identifier: GPL-3.0-or-later
-// How long the computer takes to choose its moves: every decision of 1,000 games against a
-// player who drops at random (the computer playing each colour in turn) and of 100 games of
-// the computer against itself, with one solver for the whole session as the game keeps one;
-// then the empty board solved without the opening table. Prints the figures; run by run.sh.
+// How long the unbeatable computer takes to choose its moves: every decision of 1,000 games
+// against a player who drops at random (the computer playing each colour in turn) and of 100
+// games against a perfect player who picks at random among its best moves, with one solver for
+// the whole session as the game keeps one; then the empty board solved without the opening
+// table. Prints the figures; run by run.sh.
+#include "game/levels.h"
 #include "game/opening_table.h"
 #include "game/solver.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -29,21 +30,25 @@ struct Worst {
     std::string moves;
 };
 
-// Plays one game; the computer chooses for the given player (0 or 1), or for both, at random
-// among its best columns. Each decision's time goes into `times`.
-void PlayGame(Solver& solver, std::mt19937& random, std::optional<int> computer,
+enum class Opponent { Random, Perfect };
+
+// Plays one game; the computer plays the given player (0 or 1). Each decision's time goes into
+// `times`.
+void PlayGame(Solver& solver, std::mt19937& random, int computer, Opponent opponent,
               std::vector<double>& times, Worst& worst) {
     Position position;
     std::string moves;
     while (!position.HasLine() && position.MoveCount() < CellCount) {
         int column = 0;
-        if (!computer || *computer == position.MoveCount() % 2) {
+        if (computer == position.MoveCount() % 2) {
             const auto start = Clock::now();
-            const std::vector<int> best = solver.BestColumns(position);
+            column = ChooseColumn(Level::Unbeatable, position, solver, random);
             const double ms = MillisecondsSince(start);
             times.push_back(ms);
             if (ms > worst.ms)
                 worst = {ms, moves};
+        } else if (opponent == Opponent::Perfect) {
+            const std::vector<int> best = solver.BestColumns(position);
             column = best[random() % best.size()];
         } else {
             do
@@ -76,14 +81,14 @@ int main(int argc, char* argv[]) {
     std::vector<double> times;
     Worst worst;
     for (int game = 0; game < games; ++game)
-        PlayGame(solver, random, game % 2, times, worst);
+        PlayGame(solver, random, game % 2, Opponent::Random, times, worst);
     Report("against a random player", times, worst);
 
     times.clear();
     worst = {};
     for (int game = 0; game < games / 10; ++game)
-        PlayGame(solver, random, std::nullopt, times, worst);
-    Report("against itself", times, worst);
+        PlayGame(solver, random, game % 2, Opponent::Perfect, times, worst);
+    Report("against a perfect player", times, worst);
 
     Solver plain;
     const auto start = Clock::now();

@@ -19,14 +19,22 @@ struct Style {
     int depth;         // moves looked at after its own: 0 sees only the board its move leaves
     double doubt;      // moves whose judgement is this close to the best look as good
     double blocksLine; // how often it stops a line the opponent would complete next
+    // Past its depth, it sees the opponent's next move that would make two threats at once, also
+    // after this many threats that each leave one reply; -1 when it does not look for them.
+    int forcingMovesSeen = -1;
+    // How often it misses that its piece opens the cell above it to the opponent's line.
+    double missesCellAbove = 0;
+    // How much more a move into the centre column is worth to it than its judgement says: a
+    // beginner piles pieces up in the middle, and misses what grows along the bottom row.
+    int centreBias = 0;
 };
 
 Style StyleOf(Level level) {
     switch (level) {
     case Level::Beginner:
-        return {0, 20, 0.25};
+        return {0, 20, 0.25, -1, 0, 10};
     case Level::Medium:
-        return {1, 12, 1};
+        return {1, 30, 1, 1, 0.15};
     default:
         return {6, 2, 1};
     }
@@ -45,7 +53,36 @@ int Judge(const Position& position) {
            std::popcount(mine & centre) - std::popcount(theirs & centre);
 }
 
-int LookAhead(const Position& position, int depth, int alpha, int beta) {
+// Calls `visit` with the position after each of the moves, centre first, until it returns true.
+template <typename Visit> bool AnyMove(const Position& position, Bits moves, Visit visit) {
+    for (const int column : ColumnsFromCentre) {
+        const Bits move = moves & Position::ColumnCells(column);
+        if (!move)
+            continue;
+        Position after = position;
+        after.PlayCell(move);
+        if (visit(after))
+            return true;
+    }
+    return false;
+}
+
+// Whether the player to move has a move that makes two threats at once, either now or after
+// at most `forcing` threats that the opponent must each answer in its one way.
+bool CanMakeDoubleThreat(const Position& position, Bits moves, int forcing) {
+    return AnyMove(position, moves, [forcing](Position after) {
+        if (after.FacesDoubleThreat())
+            return true;
+        const Bits reply = after.OpponentThreats() & after.Playable();
+        if (forcing == 0 || after.CanWinNext() || !std::has_single_bit(reply))
+            return false;
+        after.PlayCell(reply);
+        return !after.CanWinNext() &&
+               CanMakeDoubleThreat(after, after.NonLosingMoves(), forcing - 1);
+    });
+}
+
+int LookAhead(const Position& position, const Style& style, int depth, int alpha, int beta) {
     if (position.IsFull())
         return 0;
     if (position.CanWinNext())
@@ -53,18 +90,16 @@ int LookAhead(const Position& position, int depth, int alpha, int beta) {
     const Bits moves = position.NonLosingMoves();
     if (moves == 0)
         return -(Decided - position.MoveCount() - 1);
-    if (depth == 0)
+    if (depth == 0) {
+        if (style.forcingMovesSeen >= 0 &&
+            CanMakeDoubleThreat(position, moves, style.forcingMovesSeen))
+            return Decided - position.MoveCount() - 2;
         return Judge(position);
-    for (const int column : ColumnsFromCentre) {
-        const Bits move = moves & Position::ColumnCells(column);
-        if (!move)
-            continue;
-        Position after = position;
-        after.PlayCell(move);
-        alpha = std::max(alpha, -LookAhead(after, depth - 1, -beta, -alpha));
-        if (alpha >= beta)
-            break;
     }
+    AnyMove(position, moves, [&](const Position& after) {
+        alpha = std::max(alpha, -LookAhead(after, style, depth - 1, -beta, -alpha));
+        return alpha >= beta;
+    });
     return alpha;
 }
 
@@ -73,15 +108,69 @@ int Column(Bits cells) {
         [cells](int column) { return (cells & Position::ColumnCells(column)) != 0; });
 }
 
+bool Contains(const std::vector<int>& columns, int column) {
+    return std::find(columns.begin(), columns.end(), column) != columns.end();
+}
+
+// How many of the opponent's replies to the move keep its outcome: its win when this player is
+// losing (score below 0), else its draw. It stops counting at `enough`.
+int RepliesThatHold(const Position& position, int column, int score, int enough, Solver& solver) {
+    // What this player would score after a reply that lets it escape: a draw from a loss, a
+    // win from a draw.
+    const int escape = score < 0 ? 0 : 1;
+    Position after = position;
+    after.Play(column);
+    int holding = 0;
+    for (int reply = 0; reply < Columns && holding < enough; ++reply) {
+        if (!after.CanPlay(reply))
+            continue;
+        Position next = after;
+        next.Play(reply);
+        if (Position::IsLine(next.Current() ^ next.Mask()))
+            ++holding;
+        else if (next.IsFull())
+            holding += escape > 0;
+        else
+            holding += !solver.ScoresAtLeast(next, escape);
+    }
+    return holding;
+}
+
+// The perfect player's move: one that keeps the best score, and among those, when the game is
+// not yet won, the one that leaves the opponent the fewest replies that keep its draw or its
+// win, so that an imperfect opponent has the most ways to go wrong; the centre first among
+// equals. A won game is won the fastest way, whatever the opponent does.
+int TrappingColumn(const Position& position, Solver& solver) {
+    const std::vector<int> best = solver.BestColumns(position);
+    const int centreMost = NearestCentre([&best](int column) { return Contains(best, column); });
+    if (best.size() == 1 || position.CanWinNext())
+        return centreMost;
+    Position after = position;
+    after.Play(best.front());
+    const int score = -solver.Solve(after);
+    if (score > 0)
+        return centreMost;
+    int chosen = centreMost;
+    int fewest = Columns + 1;
+    for (const int column : ColumnsFromCentre) {
+        if (!Contains(best, column))
+            continue;
+        const int holding = RepliesThatHold(position, column, score, fewest, solver);
+        if (holding < fewest) {
+            chosen = column;
+            fewest = holding;
+        }
+    }
+    return chosen;
+}
+
 } // namespace
 
 int ChooseColumn(Level level, const Position& position, Solver& solver, std::mt19937& random) {
     if (position.IsFull())
         return -1;
-    if (level == Level::Unbeatable) {
-        const std::vector<int> best = solver.BestColumns(position);
-        return best[std::uniform_int_distribution<std::size_t>(0, best.size() - 1)(random)];
-    }
+    if (level == Level::Unbeatable)
+        return TrappingColumn(position, solver);
     const Style style = StyleOf(level);
     const Bits playable = position.Playable();
     if (const Bits wins = position.Threats() & playable)
@@ -98,10 +187,15 @@ int ChooseColumn(Level level, const Position& position, Solver& solver, std::mt1
             continue;
         Position after = position;
         after.Play(column);
-        const int judged = style.depth == 0
-                               ? -Judge(after)
-                               : -LookAhead(after, style.depth - 1, -Decided * 2, Decided * 2);
-        const double weight = judged + hesitation(random);
+        // A piece that opens the cell above it to the opponent's line, when that is missed, is
+        // judged by the board alone, as the beginner judges every move.
+        const bool missed = style.missesCellAbove > 0 && after.CanWinNext() &&
+                            std::bernoulli_distribution(style.missesCellAbove)(random);
+        const int judged = style.depth == 0 || missed ? -Judge(after)
+                                                      : -LookAhead(after, style, style.depth - 1,
+                                                                   -Decided * 2, Decided * 2);
+        const int bias = column == Columns / 2 ? style.centreBias : 0;
+        const double weight = judged + bias + hesitation(random);
         if (weight > chosenWeight) {
             chosen = column;
             chosenWeight = weight;

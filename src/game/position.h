@@ -67,6 +67,15 @@ public:
         return playable & ~(opponentWins >> 1);
     }
 
+    // The opponent has two cells where it would complete four that the player to move cannot
+    // both stop: both playable, or one on top of the other; and the player to move cannot win
+    // first with its next piece.
+    bool FacesDoubleThreat() const {
+        const Bits threats = OpponentThreats();
+        const Bits open = threats & Playable();
+        return !CanWinNext() && ((open & (open - 1)) != 0 || (open & (threats >> 1)) != 0);
+    }
+
     // Unique for every position, since a column of height h adds up to 2^h - 1 to 2^(h+1) - 2;
     // the solver's tables are keyed on it.
     Bits Key() const { return m_current + m_mask; }

@@ -36,6 +36,11 @@ public:
     static int WinNextScore(const Position& position) {
         return (CellCount + 1 - position.MoveCount()) / 2;
     }
+    // Whether the exact score of a position with no line on the board is at least `score`: one
+    // null-window search, cheaper than Solve.
+    bool ScoresAtLeast(const Position& position, int score) {
+        return Bounded(position, score - 1, score) >= score;
+    }
     // The columns (0 to 6) whose move keeps the best score open to the player to move: the
     // fastest win, else a draw, else the slowest loss. Empty on a full board.
     std::vector<int> BestColumns(const Position& position);

@@ -1,9 +1,12 @@
 # SPDX-FileCopyrightText: 2026 Korvantis
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Plays the game's yellow side as a beginner, by keys, reading the board off the screen.
+"""Plays the game's yellow side by keys, reading the board off the screen.
 
-Usage: beginner.py PID GAMES WINS_NEEDED. Prints each game's end and the score; exits 1 when
-the beginner won fewer games than needed or the game stopped answering."""
+Usage: beginner.py PID GAMES LEAST [MOST] [--trick]. As a beginner, plays every game to its end.
+With --trick, plays the open-two trick instead: two pieces on the bottom row with room on both
+sides, then a third beside them that threatens both ends; once the computer has spoiled it, the
+game is given up and a new one started. Prints each game's end and the score; exits 1 when
+fewer games than LEAST or more than MOST were won, or the game stopped answering."""
 import random
 import subprocess
 import sys
@@ -85,6 +88,66 @@ def beginner(cells):
     return random.choice(safe or open_columns)
 
 
+def threats(cells, colour):
+    """The empty cells where the colour would complete four."""
+    found = set()
+    for column in range(COLUMNS):
+        for row in range(ROWS):
+            if cells[row * COLUMNS + column] == 0:
+                played = list(cells)
+                played[row * COLUMNS + column] = colour
+                if has_line(played, colour):
+                    found.add((row, column))
+    return found
+
+
+def makes_two_threats(cells, column):
+    """Yellow's move leaves red unable to stop both of yellow's next lines, and red no line."""
+    played = after(cells, column, 1)
+    open_cells = {(landing(played, c), c) for c in range(COLUMNS) if landing(played, c) is not None}
+    if threats(played, 2) & open_cells:
+        return False
+    mine = threats(played, 1)
+    playable = mine & open_cells
+    return len(playable) >= 2 or any((row - 1, column) in mine for row, column in playable)
+
+
+def open_two_set_up(cells, columns):
+    """The bottom-row moves that leave the most yellow pieces in the middle three of five empty
+    bottom cells (red having none of them): a third piece there makes an open three."""
+    best, most = [], 0
+    for column in columns:
+        if landing(cells, column) != ROWS - 1:
+            continue
+        bottom = after(cells, column, 1)[(ROWS - 1) * COLUMNS:]
+        for start in range(COLUMNS - 4):
+            if not start < column < start + 4 or 2 in bottom[start:start + 5] or bottom[start] or bottom[start + 4]:
+                continue
+            pieces = sum(bottom[start + 1:start + 4])
+            if pieces > most:
+                best, most = [], pieces
+            if pieces == most and column not in best:
+                best.append(column)
+    return best
+
+
+def trick(cells):
+    """The trick's move, or None once the computer has spoiled it."""
+    open_columns = [c for c in range(COLUMNS) if landing(cells, c) is not None]
+    wins = [c for c in open_columns if has_line(after(cells, c, 1), 1)]
+    if wins:
+        return wins[0]
+    stops = [c for c in open_columns if has_line(after(cells, c, 2), 2)]
+    if stops:
+        return stops[0] if any(makes_two_threats(cells, c) for c in stops) else None
+    forks = [c for c in open_columns if makes_two_threats(cells, c)]
+    if forks:
+        return random.choice(forks)
+    set_ups = open_two_set_up(cells, open_columns)
+    nearest = min((abs(c - COLUMNS // 2) for c in set_ups), default=None)
+    return random.choice([c for c in set_ups if abs(c - COLUMNS // 2) == nearest]) if set_ups else None
+
+
 def wait(condition, what, seconds=20):
     deadline = time.time() + seconds
     while time.time() < deadline:
@@ -96,12 +159,15 @@ def wait(condition, what, seconds=20):
 
 
 def main():
-    pid, games, needed = sys.argv[1], int(sys.argv[2]), int(sys.argv[3])
+    arguments = [a for a in sys.argv[1:] if a != "--trick"]
+    playing_trick = "--trick" in sys.argv
+    pid, games, least = arguments[0], int(arguments[1]), int(arguments[2])
+    most = int(arguments[3]) if len(arguments) > 3 else games
     main_window = wait(lambda: [w for w in windows(pid) if w[3:] == (403, 275)], "no main window")[0]
     window, x, y = main_window[:3]
     run("xdotool", "windowactivate", "--sync", window)
     read = lambda: board(x, y)
-    score = {"won": 0, "lost": 0, "drawn": 0}
+    score = {"won": 0, "lost": 0, "drawn": 0, "given up": 0}
     def settled(pieces):
         """A win message, or the board once it holds that many pieces."""
         if len(windows(pid)) >= 2:
@@ -112,11 +178,15 @@ def main():
     for number in range(games):
         cells = wait(lambda: (board := read()) is not None and not any(board) and board,
                      "a new game does not start empty")
-        message = False
+        message = given_up = False
         while not message and not all(cells):
             pieces = sum(1 for cell in cells if cell)
-            run("xdotool", "key", str(beginner(cells) + 1))
-            for reply in (1, 2):  # the beginner's piece, then the computer's
+            column = trick(cells) if playing_trick else beginner(cells)
+            if column is None:
+                given_up = True
+                break
+            run("xdotool", "key", str(column + 1))
+            for reply in (1, 2):  # the player's piece, then the computer's
                 seen = wait(lambda: settled(pieces + reply), "the game did not answer the key")
                 message = seen == "message"
                 if message or all(seen):
@@ -127,14 +197,16 @@ def main():
             run("xdotool", "key", "Return")
             wait(lambda: len(windows(pid)) == 1, "the win message did not close")
             cells = wait(read, "the board cannot be read after the message")
-        result = "won" if has_line(cells, 1) else "lost" if has_line(cells, 2) else "drawn"
+        result = ("given up" if given_up else "won" if has_line(cells, 1) else
+                  "lost" if has_line(cells, 2) else "drawn")
         score[result] += 1
         print(f"game {number + 1}: {result}", flush=True)
         run("xdotool", "windowactivate", "--sync", window)
         run("xdotool", "key", "ctrl+n")
-    print(f"beginner against level 1: {score['won']} won, {score['drawn']} drawn, {score['lost']} lost")
-    if score["won"] < needed:
-        sys.exit(f"FAIL: the beginner won {score['won']} of {games}, fewer than {needed}")
+    print(f"{'the open-two trick' if playing_trick else 'the beginner'}: " +
+          ", ".join(f"{count} {result}" for result, count in score.items()))
+    if not least <= score["won"] <= most:
+        sys.exit(f"FAIL: {score['won']} of {games} won, not between {least} and {most}")
 
 
 if __name__ == "__main__":
