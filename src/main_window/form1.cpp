@@ -62,6 +62,8 @@ Form1::Form1(const resources::Choices& choices)
     m_boardKeys = std::make_unique<BoardKeys>(
         imgFleche, [this](int column) { imgFleche_Click(static_cast<std::int16_t>(column)); });
 
+    // Before the board's own redraw, which asks it what it marks.
+    m_computerGame = new ComputerGameView(*this, imgCube, m_match, [this] { showCells(); });
     connect(&m_match, &match::Match::dropped, this, &Form1::showCells);
     connect(&m_match, &match::Match::takenBack, this, &Form1::showCells);
     connect(&m_match, &match::Match::newGameStarted, this, &Form1::showCells);
@@ -207,8 +209,8 @@ void Form1::showArrow(int column) {
     imgFleche[column].setPicture(Fleche[lit ? 0 : 1].picture());
 }
 
-// Only the cells whose picture changed are painted again. A hint shows a small piece of the
-// player to move where the advised piece would land.
+// Only the cells whose picture changed are painted again. A hint shows a ring of the player to
+// move where the advised piece would land; a game against the computer marks some pieces.
 void Form1::showCells() {
     const game::Game& game = m_match.game();
     const int hinted = m_match.hint() ? game.LandingCell(*m_match.hint()) : -1;
@@ -217,6 +219,8 @@ void Form1::showCells() {
             cell.setPicture(resources::LoadPicture(game.CurrentPlayer() == 0
                                                        ? resources::Picture::YellowHint
                                                        : resources::Picture::RedHint));
+        else if (const auto marked = m_computerGame->pictureOf(cell.index()))
+            cell.setPicture(resources::LoadPicture(*marked));
         else
             cell.setPicture(BaseCube[game.Board()[cell.index()]].picture());
     });
@@ -230,7 +234,11 @@ void Form1::imgFleche_LostFocus(std::int16_t Index) {
     showArrow(Index);
 }
 
+// Between two players, after every drop that leaves a line; a game against the computer ends
+// with a message of its own.
 void Form1::CheckVictory() {
+    if (m_match.computerPlayer())
+        return;
     if (const auto line = game::FindWinningLine(m_match.game().Board()))
         ShowWinner(line->player);
 }

@@ -5,6 +5,7 @@
 #include "about_window/frm_splash.h"
 #include "board_keys.h"
 #include "commands.h"
+#include "computer_game_view.h"
 #include "match/match.h"
 #include "resources/flat_button.h"
 #include "resources/settings.h"
@@ -94,6 +95,7 @@ private:
     std::unique_ptr<about::frmSplash> m_about;
     std::unique_ptr<BoardKeys> m_boardKeys;
     Commands* m_commands = nullptr;
+    ComputerGameView* m_computerGame = nullptr;
 
     std::int16_t DragStartX = 0;
     std::int16_t DragStartY = 0;

@@ -20,7 +20,7 @@ Narrator::Narrator(QWidget& window, Controls& cells, Controls& arrows, const mat
     connect(&match, &match::Match::newGameStarted, this, &Narrator::newGameStarted);
     connect(&match, &match::Match::hintChanged, this, &Narrator::hintChanged);
     connect(&match, &match::Match::computerGameOver, this,
-            [this] { m_announcer->announce(ComputerGameOverAnnouncement()); });
+            [this](match::Outcome) { m_announcer->announce(ComputerGameOverAnnouncement()); });
     describeBoard();
 }
 

@@ -102,6 +102,8 @@ QString RefusalAnnouncement(match::Refusal why, int where) {
         return QStringLiteral("Pas de conseil : l'ordinateur r\u00e9fl\u00e9chit.");
     case match::Refusal::NothingToTakeBack:
         return QStringLiteral("Rien \u00e0 reprendre.");
+    case match::Refusal::GameOver:
+        return ComputerGameOverAnnouncement();
     }
     return {};
 }

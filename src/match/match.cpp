@@ -4,6 +4,7 @@
 
 #include "computer_player.h"
 #include "game/position.h"
+#include "game/victory.h"
 #include "solver_thread.h"
 
 #include <QTimer>
@@ -38,6 +39,16 @@ bool Match::computerToMove() const {
 
 bool Match::lineStands() const {
     return game::Position::FromGame(m_game).HasLine();
+}
+
+std::optional<Outcome> Match::outcome() const {
+    if (!m_computer)
+        return std::nullopt;
+    if (const auto line = game::FindWinningLine(m_game.Board()))
+        return line->player - 1 == m_computer->player() ? Outcome::ComputerWon : Outcome::PlayerWon;
+    if (m_game.IsFull())
+        return Outcome::Draw;
+    return std::nullopt;
 }
 
 void Match::setComputerPlayer(std::optional<int> computerPlayer) {
@@ -79,7 +90,10 @@ void Match::drop(int column) {
 }
 
 void Match::place(int column, bool byComputer) {
-    const bool lineStood = lineStands();
+    if (outcome()) {
+        Q_EMIT refused(Refusal::GameOver, column);
+        return;
+    }
     const std::optional<game::Placement> placed = m_game.Drop(column);
     if (!placed) {
         Q_EMIT refused(Refusal::FullColumn, column);
@@ -87,13 +101,17 @@ void Match::place(int column, bool byComputer) {
     }
     changeBoard([&] { Q_EMIT dropped(*placed, byComputer); });
     Q_EMIT dropEnded();
-    if (m_computer && !lineStood && lineStands())
-        Q_EMIT computerGameOver();
+    if (const std::optional<Outcome> ended = outcome())
+        Q_EMIT computerGameOver(*ended);
 }
 
 void Match::dropAtCell(int cell) {
     if (computerToMove() || !game::IsValidCell(cell) || m_game.Board()[cell] != game::Empty)
         return;
+    if (outcome()) {
+        Q_EMIT refused(Refusal::GameOver, cell);
+        return;
+    }
     if (m_game.IsFloating(cell)) {
         Q_EMIT refused(Refusal::FloatingCell, cell);
         return;

@@ -23,7 +23,11 @@ enum class Refusal {
     HintOnFullBoard,   // no hint with no move left
     HintWhileThinking, // the computer is choosing its move
     NothingToTakeBack,
+    GameOver, // a drop once a game against the computer has ended
 };
+
+// How a game against the computer ended, as the player sees it.
+enum class Outcome { PlayerWon, ComputerWon, Draw };
 
 // The game being played: the board and its history, whose turn it is, the hint, and the
 // computer player when there is one. The windows call its operations and show what its
@@ -51,13 +55,18 @@ public:
     bool computerToMove() const;
     // Some player has four in a line on the board.
     bool lineStands() const;
+    // Against the computer, how the game ended: at its first line, or on a full board. Between
+    // two players a game never ends this way: play goes on after a line.
+    std::optional<Outcome> outcome() const;
     // The column of the hint being shown, if any.
     std::optional<int> hint() const { return m_hint; }
 
-    // The player's drop into a column; nothing while the computer is to move.
+    // The player's drop into a column; nothing while the computer is to move, refused once the
+    // game against it has ended.
     void drop(int column);
     // The player's click on a cell: the drop into its column when the cell is where that drop
-    // would land; refused for a cell with nothing below it; nothing for an occupied one.
+    // would land; refused for a cell with nothing below it, or once the game against the
+    // computer has ended; nothing for an occupied one.
     void dropAtCell(int cell);
     // Against the computer a player takes back their own move, and the computer's reply to it
     // when there is one; between two players, the last move.
@@ -81,9 +90,9 @@ Q_SIGNALS:
     void dropped(game::Placement placed, bool byComputer);
     // After every drop, once the drop has been shown: a line may stand now.
     void dropEnded();
-    // Against the computer, after the drop that made the first line, once it has been shown:
-    // the computer answers no more until a new game.
-    void computerGameOver();
+    // Against the computer, after the drop that ended the game (the first line, or the last
+    // cell), once it has been shown: no piece drops again until a take-back or a new game.
+    void computerGameOver(quatrelle::match::Outcome outcome);
     void refused(quatrelle::match::Refusal why, int where = -1);
     // The pieces taken back, the last one played first.
     void takenBack(const QList<game::Placement>& taken);

@@ -19,7 +19,9 @@ enum class Picture {
     NormalArrow,
     About,
     YellowHint,
-    RedHint
+    RedHint,
+    YellowMarked,
+    RedMarked
 };
 
 struct PictureFile {
@@ -27,7 +29,7 @@ struct PictureFile {
     std::string_view stem; // the file is stem.png, and stem@2x.png at twice the size
 };
 
-inline constexpr std::array<PictureFile, 9> PictureFiles{{
+inline constexpr std::array<PictureFile, 11> PictureFiles{{
     {Picture::Skin, "skin"},
     {Picture::EmptyCell, "cell_empty"},
     {Picture::YellowPiece, "piece_yellow"},
@@ -37,6 +39,8 @@ inline constexpr std::array<PictureFile, 9> PictureFiles{{
     {Picture::About, "about"},
     {Picture::YellowHint, "hint_yellow"},
     {Picture::RedHint, "hint_red"},
+    {Picture::YellowMarked, "piece_yellow_marked"},
+    {Picture::RedMarked, "piece_red_marked"},
 }};
 
 constexpr std::string_view PictureFileStem(Picture picture) {

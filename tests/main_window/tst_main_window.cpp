@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/opening_table.h"
 #include "game/solver.h"
+#include "game/victory.h"
 #include "main_window/form1.h"
 #include "match/computer_player.h"
 #include "resources/application.h"
@@ -75,17 +76,31 @@ QList<int> highlighted(const Form1& form) {
     return result;
 }
 
-// The empty cells that show a hint, as a player sees one: yellow in the middle, and blue where
-// a piece's edge would be.
+// The empty cells that show a hint, as a player sees one: a yellow ring reaching two thirds of
+// the way to a piece's edge, hollow so that it is no piece.
 QList<int> hintedCells(const Form1& form) {
     QList<int> cells;
     for (int cell = 0; cell < 35; ++cell) {
         const QImage image = form.cubes()[cell].grab().toImage();
         const QPoint middle(image.width() / 2, image.height() / 2);
+        const QColor ring = image.pixelColor(middle + QPoint(image.width() * 8 / 31, 0));
+        if (form.gameState().Board()[cell] == 0 && ring.red() > 200 && ring.green() > 200 &&
+            isBlue(image.pixelColor(middle)))
+            cells.append(cell);
+    }
+    return cells;
+}
+
+// The pieces that carry a mark, as a player sees it: a white ring inside the piece.
+QList<int> markedCells(const Form1& form) {
+    QList<int> cells;
+    for (int cell = 0; cell < 35; ++cell) {
+        const QImage image = form.cubes()[cell].grab().toImage();
+        const QPoint middle(image.width() / 2, image.height() / 2);
         const QColor centre = image.pixelColor(middle);
-        const QColor edge = image.pixelColor(middle + QPoint(image.width() * 9 / 32, 0));
-        if (form.gameState().Board()[cell] == 0 && centre.red() > 200 && centre.green() > 200 &&
-            isBlue(edge))
+        const QColor ring = image.pixelColor(middle + QPoint(image.width() * 6 / 31, 0));
+        if (centre.red() > 200 && centre.blue() < 30 && ring.red() > 240 && ring.green() > 240 &&
+            ring.blue() > 240)
             cells.append(cell);
     }
     return cells;
@@ -743,6 +758,9 @@ void TestMainWindow::playAloneAgainstTheComputerWithHintsAndTakeBacks() {
         QStringLiteral("colonne %1, rang\u00e9e %2").arg(reply + 1).arg(reply == 3 ? 2 : 1);
     QCOMPARE(heard.last(),
              QStringLiteral("L'ordinateur a jou\u00e9 en %1. A vous de jouer.").arg(replyCell));
+    // Its piece falls into its cell and stays marked.
+    const int replyIndex = reply == 3 ? 24 : 28 + reply;
+    QTRY_COMPARE(markedCells(form), QList<int>{replyIndex});
 
     // H shows a small yellow piece where a best move would land, and lights no arrow; it stays
     // when the pointer moves, and H again puts it out.
@@ -781,34 +799,46 @@ void TestMainWindow::playAloneAgainstTheComputerWithHintsAndTakeBacks() {
     QTest::qWait(match::ComputerPlayer::ReplyDelay * 2);
     QCOMPARE(form.gameState().MoveCount(), 0);
 
-    // A player who only fills the first columns loses; the computer's line is announced.
+    // A player who only fills the first columns loses. The computer's mark goes with the
+    // player's next drop; the end comes in the player's words, then the line is marked.
     for (const int key : {Qt::Key_1, Qt::Key_1, Qt::Key_1, Qt::Key_1, Qt::Key_1, Qt::Key_2,
                           Qt::Key_2, Qt::Key_2, Qt::Key_2, Qt::Key_2}) {
-        if (!m_closer->seen().isEmpty())
+        if (game::FindWinningLine(form.gameState().Board()))
             break;
         QTest::keyClick(&form, Qt::Key(key));
-        QTRY_COMPARE(form.gameState().CurrentPlayer(), 0);
+        QCOMPARE(markedCells(form), QList<int>{});
+        QTRY_VERIFY(form.gameState().CurrentPlayer() == 0 ||
+                    game::FindWinningLine(form.gameState().Board()));
     }
-    QCOMPARE(m_closer->seen().size(), 1);
-    QCOMPARE(m_closer->seen().front().text.left(12), QStringLiteral("Le joueur 2 "));
+    QTRY_COMPARE(m_closer->seen().size(), 1);
+    QCOMPARE(m_closer->seen().front().text,
+             QStringLiteral("L'ordinateur a gagn\u00e9 ! - Der Computer hat gewonnen !"));
+    const auto line = game::FindWinningLine(form.gameState().Board());
+    QVERIFY(line);
+    QList<int> lineCells(line->cells.begin(), line->cells.end());
+    std::sort(lineCells.begin(), lineCells.end());
+    QTRY_COMPARE(markedCells(form), lineCells);
     QApplication::setActiveWindow(&form);
     const int beepsBefore = beeps.count();
     QTest::keyClick(&form, Qt::Key_H); // no hint once a line stands
     QCOMPARE(beeps.count(), beepsBefore + 1);
 
-    // Once its line stands the computer answers no more: each of the player's drops brings the
-    // message once, and the game's end was said once, after the first message.
-    const int before = form.gameState().MoveCount();
+    // The game is over: a drop changes nothing and says why; the game's end was said once.
+    const game::BoardArray over = form.gameState().Board();
     QTest::keyClick(&form, Qt::Key_7);
+    clickArrow(form, 6);
     QTest::qWait(match::ComputerPlayer::ReplyDelay * 2);
-    QCOMPARE(form.gameState().MoveCount(), before + 1);
-    QCOMPARE(m_closer->seen().size(), 2);
-    QCOMPARE(heard.countOf(QStringLiteral("Partie termin\u00e9e : Nouveau jeu pour rejouer.")), 1);
-    QApplication::setActiveWindow(&form); // as the window manager does once the box is gone
-    QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier); // the player's drop alone
-    QCOMPARE(form.gameState().MoveCount(), before);
+    QCOMPARE(form.gameState().Board(), over);
+    QCOMPARE(m_closer->seen().size(), 1);
+    QCOMPARE(beeps.count(), beepsBefore + 3);
+    QCOMPARE(heard.countOf(QStringLiteral("Partie termin\u00e9e : Nouveau jeu pour rejouer.")), 3);
+    // Ctrl+Z takes back the computer's winning move and the player's before it, and the marks.
+    const int before = form.gameState().MoveCount();
+    QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(form.gameState().MoveCount(), before - 2);
+    QCOMPARE(markedCells(form), QList<int>{});
     QTest::qWait(50);
-    QCOMPARE(m_closer->seen().size(), 2); // taking back announces nothing
+    QCOMPARE(m_closer->seen().size(), 1); // taking back announces nothing
 }
 
 void TestMainWindow::walkTheBoardFromTheKeyboardAndHearEveryMove() {

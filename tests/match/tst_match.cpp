@@ -89,6 +89,8 @@ private Q_SLOTS:
     void takeBackPolicy();
     void aPendingReplyMeetsARequest_data();
     void aPendingReplyMeetsARequest();
+    void aGameAgainstTheComputerEnds_data();
+    void aGameAgainstTheComputerEnds();
     void hintsAnswerTheBoardAsItIs_data();
     void hintsAnswerTheBoardAsItIs();
     void aChangeOfTheBoardComesInOneOrder();
@@ -152,20 +154,28 @@ void TestMatch::aPendingReplyMeetsARequest_data() {
     QTest::addColumn<QString>("request");
     QTest::addColumn<QString>("answer");
     QTest::addColumn<int>("movesAfter");
+    QTest::addColumn<int>("movesOnceResumed");
     QTest::newRow("hint") << "red"
-                          << "hint" << refusal(match::Refusal::HintWhileThinking) << 2;
+                          << "hint" << refusal(match::Refusal::HintWhileThinking) << 2 << 2;
     QTest::newRow("new game") << "red"
                               << "new game"
-                              << "new game" << 0;
+                              << "new game" << 0 << 0;
     QTest::newRow("new game, yellow opens it") << "yellow"
                                                << "new game"
-                                               << "new game" << 1;
+                                               << "new game" << 1 << 1;
     QTest::newRow("take back") << "red"
                                << "take back"
-                               << "taken back 31" << 0;
+                               << "taken back 31" << 0 << 0;
     QTest::newRow("hold") << "red"
                           << "hold"
-                          << "" << 1;
+                          << "" << 1 << 2;
+    // The solver has answered, and the reply waits for its delay to pass: the answer is stale.
+    QTest::newRow("take back once answered") << "red"
+                                             << "answered, take back"
+                                             << "taken back 31" << 0 << 0;
+    QTest::newRow("take back once answered, then a hold") << "red"
+                                                          << "answered, take back, hold"
+                                                          << "taken back 31" << 0 << 0;
 }
 
 void TestMatch::aPendingReplyMeetsARequest() {
@@ -173,29 +183,87 @@ void TestMatch::aPendingReplyMeetsARequest() {
     QFETCH(QString, request);
     QFETCH(QString, answer);
     QFETCH(int, movesAfter);
-    Match match(computerFor(computer));
+    QFETCH(int, movesOnceResumed);
+    Match match(computerFor(computer), game::Level::Beginner);
     if (computer == QLatin1String("yellow"))
         QTRY_COMPARE(match.game().MoveCount(), 1);
     play(match, "3");
     QVERIFY(match.computerToMove());
     Recorder recorder(match);
-    if (request == QLatin1String("hint"))
-        match.askHint();
-    else if (request == QLatin1String("new game"))
-        match.newGame();
-    else if (request == QLatin1String("take back"))
-        match.takeBack();
-    else
-        match.hold();
+    for (const QString& step : request.split(QStringLiteral(", "))) {
+        if (step == QLatin1String("answered"))
+            QTest::qWait(Reply / 2); // the beginner answers in microseconds
+        else if (step == QLatin1String("hint"))
+            match.askHint();
+        else if (step == QLatin1String("new game"))
+            match.newGame();
+        else if (step == QLatin1String("take back"))
+            match.takeBack();
+        else
+            match.hold();
+    }
     QCOMPARE(recorder.seen().value(0), answer);
     QTest::qWait(Reply * 3);
     QCOMPARE(match.game().MoveCount(), movesAfter);
     QVERIFY(!match.hint());
     if (match.isHeld()) {
         match.resume();
-        QTRY_COMPARE(match.game().MoveCount(), movesAfter + 1);
+        QTest::qWait(Reply * 2);
     }
+    QCOMPARE(match.game().MoveCount(), movesOnceResumed);
     QTRY_VERIFY(!match.computerToMove());
+}
+
+// A game against the computer ends at its first line or on a full board: the end is told once,
+// a drop is then refused and no hint given, and a take-back opens the game again.
+void TestMatch::aGameAgainstTheComputerEnds_data() {
+    QTest::addColumn<QString>("player");
+    QTest::addColumn<int>("outcome");
+    // Always the leftmost open column, against the unbeatable level.
+    QTest::newRow("the computer wins") << "left" << static_cast<int>(match::Outcome::ComputerWon);
+    // The solver's own best moves against it: the empty board is a draw.
+    QTest::newRow("a draw") << "best" << static_cast<int>(match::Outcome::Draw);
+}
+
+void TestMatch::aGameAgainstTheComputerEnds() {
+    QFETCH(QString, player);
+    QFETCH(int, outcome);
+    Match match(1, game::Level::Unbeatable);
+    QList<int> ends;
+    connect(&match, &Match::computerGameOver, this,
+            [&ends](match::Outcome ended) { ends.append(static_cast<int>(ended)); });
+    game::Solver solver(&game::OpeningTable::BuiltIn());
+    while (!match.outcome()) {
+        QTRY_VERIFY(!match.computerToMove());
+        if (match.outcome())
+            break;
+        const game::Position position = game::Position::FromGame(match.game());
+        int column = 0;
+        if (player == QLatin1String("best"))
+            column = solver.BestColumns(position).front();
+        else
+            while (!position.CanPlay(column))
+                ++column;
+        match.drop(column);
+    }
+    QCOMPARE(ends, QList<int>{outcome});
+    QCOMPARE(static_cast<int>(*match.outcome()), outcome);
+    const game::Game over = match.game();
+    Recorder recorder(match);
+    QStringList refused{refusal(match::Refusal::GameOver)};
+    match.drop(6);
+    const bool drawn = outcome == static_cast<int>(match::Outcome::Draw);
+    if (!drawn) { // a full board has no cell to click
+        match.dropAtCell(over.LandingCell(6));
+        refused.append(refusal(match::Refusal::GameOver));
+    }
+    match.askHint();
+    refused.append(refusal(drawn ? match::Refusal::HintOnFullBoard : match::Refusal::HintWithLine));
+    QCOMPARE(recorder.seen(), refused);
+    QCOMPARE(match.game().Board(), over.Board());
+    match.takeBack();
+    QVERIFY(!match.outcome());
+    QVERIFY(match.game().MoveCount() < over.MoveCount());
 }
 
 // A hint is a best column of the board as it stands when it is answered; a board that changes

@@ -74,7 +74,7 @@ int main(int argc, char* argv[]) {
         return 1;
 
     using resources::PictureFileStem;
-    const std::array<Picture, 9> pictures{{
+    const std::array<Picture, 11> pictures{{
         {PictureFileStem(resources::Picture::Skin), WindowDotsPerMetre, drawSkin},
         {PictureFileStem(resources::Picture::EmptyCell), BoardDotsPerMetre,
          [](int s) { return drawCell(Cell::Empty, s); }},
@@ -91,6 +91,10 @@ int main(int argc, char* argv[]) {
          [](int s) { return drawCell(Cell::YellowHint, s); }},
         {PictureFileStem(resources::Picture::RedHint), BoardDotsPerMetre,
          [](int s) { return drawCell(Cell::RedHint, s); }},
+        {PictureFileStem(resources::Picture::YellowMarked), BoardDotsPerMetre,
+         [](int s) { return drawCell(Cell::YellowMarked, s); }},
+        {PictureFileStem(resources::Picture::RedMarked), BoardDotsPerMetre,
+         [](int s) { return drawCell(Cell::RedMarked, s); }},
     }};
     bool ok = true;
     for (const Picture& picture : pictures) {

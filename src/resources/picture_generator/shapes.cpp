@@ -84,11 +84,17 @@ void paintArrow(QPainter& painter, Arrow arrow, QPointF offset) {
 void paintCell(QPainter& painter, Cell cell, QPointF offset) {
     const QPointF centre = offset + pixelCentre(15.5, 15);
     painter.setPen(Qt::NoPen);
-    if (cell != Cell::Empty) {
-        const bool yellow = cell == Cell::Yellow || cell == Cell::YellowHint;
-        const bool hint = cell == Cell::YellowHint || cell == Cell::RedHint;
-        painter.setBrush(yellow ? Yellow : Red);
-        painter.drawEllipse(centre, hint ? 5.0 : 12.0, hint ? 5.0 : 12.0);
+    const bool yellow =
+        cell == Cell::Yellow || cell == Cell::YellowHint || cell == Cell::YellowMarked;
+    painter.setBrush(yellow ? Yellow : Red);
+    if (cell == Cell::YellowHint || cell == Cell::RedHint) {
+        painter.drawPath(ring(centre, 6.0, 10.0));
+    } else if (cell != Cell::Empty) {
+        painter.drawEllipse(centre, 12.0, 12.0);
+        if (cell == Cell::YellowMarked || cell == Cell::RedMarked) {
+            painter.setBrush(White);
+            painter.drawPath(ring(centre, 5.0, 7.5));
+        }
     }
     painter.setBrush(Black);
     painter.drawPath(ring(centre, 11.5, 14.6));

@@ -23,9 +23,10 @@ inline const QColor Green(1, 215, 41);
 inline constexpr char TitleFontFamily[] = "DejaVu Sans";
 
 enum class Arrow { Normal, Hovered };
-// A hint is a small piece in the cell where the advised move would land: it cannot be taken
-// for a piece played, nor for the arrow that the pointer lights.
-enum class Cell { Empty, Yellow, Red, YellowHint, RedHint };
+// A hint is a ring of the player's colour in the cell where the advised move would land: as wide
+// as most of a piece, but hollow, it cannot be taken for a piece played. A marked piece (the
+// computer's last, or one of a line that ended the game) carries a white ring inside it.
+enum class Cell { Empty, Yellow, Red, YellowHint, RedHint, YellowMarked, RedMarked };
 
 QImage drawSkin(int scale);
 QImage drawCell(Cell cell, int scale);
