@@ -3,8 +3,11 @@
 #include "commands.h"
 
 #include "resources/settings.h"
+#include "runtime/window_placement.h"
 
+#include <QApplication>
 #include <QKeySequence>
+#include <QPushButton>
 
 namespace quatrelle::main_window {
 
@@ -51,7 +54,6 @@ Commands::Commands(QWidget& window, match::Match& match)
     for (std::size_t i = 0; i < Opponents.size(); ++i) {
         named(m_opponent[i], opponentNames[i]).setCheckable(true);
         m_opponents.addAction(&m_opponent[i]);
-        m_opponent[i].setChecked(Opponents[i] == match.computerPlayer());
         connect(&m_opponent[i], &QAction::triggered, this,
                 [this, i] { choose(Opponents[i], m_match.level()); });
     }
@@ -62,10 +64,10 @@ Commands::Commands(QWidget& window, match::Match& match)
         named(m_level[i], levelNames[i]).setCheckable(true);
         m_levels.addAction(&m_level[i]);
         const auto level = static_cast<game::Level>(i + 1);
-        m_level[i].setChecked(level == match.level());
         connect(&m_level[i], &QAction::triggered, this,
                 [this, level] { choose(m_match.computerPlayer(), level); });
     }
+    showChoices();
 }
 
 QMenu& Commands::menu() {
@@ -76,26 +78,60 @@ QMenu& Commands::menu() {
     m_menu->addSeparator();
     for (QAction& opponent : m_opponent)
         m_menu->addAction(&opponent);
-    QMenu* levels = m_menu->addMenu(QStringLiteral("Niveau"));
+    m_levelMenu = m_menu->addMenu(QStringLiteral("Niveau"));
     for (QAction& level : m_level)
-        levels->addAction(&level);
+        m_levelMenu->addAction(&level);
     m_menu->addSeparator();
     m_menu->addAction(&hint);
     m_menu->addAction(&takeBack);
     m_menu->addSeparator();
     m_menu->addAction(&about);
     m_menu->addAction(&quit);
+    showChoices();
     return *m_menu;
 }
 
-// Each choice starts a new game.
+// Each choice that changes the opponent or the level starts a new game, once the player has
+// agreed to give up the game under way.
 void Commands::choose(std::optional<int> computerPlayer, game::Level level) {
+    const bool changes = computerPlayer != m_match.computerPlayer() || level != m_match.level();
+    if (changes && gameUnderWay() && !abandonConfirmed()) {
+        showChoices();
+        return;
+    }
     if (computerPlayer != m_match.computerPlayer())
         m_match.setComputerPlayer(computerPlayer);
-    else
+    else if (changes)
         m_match.setLevel(level);
+    showChoices();
     if (!resources::SaveChoices({computerPlayer, level}))
         qWarning("quatrelle: the settings cannot be written; the choice holds for this game");
+}
+
+bool Commands::gameUnderWay() const {
+    const int computerOpening = m_match.computerPlayer() == 0 ? 1 : 0;
+    return !m_match.outcome() && m_match.game().MoveCount() > computerOpening;
+}
+
+bool Commands::abandonConfirmed() {
+    runtime::CentredMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(),
+                                   QStringLiteral("Abandonner la partie en cours ?"),
+                                   QMessageBox::NoButton, &m_window);
+    QPushButton* yes = box.addButton(QStringLiteral("Oui"), QMessageBox::YesRole);
+    box.setDefaultButton(box.addButton(QStringLiteral("Non"), QMessageBox::NoRole));
+    m_match.hold();
+    box.exec();
+    m_match.resume();
+    return box.clickedButton() == yes;
+}
+
+void Commands::showChoices() {
+    for (std::size_t i = 0; i < Opponents.size(); ++i)
+        m_opponent[i].setChecked(Opponents[i] == m_match.computerPlayer());
+    for (std::size_t i = 0; i < m_level.size(); ++i)
+        m_level[i].setChecked(static_cast<game::Level>(i + 1) == m_match.level());
+    if (m_levelMenu)
+        m_levelMenu->menuAction()->setEnabled(m_match.computerPlayer().has_value());
 }
 
 void Commands::openMenu(const QPoint& at) {

@@ -36,10 +36,17 @@ public:
 
 private:
     void choose(std::optional<int> computerPlayer, game::Level level);
+    // A person has dropped a piece in a game that has not ended: a change would throw it away.
+    bool gameUnderWay() const;
+    bool abandonConfirmed();
+    // Ticks the opponent and the level being played; the level only counts against the
+    // computer.
+    void showChoices();
 
     QWidget& m_window;
     match::Match& m_match;
     QMenu* m_menu = nullptr; // the window's child
+    QMenu* m_levelMenu = nullptr;
     QActionGroup m_opponents;
     QActionGroup m_levels;
     std::array<QAction, 3> m_opponent;

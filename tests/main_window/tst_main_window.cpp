@@ -952,23 +952,43 @@ void TestMainWindow::aPendingReplyWaitsForTheAboutWindow() {
     QVERIFY(heard.last().startsWith(QStringLiteral("L'ordinateur a jou\u00e9 en colonne ")));
 }
 
-// A right click on the surface that does not move the window opens the menu, and so do the Menu
-// key and Shift+F10; a right drag moves the window, and a right press during a left drag ends
-// it, opening nothing. The menu's choice of opponent and level starts a new game and is kept.
+// A right click on the surface that does not move the window opens the menu, also when the
+// pointer moved a pixel; so do the Menu key and Shift+F10; a right drag moves the window, and a
+// right press during a left drag ends it, opening nothing. The menu ticks the opponent and the
+// level being played, and offers the level only against the computer. A choice that would throw
+// a game away asks first; a choice starts a new game and is kept for the next start.
 void TestMainWindow::theMenuOpensOnAClickNotADragAndChoosesTheComputer() {
     m_closer.reset();
-    Form1& form = *m_form;
+    std::unique_ptr<Form1> restarted;
     QStringList opened;
-    QString wanted; // the entry to choose in the next menu, by its path
+    QStringList asked;
+    QString wanted; // the entry to choose in the next menu, by its text
+    QString answer; // the button that answers a question
+    const auto entries = [](const QMenu& menu, auto& self) -> QString {
+        QStringList texts;
+        for (QAction* action : menu.actions())
+            texts.append(action->text() + QLatin1String(action->isChecked() ? "*" : "") +
+                         QLatin1String(action->isEnabled() ? "" : "-") +
+                         (action->menu() ? u'[' + self(*action->menu(), self) + u']' : QString()));
+        return texts.join(u'|');
+    };
+    // A timer of its own: the question opens while the chooser's timer is still choosing.
+    QTimer answerer;
+    connect(&answerer, &QTimer::timeout, this, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            asked.append(box->text());
+            for (QAbstractButton* button : box->buttons())
+                if (button->text() == answer)
+                    button->click();
+        }
+    });
+    answerer.start(0);
     QTimer chooser;
-    connect(&chooser, &QTimer::timeout, &form, [&] {
+    connect(&chooser, &QTimer::timeout, this, [&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         if (!menu)
             return;
-        QStringList entries;
-        for (QAction* action : menu->actions())
-            entries.append(action->text());
-        opened.append(entries.join(u'|'));
+        opened.append(entries(*menu, entries));
         for (QAction* action : menu->actions()) {
             for (QAction* entry : action->menu() ? action->menu()->actions() : QList{action})
                 if (!wanted.isEmpty() && entry->text() == wanted)
@@ -979,18 +999,24 @@ void TestMainWindow::theMenuOpensOnAClickNotADragAndChoosesTheComputer() {
     });
     chooser.start(0);
 
+    Form1& form = *m_form;
     const QPoint surface(40, 200);
     QTest::mouseClick(&form, Qt::RightButton, {}, surface);
     QTRY_COMPARE(opened.size(), 1);
-    QCOMPARE(opened.front(), QStringLiteral("Nouveau jeu||Deux joueurs|L'ordinateur joue rouge|"
-                                            "L'ordinateur joue jaune|Niveau||Conseil|"
-                                            "Reprendre le coup||A propos de|Quitter"));
+    QCOMPARE(opened.front(), QStringLiteral("Nouveau jeu||Deux joueurs*|L'ordinateur joue rouge|"
+                                            "L'ordinateur joue jaune|Niveau-[D\u00e9butant|Moyen*|"
+                                            "Fort|Imbattable]||Conseil|Reprendre le coup||"
+                                            "A propos de|Quitter"));
     QApplication::setActiveWindow(&form);
     QTest::keyClick(&form, Qt::Key_Menu);
     QTRY_COMPARE(opened.size(), 2);
     QApplication::setActiveWindow(&form); // offscreen gives the activation back to no one
     QTest::keyClick(&form, Qt::Key_F10, Qt::ShiftModifier);
     QTRY_COMPARE(opened.size(), 3);
+    QTest::mousePress(&form, Qt::RightButton, {}, surface);
+    QTest::mouseMove(&form, surface + QPoint(1, 0));
+    QTest::mouseRelease(&form, Qt::RightButton, {}, surface + QPoint(1, 0));
+    QTRY_COMPARE(opened.size(), 4);
 
     const QPoint start = form.pos();
     QTest::mousePress(&form, Qt::RightButton, {}, surface);
@@ -1003,21 +1029,46 @@ void TestMainWindow::theMenuOpensOnAClickNotADragAndChoosesTheComputer() {
     QVERIFY(!form.isDragging());
     QTest::mouseRelease(&form, Qt::LeftButton, {}, surface);
     QTest::qWait(50);
-    QCOMPARE(opened.size(), 3);
+    QCOMPARE(opened.size(), 4);
 
-    // Each choice starts a new game; with the computer playing yellow, the computer opens it.
+    // With moves on the board the player is asked; «Non» keeps the game and its choices.
     play(form, "00");
-    wanted = QStringLiteral("Imbattable");
+    wanted = QStringLiteral("L'ordinateur joue rouge");
+    answer = QStringLiteral("Non");
+    QTest::mouseClick(&form, Qt::RightButton, {}, surface);
+    QTRY_COMPARE(asked, QStringList{QStringLiteral("Abandonner la partie en cours ?")});
+    QCOMPARE(form.gameState().MoveCount(), 2);
+    wanted = QStringLiteral("L'ordinateur joue rouge");
+    answer = QStringLiteral("Oui");
     QTest::mouseClick(&form, Qt::RightButton, {}, surface);
     QTRY_COMPARE(form.gameState().MoveCount(), 0);
+    // The second menu was opened after «Non»: two players still ticked.
+    QVERIFY(opened.value(5).startsWith(QStringLiteral("Nouveau jeu||Deux joueurs*|")));
+    // On an empty board a choice applies at once; with the computer playing yellow, it opens.
+    wanted = QStringLiteral("Imbattable");
+    QTest::mouseClick(&form, Qt::RightButton, {}, surface);
+    QTRY_COMPARE(opened.size(), 7);
     wanted = QStringLiteral("L'ordinateur joue jaune");
     QTest::mouseClick(&form, Qt::RightButton, {}, surface);
     QTRY_COMPARE(form.gameState().MoveCount(), 1);
+    QCOMPARE(asked.size(), 2);
     const game::BoardArray& board = form.gameState().Board();
     QCOMPARE(std::count(board.begin() + 28, board.end(), 1), 1);
     QSettings kept;
     QCOMPARE(kept.value(QStringLiteral("opponent")).toString(), QStringLiteral("yellow"));
     QCOMPARE(kept.value(QStringLiteral("level")).toInt(), 4);
+
+    // The next start plays what was kept, and its menu says so.
+    m_form.reset();
+    QString problem;
+    restarted = std::make_unique<Form1>(resources::LoadChoices(problem));
+    restarted->show();
+    QVERIFY(QTest::qWaitForWindowExposed(restarted.get()));
+    QTest::mouseClick(restarted.get(), Qt::RightButton, {}, surface);
+    QTRY_COMPARE(opened.size(), 9);
+    QCOMPARE(opened.last().mid(26, 88),
+             QStringLiteral("L'ordinateur joue rouge|L'ordinateur joue jaune*|Niveau[D\u00e9butant|"
+                            "Moyen|Fort|Imbattable*]"));
 }
 
 QTEST_MAIN(TestMainWindow)
