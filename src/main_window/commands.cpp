@@ -4,6 +4,7 @@
 
 #include "resources/settings.h"
 #include "runtime/window_placement.h"
+#include "spoken_texts.h"
 
 #include <QApplication>
 #include <QKeySequence>
@@ -57,16 +58,20 @@ Commands::Commands(QWidget& window, match::Match& match)
         connect(&m_opponent[i], &QAction::triggered, this,
                 [this, i] { choose(Opponents[i], m_match.level()); });
     }
-    const std::array<QString, 4> levelNames{QStringLiteral("D\u00e9butant"),
-                                            QStringLiteral("Moyen"), QStringLiteral("Fort"),
-                                            QStringLiteral("Imbattable")};
-    for (std::size_t i = 0; i < levelNames.size(); ++i) {
-        named(m_level[i], levelNames[i]).setCheckable(true);
-        m_levels.addAction(&m_level[i]);
+    for (std::size_t i = 0; i < m_level.size(); ++i) {
         const auto level = static_cast<game::Level>(i + 1);
+        named(m_level[i], LevelName(level)).setCheckable(true);
+        m_levels.addAction(&m_level[i]);
         connect(&m_level[i], &QAction::triggered, this,
                 [this, level] { choose(m_match.computerPlayer(), level); });
     }
+    m_score.setEnabled(false);
+    named(m_resetScore, QStringLiteral("Remettre le score \u00e0 z\u00e9ro"));
+    connect(&m_resetScore, &QAction::triggered, this, [this] {
+        if (!resources::SaveScore(m_match.level(), {}))
+            qWarning("quatrelle: the settings cannot be written; the score is not kept");
+        showChoices();
+    });
     showChoices();
 }
 
@@ -81,6 +86,8 @@ QMenu& Commands::menu() {
     m_levelMenu = m_menu->addMenu(QStringLiteral("Niveau"));
     for (QAction& level : m_level)
         m_levelMenu->addAction(&level);
+    m_menu->addAction(&m_score);
+    m_menu->addAction(&m_resetScore);
     m_menu->addSeparator();
     m_menu->addAction(&hint);
     m_menu->addAction(&takeBack);
@@ -130,11 +137,16 @@ void Commands::showChoices() {
         m_opponent[i].setChecked(Opponents[i] == m_match.computerPlayer());
     for (std::size_t i = 0; i < m_level.size(); ++i)
         m_level[i].setChecked(static_cast<game::Level>(i + 1) == m_match.level());
+    const bool computer = m_match.computerPlayer().has_value();
     if (m_levelMenu)
-        m_levelMenu->menuAction()->setEnabled(m_match.computerPlayer().has_value());
+        m_levelMenu->menuAction()->setEnabled(computer);
+    m_score.setText(ScoreText(m_match.level(), resources::LoadScore(m_match.level())));
+    m_score.setVisible(computer);
+    m_resetScore.setVisible(computer);
 }
 
 void Commands::openMenu(const QPoint& at) {
+    showChoices(); // the score may have moved since
     menu().exec(at);
 }
 

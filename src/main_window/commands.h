@@ -52,6 +52,8 @@ private:
     std::array<QAction, 3> m_opponent;
     std::array<QAction, 4> m_level;
     QAction m_openMenu;
+    QAction m_score; // the level's score, to read; shown against the computer alone
+    QAction m_resetScore;
 };
 
 } // namespace quatrelle::main_window

@@ -5,9 +5,11 @@
 #include "game/victory.h"
 #include "resources/pictures.h"
 #include "runtime/window_placement.h"
+#include "spoken_texts.h"
 
 #include <QApplication>
 #include <QEasingCurve>
+#include <algorithm>
 
 namespace quatrelle::main_window {
 
@@ -28,8 +30,11 @@ ComputerGameView::ComputerGameView(QWidget& window, const Controls& cells, match
     connect(&m_fall, &QPropertyAnimation::finished, this, &ComputerGameView::landed);
     connect(&match, &match::Match::dropped, this, &ComputerGameView::dropped);
     connect(&match, &match::Match::computerGameOver, this, &ComputerGameView::gameOver);
-    connect(&match, &match::Match::takenBack, this, &ComputerGameView::clearMarks);
-    connect(&match, &match::Match::newGameStarted, this, &ComputerGameView::clearMarks);
+    connect(&match, &match::Match::takenBack, this, &ComputerGameView::takenBack);
+    connect(&match, &match::Match::newGameStarted, this, [this] {
+        m_counted.reset();
+        clearMarks();
+    });
 }
 
 std::optional<resources::Picture> ComputerGameView::pictureOf(int cell) const {
@@ -84,6 +89,8 @@ void ComputerGameView::landed() {
 }
 
 void ComputerGameView::gameOver(match::Outcome outcome) {
+    count(outcome, 1);
+    m_counted = outcome;
     if (m_fallingCell >= 0)
         m_pendingResult = outcome;
     else
@@ -94,6 +101,7 @@ void ComputerGameView::gameOver(match::Outcome outcome) {
 void ComputerGameView::showResult(match::Outcome outcome) {
     runtime::CentredMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(),
                                    ResultText(outcome), QMessageBox::Ok, &m_window);
+    box.setInformativeText(ScoreText(m_match.level(), resources::LoadScore(m_match.level())));
     m_match.hold();
     box.exec();
     m_match.resume();
@@ -101,6 +109,22 @@ void ComputerGameView::showResult(match::Outcome outcome) {
         m_line = QList<int>(line->cells.begin(), line->cells.end());
     m_redraw();
     Q_EMIT resultShown(outcome);
+}
+
+void ComputerGameView::takenBack() {
+    if (const std::optional<match::Outcome> counted = std::exchange(m_counted, std::nullopt))
+        count(*counted, -1);
+    clearMarks();
+}
+
+void ComputerGameView::count(match::Outcome outcome, int games) {
+    resources::Score score = resources::LoadScore(m_match.level());
+    int& counted = outcome == match::Outcome::PlayerWon     ? score.won
+                   : outcome == match::Outcome::ComputerWon ? score.lost
+                                                            : score.drawn;
+    counted = std::max(0, counted + games);
+    if (!resources::SaveScore(m_match.level(), score))
+        qWarning("quatrelle: the settings cannot be written; the score is not kept");
 }
 
 void ComputerGameView::clearMarks() {

@@ -19,7 +19,9 @@ namespace quatrelle::main_window {
 // What a game against the computer shows beyond the two-player board: the computer's piece
 // falls into its cell and stays marked until the player's next drop or a take-back; the end
 // comes as a message in the player's words, after which the cells of the line are marked until
-// a new game or a take-back. Between two players it shows nothing.
+// a new game or a take-back, and the end is counted in the level's score; a take-back of the
+// end takes its count back too, since only a finished game counts. Between two players it shows
+// and counts nothing.
 class ComputerGameView : public QObject {
     Q_OBJECT
 
@@ -50,6 +52,8 @@ private:
     void gameOver(match::Outcome outcome);
     void showResult(match::Outcome outcome);
     void clearMarks();
+    void takenBack();
+    void count(match::Outcome outcome, int games);
 
     QWidget& m_window;
     const Controls& m_cells;
@@ -61,6 +65,7 @@ private:
     int m_computerCell = -1;
     QList<int> m_line;
     std::optional<match::Outcome> m_pendingResult; // shown once the computer's piece has landed
+    std::optional<match::Outcome> m_counted;       // the end of the game on the board, counted
 };
 
 } // namespace quatrelle::main_window

@@ -60,6 +60,32 @@ QString ColumnName(const game::Game& game, int column) {
            QStringLiteral(" ; prochaine pi\u00e8ce en rang\u00e9e %1").arg(rowFromBottom(landing));
 }
 
+QString LevelName(game::Level level) {
+    switch (level) {
+    case game::Level::Beginner:
+        return QStringLiteral("D\u00e9butant");
+    case game::Level::Medium:
+        return QStringLiteral("Moyen");
+    case game::Level::Strong:
+        return QStringLiteral("Fort");
+    case game::Level::Unbeatable:
+        return QStringLiteral("Imbattable");
+    }
+    return {};
+}
+
+QString ScoreText(game::Level level, const resources::Score& score) {
+    // French puts 0 and 1 in the singular.
+    const auto counted = [](int count, const QString& what) {
+        return QStringLiteral("%1 %2%3").arg(count).arg(what, count > 1 ? QStringLiteral("s")
+                                                                        : QString());
+    };
+    return QStringLiteral("Score (%1) : %2, %3, %4")
+        .arg(LevelName(level), counted(score.won, QStringLiteral("gagn\u00e9e")),
+             counted(score.drawn, QStringLiteral("nulle")),
+             counted(score.lost, QStringLiteral("perdue")));
+}
+
 QString TurnDescription(int player, bool computer) {
     const QString colour = colourOf(static_cast<std::int16_t>(player + 1));
     if (computer)

@@ -3,13 +3,20 @@
 #pragma once
 
 #include "game/board.h"
+#include "game/levels.h"
 #include "match/match.h"
+#include "resources/settings.h"
 
 #include <QList>
 #include <QString>
 #include <cstdint>
 
 namespace quatrelle::main_window {
+
+// "Débutant", "Moyen", "Fort", "Imbattable".
+QString LevelName(game::Level level);
+// "Score (Moyen) : 3 gagnées, 1 nulle, 2 perdues".
+QString ScoreText(game::Level level, const resources::Score& score);
 
 // What assistive technology reads of the board and speaks of the game, in the game's
 // language. Columns and rows are counted from 1, columns from the left and rows from the

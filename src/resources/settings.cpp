@@ -11,6 +11,14 @@ namespace {
 
 const QString OpponentKey = QStringLiteral("opponent");
 const QString LevelKey = QStringLiteral("level");
+const QString ScoreGroup = QStringLiteral("score");
+
+QString scoreKey(game::Level level, const char* count) {
+    return QStringLiteral("%1/level%2/%3")
+        .arg(ScoreGroup)
+        .arg(static_cast<int>(level))
+        .arg(QLatin1String(count));
+}
 
 QString warning(const QSettings& settings, const char* problem) {
     return QStringLiteral("the settings file %1 %2; playing with the defaults")
@@ -43,6 +51,7 @@ Choices LoadChoices(QString& problem) {
     bool isNumber = false;
     const int level = settings.value(LevelKey, static_cast<int>(choices.level)).toInt(&isNumber);
     const bool known = settings.contains(OpponentKey) || settings.contains(LevelKey) ||
+                       settings.childGroups().contains(ScoreGroup) ||
                        QFileInfo(settings.fileName()).size() == 0;
     if (!opponent || !isNumber || !game::IsValidLevel(level) || !known) {
         problem = warning(settings, "holds values that the game does not know");
@@ -60,6 +69,25 @@ bool SaveChoices(const Choices& choices) {
                                        ? QString::fromLatin1(names[*choices.computerPlayer])
                                        : QStringLiteral("none"));
     settings.setValue(LevelKey, static_cast<int>(choices.level));
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+Score LoadScore(game::Level level) {
+    const QSettings settings;
+    const auto count = [&](const char* name) {
+        bool isNumber = false;
+        const int value = settings.value(scoreKey(level, name)).toInt(&isNumber);
+        return isNumber && value >= 0 ? value : 0;
+    };
+    return {count("won"), count("drawn"), count("lost")};
+}
+
+bool SaveScore(game::Level level, const Score& score) {
+    QSettings settings;
+    settings.setValue(scoreKey(level, "won"), score.won);
+    settings.setValue(scoreKey(level, "drawn"), score.drawn);
+    settings.setValue(scoreKey(level, "lost"), score.lost);
     settings.sync();
     return settings.status() == QSettings::NoError;
 }

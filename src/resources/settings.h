@@ -27,4 +27,16 @@ Choices LoadChoices(QString& problem);
 // Keeps the choices; false when the file cannot be written.
 bool SaveChoices(const Choices& choices);
 
+// The games against the computer at one level that came to an end, from the player's side.
+struct Score {
+    int won = 0;
+    int drawn = 0;
+    int lost = 0;
+    bool operator==(const Score&) const = default;
+};
+// Kept in the same file; a count that is not a whole number from 0 up reads as 0.
+Score LoadScore(game::Level level);
+// False when the file cannot be written.
+bool SaveScore(game::Level level, const Score& score);
+
 } // namespace quatrelle::resources

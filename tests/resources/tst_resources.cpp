@@ -403,15 +403,27 @@ void TestResources::settingsGiveTheDefaultsWhenTheyCannotBeTrusted_data() {
     QTest::addColumn<int>("computer"); // -1 for two players
     QTest::addColumn<int>("level");
     QTest::addColumn<bool>("warned");
-    QTest::newRow("no file") << QByteArray() << -1 << 2 << false;
+    QTest::addColumn<QString>("score"); // level 2's: won, drawn, lost
+    const QString none = QStringLiteral("0,0,0");
+    QTest::newRow("no file") << QByteArray() << -1 << 2 << false << none;
     QTest::newRow("kept choices") << QByteArray("[General]\nopponent=red\nlevel=3\n") << 1 << 3
-                                  << false;
-    QTest::newRow("in French") << QByteArray("[General]\nopponent=jaune\n") << 0 << 2 << false;
+                                  << false << none;
+    QTest::newRow("in French") << QByteArray("[General]\nopponent=jaune\n") << 0 << 2 << false
+                               << none;
     QTest::newRow("garbage") << QByteArray("\x7f\x45LF\x02\x01[[[\x00\xff==\n\n") << -1 << 2
-                             << true;
-    QTest::newRow("level 9") << QByteArray("[General]\nopponent=red\nlevel=9\n") << -1 << 2 << true;
-    QTest::newRow("level x") << QByteArray("[General]\nlevel=x\n") << -1 << 2 << true;
-    QTest::newRow("blue computer") << QByteArray("[General]\nopponent=blue\n") << -1 << 2 << true;
+                             << true << none;
+    QTest::newRow("level 9") << QByteArray("[General]\nopponent=red\nlevel=9\n") << -1 << 2 << true
+                             << none;
+    QTest::newRow("level x") << QByteArray("[General]\nlevel=x\n") << -1 << 2 << true << none;
+    QTest::newRow("blue computer") << QByteArray("[General]\nopponent=blue\n") << -1 << 2 << true
+                                   << none;
+    QTest::newRow("a score alone")
+        << QByteArray("[score]\nlevel2\\won=3\nlevel2\\drawn=1\nlevel2\\lost=2\n") << -1 << 2
+        << false << QStringLiteral("3,1,2");
+    QTest::newRow("a score edited by hand")
+        << QByteArray("[General]\nopponent=red\n[score]\nlevel2\\won=x\nlevel2\\drawn=-4\n"
+                      "level2\\lost=2\n")
+        << 1 << 2 << false << QStringLiteral("0,0,2");
 }
 
 void TestResources::settingsGiveTheDefaultsWhenTheyCannotBeTrusted() {
@@ -419,6 +431,7 @@ void TestResources::settingsGiveTheDefaultsWhenTheyCannotBeTrusted() {
     QFETCH(int, computer);
     QFETCH(int, level);
     QFETCH(bool, warned);
+    QFETCH(QString, score);
     resources::DescribeApplication(); // the settings file is named after the program
     QTemporaryDir folder;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
@@ -434,14 +447,19 @@ void TestResources::settingsGiveTheDefaultsWhenTheyCannotBeTrusted() {
     QCOMPARE(static_cast<int>(choices.level), level);
     QCOMPARE(!problem.isEmpty(), warned);
     QVERIFY(!problem.contains(u'\n'));
+    const resources::Score read = resources::LoadScore(game::Level::Medium);
+    QCOMPARE(QStringLiteral("%1,%2,%3").arg(read.won).arg(read.drawn).arg(read.lost), score);
 
     // What is saved is read back; a folder that cannot be written says so and changes nothing.
     QVERIFY(resources::SaveChoices({1, game::Level::Unbeatable}));
     problem.clear();
     QCOMPARE(resources::LoadChoices(problem).level, game::Level::Unbeatable);
     QVERIFY(problem.isEmpty());
+    QVERIFY(resources::SaveScore(game::Level::Strong, {1, 2, 3}));
+    QCOMPARE(resources::LoadScore(game::Level::Strong), (resources::Score{1, 2, 3}));
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path + QStringLiteral("/x"));
     QVERIFY(!resources::SaveChoices({0, game::Level::Beginner}));
+    QVERIFY(!resources::SaveScore(game::Level::Strong, {}));
     QCOMPARE(resources::LoadChoices(problem).level, game::DefaultLevel);
 }
 

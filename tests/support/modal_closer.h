@@ -19,6 +19,7 @@ public:
         QString title;
         QString text;
         QMessageBox::Icon icon;
+        QString details; // the informative text under the text
         QStringList buttons;
     };
 
@@ -41,7 +42,7 @@ private:
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;
-        Seen seen{box->windowTitle(), box->text(), box->icon(), {}};
+        Seen seen{box->windowTitle(), box->text(), box->icon(), box->informativeText(), {}};
         for (QAbstractButton* button : box->buttons())
             seen.buttons.append(button->text());
         m_seen.append(seen);
