@@ -37,6 +37,7 @@ Commands::Commands(QWidget& window, match::Match& match)
     named(hint, QStringLiteral("Conseil"),
           {QKeySequence(Qt::Key_H), QKeySequence(Qt::CTRL | Qt::Key_H)});
     named(takeBack, QStringLiteral("Reprendre le coup"), {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    named(help, QStringLiteral("Aide"), {QKeySequence(Qt::Key_F1)});
     named(about, QStringLiteral("A propos de"));
     named(quit, QStringLiteral("Quitter"), {QKeySequence(Qt::CTRL | Qt::Key_Q)});
     named(m_openMenu, QStringLiteral("Menu"),
@@ -47,7 +48,14 @@ Commands::Commands(QWidget& window, match::Match& match)
         const QWidget* at = m_window.focusWidget() ? m_window.focusWidget() : &m_window;
         openMenu(at->mapToGlobal(at->rect().center()));
     });
-    window.addActions({&newGame, &hint, &takeBack, &quit, &m_openMenu});
+    connect(&help, &QAction::triggered, this, [this] {
+        if (!m_help)
+            m_help = new help::HelpWindow(&m_window);
+        m_help->show();
+        m_help->raise();
+        m_help->activateWindow();
+    });
+    window.addActions({&newGame, &hint, &takeBack, &help, &quit, &m_openMenu});
 
     const std::array<QString, 3> opponentNames{QStringLiteral("Deux joueurs"),
                                                QStringLiteral("L'ordinateur joue rouge"),
@@ -92,6 +100,7 @@ QMenu& Commands::menu() {
     m_menu->addAction(&hint);
     m_menu->addAction(&takeBack);
     m_menu->addSeparator();
+    m_menu->addAction(&help);
     m_menu->addAction(&about);
     m_menu->addAction(&quit);
     showChoices();

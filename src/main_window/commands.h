@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game/levels.h"
+#include "help_window/help_window.h"
 #include "match/match.h"
 
 #include <QAction>
@@ -31,6 +32,7 @@ public:
     QAction newGame;
     QAction hint;
     QAction takeBack;
+    QAction help;
     QAction about;
     QAction quit;
 
@@ -47,6 +49,7 @@ private:
     match::Match& m_match;
     QMenu* m_menu = nullptr; // the window's child
     QMenu* m_levelMenu = nullptr;
+    help::HelpWindow* m_help = nullptr; // the window's child, made when first asked for
     QActionGroup m_opponents;
     QActionGroup m_levels;
     std::array<QAction, 3> m_opponent;

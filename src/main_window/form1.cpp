@@ -394,6 +394,8 @@ void Form1::connectCommands() {
             [this] { FlatBttn1_Click(AboutButton); });
     connect(&m_commands->quit, &QAction::triggered, this, [this] { FlatBttn1_Click(QuitButton); });
     new runtime::ClickMenu(*this, [this](const QPoint& at) { m_commands->openMenu(at); });
+    // The button does nothing, as it always did; hovering it tells where help is.
+    FlatBttn1[HelpButton].setToolTip(QStringLiteral("Clic droit : le menu. F1 : l'aide."));
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -3,6 +3,7 @@
 #include "game/opening_table.h"
 #include "game/solver.h"
 #include "game/victory.h"
+#include "help_window/help_window.h"
 #include "main_window/form1.h"
 #include "match/computer_player.h"
 #include "resources/application.h"
@@ -13,6 +14,7 @@
 
 #include <QAccessibleActionInterface>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -172,6 +174,7 @@ private Q_SLOTS:
     void pressesOnControlsNeverDrag();
     void newGameClearsTheBoardAndGivesTheMoveToPlayerOne();
     void helpAndUnknownButtonsDoNothing();
+    void f1OpensAHelpThatNamesEveryKey();
     void aboutDisablesTheWindowUntilClosed();
     void quitEndsTheEventLoopWithStatusZero();
     void keyboardAndAssistiveTechnologyPlayAWholeGame();
@@ -529,6 +532,55 @@ void TestMainWindow::helpAndUnknownButtonsDoNothing() {
     QCOMPARE(
         std::count_if(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); }),
         1);
+    // Hovering it says where the menu and the help are.
+    QVERIFY(form.buttons()[2].toolTip().contains(QStringLiteral("F1")));
+}
+
+// F1 opens the help beside the board without blocking it, and Escape closes it. The help names
+// every key that the window answers: its commands' shortcuts, and the keys that its board takes.
+void TestMainWindow::f1OpensAHelpThatNamesEveryKey() {
+    Form1& form = *m_form;
+    QApplication::setActiveWindow(&form);
+    QTest::keyClick(&form, Qt::Key_F1);
+    help::HelpWindow* help = form.findChild<help::HelpWindow*>();
+    QVERIFY(help);
+    QTRY_VERIFY(help->isVisible());
+    QVERIFY(!help->isModal());
+    QVERIFY(form.isEnabled());
+    clickArrow(form, 3);
+    QCOMPARE(form.gameState().MoveCount(), 1);
+    QCOMPARE(accessible(help)->role(), QAccessible::Dialog);
+    QVERIFY(accessible(help)->text(QAccessible::Description).contains(QStringLiteral("Ctrl+Z")));
+
+    QStringList keys;
+    for (const QAction* action : form.actions())
+        for (const QKeySequence& shortcut : action->shortcuts())
+            keys.append(shortcut.toString(QKeySequence::PortableText));
+    form.arrows()[3].setFocus(); // the board's keys walk the board from an arrow
+    QStringList taken;
+    for (int key :
+         {Qt::Key_Left,  Qt::Key_Right,     Qt::Key_Up,       Qt::Key_Down,   Qt::Key_Home,
+          Qt::Key_End,   Qt::Key_PageUp,    Qt::Key_PageDown, Qt::Key_Return, Qt::Key_Enter,
+          Qt::Key_Space, Qt::Key_Backspace, Qt::Key_Delete,   Qt::Key_Insert, Qt::Key_1,
+          Qt::Key_7,     Qt::Key_8,         Qt::Key_0,        Qt::Key_A,      Qt::Key_B,
+          Qt::Key_R,     Qt::Key_X}) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(&form, &press);
+        if (press.isAccepted())
+            taken.append(QKeySequence(key).toString(QKeySequence::PortableText));
+    }
+    QVERIFY(taken.contains(QStringLiteral("Left")) && taken.contains(QStringLiteral("7")));
+    QVERIFY(!taken.contains(QStringLiteral("8")));
+    keys.append(taken);
+    const QString text = help->plainText();
+    for (const QString& key : keys)
+        QVERIFY2(
+            text.contains(QRegularExpression(
+                QStringLiteral("(^|[^\\w+])%1([^\\w+]|$)").arg(QRegularExpression::escape(key)))),
+            qPrintable(key));
+
+    QTest::keyClick(help, Qt::Key_Escape);
+    QVERIFY(!help->isVisible());
 }
 
 void TestMainWindow::aboutDisablesTheWindowUntilClosed() {
@@ -1011,7 +1063,7 @@ void TestMainWindow::theMenuOpensOnAClickNotADragAndChoosesTheComputer() {
     QCOMPARE(opened.front(), QStringLiteral("Nouveau jeu||Deux joueurs*|L'ordinateur joue rouge|"
                                             "L'ordinateur joue jaune|Niveau-[D\u00e9butant|Moyen*|"
                                             "Fort|Imbattable]||Conseil|Reprendre le coup||"
-                                            "A propos de|Quitter"));
+                                            "Aide|A propos de|Quitter"));
     QApplication::setActiveWindow(&form);
     QTest::keyClick(&form, Qt::Key_Menu);
     QTRY_COMPARE(opened.size(), 2);
