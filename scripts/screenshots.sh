@@ -2,7 +2,8 @@
 # SPDX-FileCopyrightText: 2026 Korvantis
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's screenshots under a private Xvfb: the main window after a few moves with
-# an arrow highlighted, and the about window. Usage: scripts/screenshots.sh [PROGRAM] [FOLDER]
+# an arrow highlighted, the about window, and a game lost to the unbeatable computer with its
+# line marked. Usage: scripts/screenshots.sh [PROGRAM] [FOLDER]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 program=${1:-build/default/src/quatrelle}
@@ -25,4 +26,22 @@ import -window root -crop 403x275+"$X"+"$Y" +repage "$folder/main-window.png"
 xdotool mousemove $((X + 52)) $((Y + 60)) click 1
 sleep 2
 import -window root -crop 292x268+254+166 +repage "$folder/about-window.png"
-echo "wrote $folder/main-window.png and $folder/about-window.png"
+kill "$game"
+wait "$game" 2>/dev/null || true
+
+"$program" --computer red --level 4 2>/dev/null &
+game=$!
+main=$(xdotool search --sync --onlyvisible --name '^Quatrelle$' | head -n 1)
+sleep 1.2
+xdotool windowfocus --sync "$main"
+eval "$(xdotool getwindowgeometry --shell "$main")"
+for key in 1 1 1 1 1 2 2 2 2 2 6 6 6 6 6 7 7 7 7 7; do
+    xdotool key "$key"
+    sleep 0.8
+    [ "$(xdotool search --onlyvisible --pid "$game" | wc -l)" -gt 1 ] && break
+done
+xdotool key Return
+sleep 0.5
+import -window root -crop 403x275+"$X"+"$Y" +repage "$folder/computer-game-over.png"
+kill "$game"
+echo "wrote $folder/main-window.png, $folder/about-window.png and $folder/computer-game-over.png"
