@@ -32,7 +32,7 @@ struct Style {
 Style StyleOf(Level level) {
     switch (level) {
     case Level::Beginner:
-        return {0, 20, 0.25, -1, 0, 10};
+        return {0, 20, 0.25, -1, 0, 14};
     case Level::Medium:
         return {1, 30, 1, 1, 0.15};
     default:

@@ -14,8 +14,8 @@ namespace {
 const char* const HelpHtml = R"(
 <h2>Quatrelle</h2>
 <p>Chacun son tour, on lâche une pièce dans une colonne : elle tombe sur la plus basse case
-libre. Le premier qui aligne quatre pièces de sa couleur, en ligne, en colonne ou en diagonale,
-a gagné. Le joueur 1 joue jaune et commence ; le joueur 2 joue rouge.</p>
+libre. Le premier qui met quatre pièces de sa couleur à la suite, en ligne, en colonne ou en
+diagonale, a gagné. Le joueur 1 joue jaune et commence ; le joueur 2 joue rouge.</p>
 <p>Un clic sur une flèche verte, ou sur la case où la pièce tomberait, joue dans cette colonne.
 Le fond de la fenêtre la déplace quand on le tire.</p>
 

@@ -169,11 +169,15 @@ def main():
     read = lambda: board(x, y)
     score = {"won": 0, "lost": 0, "drawn": 0, "given up": 0}
     def settled(pieces):
-        """A win message, or the board once it holds that many pieces."""
+        """A win message, or the board once it holds that many pieces and has stopped moving: the
+        computer's piece falls past the cells above its own."""
         if len(windows(pid)) >= 2:
             return "message"
         cells = read()
-        return cells if cells and sum(1 for cell in cells if cell) == pieces else None
+        if not cells or sum(1 for cell in cells if cell) != pieces:
+            return None
+        time.sleep(0.25)
+        return cells if read() == cells else None
 
     for number in range(games):
         cells = wait(lambda: (board := read()) is not None and not any(board) and board,
