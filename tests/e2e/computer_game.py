@@ -127,8 +127,10 @@ def main():
                     fail(f"the computer's last piece is not marked alone: {shown}")
                 checked_marks += 1
     text = wait(message_text, "the message cannot be read")
-    expected = ("Match nul ! - Unentschieden !",) if scenario == "draw" else \
-        ("Vous avez gagné ! - Sie haben gewonnen !", "L'ordinateur a gagné ! - Der Computer hat gewonnen !")
+    draw = "Match nul ! - Unentschieden !"
+    expected = (draw,) if scenario == "draw" else \
+        ("Vous avez gagné ! - Sie haben gewonnen !", "L'ordinateur a gagné ! - Der Computer hat gewonnen !",
+         draw)  # a beginner draws with level 1 about once in twenty games
     if text not in expected:
         fail(f"the end reads {text!r}")
     run("xdotool", "key", "Return")
@@ -136,7 +138,7 @@ def main():
     time.sleep(0.2)
     cells = wait(read, "the board cannot be read")
     shown = marked(origin, cells)
-    if scenario == "beginner" and (len(shown) != 4 or not has_line([cells[c] if c in shown else 0
+    if scenario == "beginner" and text != draw and (len(shown) != 4 or not has_line([cells[c] if c in shown else 0
                                                                     for c in range(len(cells))], cells[shown[0]])):
         fail(f"the marked pieces {shown} are not the line")
     open_column = next((c for c in range(COLUMNS) if not cells[c]), None)
