@@ -103,7 +103,6 @@ QMenu& Commands::menu() {
     m_menu->addAction(&help);
     m_menu->addAction(&about);
     m_menu->addAction(&quit);
-    showChoices();
     return *m_menu;
 }
 
@@ -155,8 +154,9 @@ void Commands::showChoices() {
 }
 
 void Commands::openMenu(const QPoint& at) {
-    showChoices(); // the score may have moved since
-    menu().exec(at);
+    QMenu& shown = menu();
+    showChoices(); // the level's entry, and the score, which games since have moved
+    shown.exec(at);
 }
 
 } // namespace quatrelle::main_window

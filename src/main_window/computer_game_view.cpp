@@ -61,12 +61,10 @@ QString ComputerGameView::ResultText(match::Outcome outcome) {
 // The computer's piece falls from above its column into its cell; the player's own lands at
 // once, as between two players, and puts the computer's mark out.
 void ComputerGameView::dropped(game::Placement placed, bool byComputer) {
-    if (!byComputer) {
-        m_computerCell = -1;
-        return;
-    }
-    m_fall.stop();
     m_computerCell = -1;
+    if (!byComputer)
+        return;
+    m_fall.stop();
     m_fallingCell = placed.cell;
     const runtime::ImageControl& target = m_cells[placed.cell];
     const runtime::ImageControl& top = m_cells[game::ColumnOf(placed.cell)];
