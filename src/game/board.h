@@ -82,6 +82,8 @@ public:
     // nothing when no drop is left to take back.
     std::optional<Placement> TakeBack();
     int MoveCount() const { return m_moveCount; }
+    // The cell of a move so far, counted from 0; player 0 made the even ones.
+    std::int16_t CellOfMove(int move) const { return m_history.at(move); }
     // Every cell holds a piece, since every move adds one.
     bool IsFull() const { return m_moveCount >= CellCount; }
 

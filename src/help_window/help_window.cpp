@@ -35,7 +35,7 @@ pendant une partie demande d'abord si vous l'abandonnez.</p>
 
 <h3>Le menu</h3>
 <p>Nouveau jeu, l'adversaire, le niveau, le score, Conseil (un anneau montre un bon coup),
-Reprendre le coup, Aide, A propos de, Quitter.</p>
+Reprendre le coup, Lire la grille, Répéter, Aide, A propos de, Quitter.</p>
 
 <h3>Les touches</h3>
 <ul>
@@ -47,6 +47,8 @@ colonne choisie ;</li>
 <li>H ou Ctrl+H : conseil (encore une fois pour l'éteindre) ;</li>
 <li>Ctrl+Z : reprendre le coup (contre l'ordinateur, aussi sa réponse) ;</li>
 <li>Ctrl+N : nouveau jeu ;</li>
+<li>B : lire la grille, colonne par colonne, chacune depuis le bas ;</li>
+<li>R : répéter la dernière annonce ;</li>
 <li>Menu ou Shift+F10 : ouvrir le menu ;</li>
 <li>F1 : cette aide ; Esc la ferme ;</li>
 <li>Ctrl+Q : quitter.</li>
@@ -56,6 +58,10 @@ colonne choisie ;</li>
 <p>Chaque case et chaque colonne disent leurs pièces ; chaque coup est annoncé, avec sa colonne
 et sa rangée, comptée depuis le bas. La fenêtre dit à qui est le tour, et le conseil donne sa
 colonne.</p>
+<p>Contre l'ordinateur, votre coup et sa réponse sont dits en une phrase : « Vous : 4, rangée 1.
+Ordinateur : 6, rangée 1. » Une touche pendant qu'il réfléchit ne joue pas : « L'ordinateur
+réfléchit. » La fenêtre dit l'adversaire, le niveau et son dernier coup, ou, la partie finie, le
+résultat et le score.</p>
 )";
 
 } // namespace

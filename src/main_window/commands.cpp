@@ -17,8 +17,11 @@ namespace {
 // The computer's player for each opponent entry, in the menu's order.
 constexpr std::array<std::optional<int>, 3> Opponents{std::nullopt, 1, 0};
 
+// The menu shows a shortcut after a tab in an entry's text, as it would show the shortcut
+// itself; there it is also part of what a screen reader reads of the entry.
 QAction& named(QAction& action, const QString& text, QList<QKeySequence> keys = {}) {
-    action.setText(text);
+    action.setText(keys.isEmpty() ? text
+                                  : text + u'\t' + keys.front().toString(QKeySequence::NativeText));
     action.setShortcuts(keys);
     // A held key acts once: a held Ctrl+Z takes back one move, not the game.
     action.setAutoRepeat(false);
@@ -37,6 +40,8 @@ Commands::Commands(QWidget& window, match::Match& match)
     named(hint, QStringLiteral("Conseil"),
           {QKeySequence(Qt::Key_H), QKeySequence(Qt::CTRL | Qt::Key_H)});
     named(takeBack, QStringLiteral("Reprendre le coup"), {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    named(readBoard, QStringLiteral("Lire la grille"), {QKeySequence(Qt::Key_B)});
+    named(repeat, QStringLiteral("R\u00e9p\u00e9ter"), {QKeySequence(Qt::Key_R)});
     named(help, QStringLiteral("Aide"), {QKeySequence(Qt::Key_F1)});
     named(about, QStringLiteral("A propos de"));
     named(quit, QStringLiteral("Quitter"), {QKeySequence(Qt::CTRL | Qt::Key_Q)});
@@ -46,7 +51,7 @@ Commands::Commands(QWidget& window, match::Match& match)
     connect(&takeBack, &QAction::triggered, &match, &match::Match::takeBack);
     connect(&m_openMenu, &QAction::triggered, this, [this] {
         const QWidget* at = m_window.focusWidget() ? m_window.focusWidget() : &m_window;
-        openMenu(at->mapToGlobal(at->rect().center()));
+        openMenu(at->mapToGlobal(at->rect().center()), true);
     });
     connect(&help, &QAction::triggered, this, [this] {
         if (!m_help)
@@ -55,7 +60,7 @@ Commands::Commands(QWidget& window, match::Match& match)
         m_help->raise();
         m_help->activateWindow();
     });
-    window.addActions({&newGame, &hint, &takeBack, &help, &quit, &m_openMenu});
+    window.addActions({&newGame, &hint, &takeBack, &readBoard, &repeat, &help, &quit, &m_openMenu});
 
     const std::array<QString, 3> opponentNames{QStringLiteral("Deux joueurs"),
                                                QStringLiteral("L'ordinateur joue rouge"),
@@ -99,6 +104,8 @@ QMenu& Commands::menu() {
     m_menu->addSeparator();
     m_menu->addAction(&hint);
     m_menu->addAction(&takeBack);
+    m_menu->addAction(&readBoard);
+    m_menu->addAction(&repeat);
     m_menu->addSeparator();
     m_menu->addAction(&help);
     m_menu->addAction(&about);
@@ -146,16 +153,24 @@ void Commands::showChoices() {
     for (std::size_t i = 0; i < m_level.size(); ++i)
         m_level[i].setChecked(static_cast<game::Level>(i + 1) == m_match.level());
     const bool computer = m_match.computerPlayer().has_value();
-    if (m_levelMenu)
+    if (m_levelMenu) {
+        // The level being played shows where a shortcut would, and is read with the entry.
+        m_levelMenu->menuAction()->setText(
+            QStringLiteral("Niveau") + (computer ? u'\t' + LevelName(m_match.level()) : QString()));
         m_levelMenu->menuAction()->setEnabled(computer);
+    }
     m_score.setText(ScoreText(m_match.level(), resources::LoadScore(m_match.level())));
     m_score.setVisible(computer);
     m_resetScore.setVisible(computer);
 }
 
-void Commands::openMenu(const QPoint& at) {
+void Commands::openMenu(const QPoint& at, bool byKeyboard) {
     QMenu& shown = menu();
     showChoices(); // the level's entry, and the score, which games since have moved
+    if (byKeyboard)
+        connect(
+            &shown, &QMenu::aboutToShow, &shown,
+            [&shown] { shown.setActiveAction(shown.actions().front()); }, Qt::SingleShotConnection);
     shown.exec(at);
 }
 

@@ -24,14 +24,17 @@ class Commands : public QObject {
 public:
     Commands(QWidget& window, match::Match& match);
 
-    // Opens the menu at a point of the screen and returns once it has closed.
-    void openMenu(const QPoint& at);
+    // Opens the menu at a point of the screen and returns once it has closed. Opened by a key,
+    // its first entry is active at once, so that a screen reader reads it.
+    void openMenu(const QPoint& at, bool byKeyboard = false);
     // Made when first opened: a player who never asks for it never pays for it.
     QMenu& menu();
 
     QAction newGame;
     QAction hint;
     QAction takeBack;
+    QAction readBoard; // says the whole board
+    QAction repeat;    // says the last announcement again
     QAction help;
     QAction about;
     QAction quit;

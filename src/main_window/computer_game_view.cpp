@@ -89,6 +89,7 @@ void ComputerGameView::landed() {
 void ComputerGameView::gameOver(match::Outcome outcome) {
     count(outcome, 1);
     m_counted = outcome;
+    Q_EMIT gameEnded(outcome);
     if (m_fallingCell >= 0)
         m_pendingResult = outcome;
     else

@@ -43,6 +43,8 @@ public:
     static QString ResultText(match::Outcome outcome);
 
 Q_SIGNALS:
+    // The end of the game has been counted in the level's score; its message comes next.
+    void gameEnded(quatrelle::match::Outcome outcome);
     // The result's message has been closed and the line marked.
     void resultShown(quatrelle::match::Outcome outcome);
 

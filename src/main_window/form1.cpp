@@ -58,12 +58,13 @@ Form1::Form1(const resources::Choices& choices)
     runtime::ExposeAsWindow(*this);
     createStoredControls();
     Form_Load();
-    new Narrator(*this, imgCube, imgFleche, m_match);
+    auto* narrator = new Narrator(*this, imgCube, imgFleche, m_match);
     m_boardKeys = std::make_unique<BoardKeys>(
         imgFleche, [this](int column) { imgFleche_Click(static_cast<std::int16_t>(column)); });
 
     // Before the board's own redraw, which asks it what it marks.
     m_computerGame = new ComputerGameView(*this, imgCube, m_match, [this] { showCells(); });
+    connect(m_computerGame, &ComputerGameView::gameEnded, narrator, &Narrator::gameOver);
     connect(&m_match, &match::Match::dropped, this, &Form1::showCells);
     connect(&m_match, &match::Match::takenBack, this, &Form1::showCells);
     connect(&m_match, &match::Match::newGameStarted, this, &Form1::showCells);
@@ -71,6 +72,8 @@ Form1::Form1(const resources::Choices& choices)
     connect(&m_match, &match::Match::dropEnded, this, &Form1::CheckVictory);
     connect(&m_match, &match::Match::refused, this, &Form1::DoBeep);
     connectCommands();
+    connect(&m_commands->readBoard, &QAction::triggered, narrator, &Narrator::readBoard);
+    connect(&m_commands->repeat, &QAction::triggered, narrator, &Narrator::repeat);
     // The computer's opening waits for the window to be read, so that a screen reader says it is
     // the computer's turn before it says it is the player's.
     m_match.hold();

@@ -2,10 +2,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "narrator.h"
 
+#include "resources/settings.h"
 #include "runtime/announcer.h"
 #include "spoken_texts.h"
 
 namespace quatrelle::main_window {
+
+namespace {
+
+// A screen reader announces every change of a name: one that did not change stays quiet, so
+// that a new game does not bury its announcement under forty-two renamings.
+void rename(QWidget& control, const QString& name) {
+    if (control.accessibleName() != name)
+        control.setAccessibleName(name);
+}
+
+} // namespace
 
 Narrator::Narrator(QWidget& window, Controls& cells, Controls& arrows, const match::Match& match)
     : QObject(&window)
@@ -19,57 +31,111 @@ Narrator::Narrator(QWidget& window, Controls& cells, Controls& arrows, const mat
     connect(&match, &match::Match::takenBack, this, &Narrator::takenBack);
     connect(&match, &match::Match::newGameStarted, this, &Narrator::newGameStarted);
     connect(&match, &match::Match::hintChanged, this, &Narrator::hintChanged);
-    connect(&match, &match::Match::computerGameOver, this,
-            [this](match::Outcome) { m_announcer->announce(ComputerGameOverAnnouncement()); });
+    m_opponent = match.computerPlayer();
+    // The window's description says who plays at start; a computer that opens says it again
+    // with its first move, in case that move comes before the window is read.
+    if (m_opponent && match.computerToMove())
+        addPending(NewComputerGameAnnouncement(*m_opponent, match.level()));
     describeBoard();
 }
 
 void Narrator::dropped(game::Placement placed, bool byComputer) {
     describeCell(placed.cell);
     describeColumn(game::ColumnOf(placed.cell));
-    describeTurn();
-    QString said = byComputer ? ComputerDropAnnouncement(placed.cell) : DropAnnouncement(placed);
-    // Whose turn it is is said only when it is news: once a line stands the win message comes
-    // next, and the player who waits for the computer hears its reply instead.
+    describeWindow();
     const game::Game& game = m_match.game();
-    if (!m_match.lineStands() && !game.IsFull() && !m_match.computerToMove())
-        said += u' ' + (byComputer ? YourTurnAnnouncement() : TurnAnnouncement(turnText()));
-    m_announcer->announce(said);
+    if (!m_match.computerPlayer()) {
+        // Whose turn it is is said only when it is news: once a line stands the win message
+        // comes next.
+        QString said = DropAnnouncement(placed);
+        if (!m_match.lineStands() && !game.IsFull())
+            said += u' ' + TurnAnnouncement(turnText());
+        announce(said);
+        return;
+    }
+    addPending(byComputer ? ComputerMoveText(placed.cell) : PlayerMoveText(placed.cell));
+    // The end is said with the result; the player's move, with the reply.
+    if (!byComputer || m_match.outcome())
+        return;
+    if (game.MoveCount() == 1)
+        addPending(QStringLiteral("A vous."));
+    announce(std::exchange(m_pending, QString()));
+}
+
+// The result's message follows with the score, and a screen reader reads it after this.
+void Narrator::gameOver(match::Outcome outcome) {
+    describeWindow();
+    addPending(ResultSentence(outcome));
+    announce(std::exchange(m_pending, QString()));
 }
 
 void Narrator::refused(match::Refusal why, int where) {
-    m_announcer->announce(RefusalAnnouncement(why, where));
+    announce(RefusalAnnouncement(why, where));
 }
 
 void Narrator::takenBack(const QList<game::Placement>& taken) {
+    m_pending.clear();
     for (const game::Placement& placed : taken) {
         describeCell(placed.cell);
         describeColumn(game::ColumnOf(placed.cell));
     }
-    describeTurn();
-    m_announcer->announce(TakeBackAnnouncement(taken) + u' ' + TurnAnnouncement(turnText()));
+    describeWindow();
+    const std::optional<int> computer = m_match.computerPlayer();
+    announce(TakeBackAnnouncement(taken, computer) + u' ' +
+             (computer ? QStringLiteral("A vous.") : TurnAnnouncement(turnText())));
 }
 
 void Narrator::newGameStarted() {
+    const bool opponentChanged = std::exchange(m_opponent, m_match.computerPlayer()) != m_opponent;
+    m_pending.clear();
     describeBoard();
-    m_announcer->announce(NewGameAnnouncement(turnText()));
+    if (!m_opponent) {
+        announce(NewGameAnnouncement(turnText(), opponentChanged));
+        return;
+    }
+    addPending(NewComputerGameAnnouncement(*m_opponent, m_match.level()));
+    // A computer that opens is heard with its first move.
+    if (!m_match.computerToMove()) {
+        addPending(QStringLiteral("A vous de jouer."));
+        announce(std::exchange(m_pending, QString()));
+    }
 }
 
 void Narrator::hintChanged(std::optional<int> column) {
     if (!column) {
-        describeTurn();
+        describeWindow();
         return;
     }
     m_window.setAccessibleDescription(HintDescription(*column));
-    m_announcer->announce(HintDescription(*column) + u'.');
+    announce(HintDescription(*column) + u'.');
+}
+
+void Narrator::readBoard() {
+    m_announcer->announce(BoardAnnouncement(m_match.game()));
+}
+
+void Narrator::repeat() {
+    m_announcer->announce(m_lastAnnouncement.isEmpty() ? m_window.accessibleDescription()
+                                                       : m_lastAnnouncement);
+}
+
+void Narrator::announce(const QString& text) {
+    m_lastAnnouncement = text;
+    m_announcer->announce(text);
+}
+
+void Narrator::addPending(const QString& sentence) {
+    if (!m_pending.isEmpty())
+        m_pending += u' ';
+    m_pending += sentence;
 }
 
 void Narrator::describeCell(int cell) {
-    m_cells[cell].setAccessibleName(CellName(cell, m_match.game().Board()[cell]));
+    rename(m_cells[cell], CellName(cell, m_match.game().Board()[cell]));
 }
 
 void Narrator::describeColumn(int column) {
-    m_arrows[column].setAccessibleName(ColumnName(m_match.game(), column));
+    rename(m_arrows[column], ColumnName(m_match.game(), column));
 }
 
 void Narrator::describeBoard() {
@@ -77,17 +143,40 @@ void Narrator::describeBoard() {
         describeCell(cell);
     for (int column = 0; column < game::Columns; ++column)
         describeColumn(column);
-    describeTurn();
+    describeWindow();
 }
 
 // Read with the window, as when it becomes active; moves are announced as they happen.
-void Narrator::describeTurn() {
-    m_window.setAccessibleDescription(turnText());
+void Narrator::describeWindow() {
+    if (m_match.hint())
+        return; // the hint's description stands until its light goes out
+    const std::optional<int> computer = m_match.computerPlayer();
+    const game::Game& game = m_match.game();
+    QString description;
+    if (!computer) {
+        description = turnText();
+    } else if (const std::optional<match::Outcome> outcome = m_match.outcome()) {
+        const game::Level level = m_match.level();
+        description = GameOverDescription(*outcome, game.CellOfMove(game.MoveCount() - 1),
+                                          ScoreText(level, resources::LoadScore(level)));
+    } else {
+        description = OpponentDescription(*computer, m_match.level());
+        // Player p made the moves of p's parity.
+        int lastOfComputer = game.MoveCount() - 1;
+        if (lastOfComputer >= 0 && lastOfComputer % 2 != *computer)
+            --lastOfComputer;
+        if (lastOfComputer >= 0)
+            description += u' ' + ComputerMoveText(game.CellOfMove(lastOfComputer));
+        description += m_match.computerToMove()
+                           ? QStringLiteral(" L'ordinateur r\u00e9fl\u00e9chit.")
+                           : QStringLiteral(" A vous de jouer.");
+    }
+    if (m_window.accessibleDescription() != description)
+        m_window.setAccessibleDescription(description);
 }
 
 QString Narrator::turnText() const {
-    const int player = m_match.game().CurrentPlayer();
-    return TurnDescription(player, m_match.computerPlayer() == player);
+    return TurnDescription(m_match.game().CurrentPlayer());
 }
 
 } // namespace quatrelle::main_window

@@ -9,6 +9,7 @@
 
 #include <QObject>
 #include <QString>
+#include <optional>
 
 namespace quatrelle::runtime {
 class Announcer;
@@ -17,14 +18,27 @@ class Announcer;
 namespace quatrelle::main_window {
 
 // What a screen reader reads of the main window and speaks of the game. It listens to the
-// match: it names every cell and column, keeps the window's description on whose turn it is
-// or on the hint, and speaks each change where the player is, in the order a player needs it.
+// match: it names every cell and column, keeps the window's description true (whose turn, the
+// hint, or the end of a game against the computer), and speaks each change where the player
+// is, in the order a player needs it.
+//
+// Against the computer a move and its reply are one announcement: the player's drop waits for
+// the reply, so that the next key, which makes a screen reader cut what it is saying, can never
+// hide where a piece went. A new game waits likewise for the computer's opening.
 class Narrator : public QObject {
     Q_OBJECT
 
 public:
     using Controls = runtime::ControlArray<runtime::ImageControl>;
     Narrator(QWidget& window, Controls& cells, Controls& arrows, const match::Match& match);
+
+    // A game against the computer has ended and its score is counted: the last moves and the
+    // result are said at once.
+    void gameOver(match::Outcome outcome);
+    // The whole board, in one sentence.
+    void readBoard();
+    // The last announcement again, or the window's description before any.
+    void repeat();
 
 private:
     void dropped(game::Placement placed, bool byComputer);
@@ -33,10 +47,13 @@ private:
     void newGameStarted();
     void hintChanged(std::optional<int> column);
 
+    void announce(const QString& text);
+    // Adds a sentence to what waits for the computer's move or the result.
+    void addPending(const QString& sentence);
     void describeBoard();
     void describeCell(int cell);
     void describeColumn(int column);
-    void describeTurn();
+    void describeWindow();
     QString turnText() const;
 
     QWidget& m_window;
@@ -44,6 +61,11 @@ private:
     Controls& m_arrows;
     const match::Match& m_match;
     runtime::Announcer* m_announcer;
+    QString m_lastAnnouncement;
+    // What waits to be said with the computer's next move or the result: the new game's
+    // heading, the player's move.
+    QString m_pending;
+    std::optional<int> m_opponent; // the computer's player when the last game began
 };
 
 } // namespace quatrelle::main_window

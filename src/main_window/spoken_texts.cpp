@@ -26,9 +26,7 @@ int rowFromBottom(int cell) {
 
 // "colonne 4, rangée 1"
 QString placeOf(int cell) {
-    return QStringLiteral("colonne %1, rang\u00e9e %2")
-        .arg(game::ColumnOf(cell) + 1)
-        .arg(rowFromBottom(cell));
+    return QStringLiteral("colonne ") + ShortPlace(cell);
 }
 
 QString capitalised(QString text) {
@@ -93,6 +91,68 @@ QString TurnDescription(int player, bool computer) {
     return QStringLiteral("Au joueur %1 (%2) de jouer").arg(player + 1).arg(colour);
 }
 
+QString OpponentDescription(int computerPlayer, game::Level level) {
+    return QStringLiteral("Contre l'ordinateur (%1), niveau %2.")
+        .arg(colourOf(static_cast<std::int16_t>(computerPlayer + 1)), LevelName(level));
+}
+
+QString ShortPlace(int cell) {
+    return QStringLiteral("%1, rang\u00e9e %2")
+        .arg(game::ColumnOf(cell) + 1)
+        .arg(rowFromBottom(cell));
+}
+
+QString ComputerMoveText(int cell) {
+    return QStringLiteral("Ordinateur : %1.").arg(ShortPlace(cell));
+}
+
+QString PlayerMoveText(int cell) {
+    return QStringLiteral("Vous : %1.").arg(ShortPlace(cell));
+}
+
+QString ResultSentence(match::Outcome outcome) {
+    switch (outcome) {
+    case match::Outcome::PlayerWon:
+        return QStringLiteral("Vous avez gagn\u00e9.");
+    case match::Outcome::ComputerWon:
+        return QStringLiteral("L'ordinateur a gagn\u00e9.");
+    case match::Outcome::Draw:
+        return QStringLiteral("Match nul.");
+    }
+    return {};
+}
+
+QString GameOverDescription(match::Outcome outcome, int lastCell, const QString& score) {
+    QString result = ResultSentence(outcome);
+    result[0] = result[0].toLower();
+    if (outcome != match::Outcome::Draw)
+        result.insert(result.size() - 1, QStringLiteral(" en ") + ShortPlace(lastCell));
+    return QStringLiteral("Partie termin\u00e9e : %1 %2. Nouveau jeu pour rejouer.")
+        .arg(result, score);
+}
+
+QString BoardAnnouncement(const game::Game& game) {
+    QStringList columns;
+    for (int column = 0; column < game::Columns; ++column) {
+        QStringList pieces;
+        for (int row = game::Rows; row >= 1; --row) {
+            const std::int16_t value = game.Board()[game::CellIndex(column + 1, row)];
+            if (value == game::Empty)
+                break;
+            pieces.append(colourOf(value));
+        }
+        if (!pieces.isEmpty())
+            columns.append(
+                QStringLiteral("%1 %2").arg(column + 1).arg(pieces.join(QStringLiteral(", "))));
+    }
+    if (columns.isEmpty())
+        return QStringLiteral("Grille vide.");
+    QString said = QStringLiteral("Grille : ") + columns.join(QStringLiteral(" ; ")) + u'.';
+    if (columns.size() < game::Columns)
+        said += QStringLiteral(" Autres colonnes vides.");
+    return said;
+}
+
 QString HintDescription(int column) {
     return QStringLiteral("Conseil : colonne %1").arg(column + 1);
 }
@@ -130,6 +190,8 @@ QString RefusalAnnouncement(match::Refusal why, int where) {
         return QStringLiteral("Rien \u00e0 reprendre.");
     case match::Refusal::GameOver:
         return ComputerGameOverAnnouncement();
+    case match::Refusal::ComputerThinking:
+        return QStringLiteral("L'ordinateur r\u00e9fl\u00e9chit.");
     }
     return {};
 }
@@ -138,14 +200,28 @@ QString ComputerGameOverAnnouncement() {
     return QStringLiteral("Partie termin\u00e9e : Nouveau jeu pour rejouer.");
 }
 
-QString NewGameAnnouncement(const QString& turn) {
-    return QStringLiteral("Nouvelle partie. %1.").arg(turn);
+QString NewGameAnnouncement(const QString& turn, bool opponentChanged) {
+    return QStringLiteral("Nouvelle partie%1. %2.")
+        .arg(opponentChanged ? QStringLiteral(" \u00e0 deux joueurs") : QString(), turn);
 }
 
-QString TakeBackAnnouncement(const QList<game::Placement>& taken) {
+QString NewComputerGameAnnouncement(int computerPlayer, game::Level level) {
+    QString opponent = OpponentDescription(computerPlayer, level);
+    opponent[0] = opponent[0].toLower();
+    return QStringLiteral("Nouvelle partie ") + opponent;
+}
+
+QString TakeBackAnnouncement(const QList<game::Placement>& taken,
+                             std::optional<int> computerPlayer) {
+    const auto who = [computerPlayer](std::int16_t value) {
+        if (!computerPlayer)
+            return colourOf(value);
+        return value == *computerPlayer + 1 ? QStringLiteral("l'ordinateur")
+                                            : QStringLiteral("vous");
+    };
     QStringList moves;
     for (const game::Placement& placed : taken)
-        moves.append(QStringLiteral("%1 en %2").arg(colourOf(placed.value), placeOf(placed.cell)));
+        moves.append(QStringLiteral("%1 en %2").arg(who(placed.value), placeOf(placed.cell)));
     const QString heading =
         taken.size() > 1 ? QStringLiteral("Coups repris : ") : QStringLiteral("Coup repris : ");
     return heading + moves.join(QStringLiteral(" ; ")) + u'.';

@@ -10,6 +10,7 @@
 #include <QList>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 namespace quatrelle::main_window {
 
@@ -33,6 +34,26 @@ QString TurnDescription(int player, bool computer = false);
 // "Conseil : colonne 4", for column 3.
 QString HintDescription(int column);
 
+// Against the computer, where the window's description says who plays and how well:
+// "Contre l'ordinateur (rouge), niveau Moyen.", for the computer's player 0 or 1.
+QString OpponentDescription(int computerPlayer, game::Level level);
+// Where a piece went, in the few words a reply is said in: "4, rangée 1". The player's keys are
+// the columns, so the column needs no name.
+QString ShortPlace(int cell);
+// "Ordinateur : 6, rangée 1."
+QString ComputerMoveText(int cell);
+// "Vous : 4, rangée 1."
+QString PlayerMoveText(int cell);
+// "Vous avez gagné.", "L'ordinateur a gagné.", "Match nul."
+QString ResultSentence(match::Outcome outcome);
+// The window's description once a game against the computer has ended: "Partie terminée :
+// vous avez gagné en 4, rangée 1. Score (Moyen) : 1 gagnée, 0 nulle, 0 perdue. Nouveau jeu pour
+// rejouer."
+QString GameOverDescription(match::Outcome outcome, int lastCell, const QString& score);
+// The whole board in one sentence, column by column, each from the bottom up; empty columns
+// are left out: "Grille : 3 jaune ; 4 jaune, rouge. Autres colonnes vides.", "Grille vide."
+QString BoardAnnouncement(const game::Game& game);
+
 // What is spoken as it happens, each a sentence or two.
 // "Jaune en colonne 4, rangée 1."
 QString DropAnnouncement(const game::Placement& placed);
@@ -47,10 +68,16 @@ QString YourTurnAnnouncement();
 QString RefusalAnnouncement(match::Refusal why, int where);
 // "Partie terminée : Nouveau jeu pour rejouer.", once a line ends a game against the computer.
 QString ComputerGameOverAnnouncement();
-// "Nouvelle partie. Au joueur 1 (jaune) de jouer."
-QString NewGameAnnouncement(const QString& turn);
+// "Nouvelle partie. Au joueur 1 (jaune) de jouer."; after a change of opponent, "Nouvelle
+// partie à deux joueurs. Au joueur 1 (jaune) de jouer."
+QString NewGameAnnouncement(const QString& turn, bool opponentChanged = false);
+// "Nouvelle partie contre l'ordinateur (rouge), niveau Moyen."
+QString NewComputerGameAnnouncement(int computerPlayer, game::Level level);
 // "Coup repris : jaune en colonne 4, rangée 1.", or with two moves "Coups repris : rouge en
-// colonne 4, rangée 2 ; jaune en colonne 4, rangée 1.", the last one played first.
-QString TakeBackAnnouncement(const QList<game::Placement>& taken);
+// colonne 4, rangée 2 ; jaune en colonne 4, rangée 1.", the last one played first. Against the
+// computer, in the player's words: "Coups repris : l'ordinateur en colonne 4, rangée 2 ; vous
+// en colonne 4, rangée 1."
+QString TakeBackAnnouncement(const QList<game::Placement>& taken,
+                             std::optional<int> computerPlayer = std::nullopt);
 
 } // namespace quatrelle::main_window

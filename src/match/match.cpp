@@ -85,7 +85,9 @@ template <typename TellViews> void Match::changeBoard(TellViews tellViews) {
 }
 
 void Match::drop(int column) {
-    if (!computerToMove())
+    if (computerToMove())
+        Q_EMIT refused(Refusal::ComputerThinking, column);
+    else
         place(column, false);
 }
 
@@ -106,7 +108,7 @@ void Match::place(int column, bool byComputer) {
 }
 
 void Match::dropAtCell(int cell) {
-    if (computerToMove() || !game::IsValidCell(cell) || m_game.Board()[cell] != game::Empty)
+    if (!game::IsValidCell(cell) || m_game.Board()[cell] != game::Empty)
         return;
     if (outcome()) {
         Q_EMIT refused(Refusal::GameOver, cell);

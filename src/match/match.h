@@ -23,7 +23,8 @@ enum class Refusal {
     HintOnFullBoard,   // no hint with no move left
     HintWhileThinking, // the computer is choosing its move
     NothingToTakeBack,
-    GameOver, // a drop once a game against the computer has ended
+    GameOver,         // a drop once a game against the computer has ended
+    ComputerThinking, // the player's drop while the computer chooses; `where` is the column
 };
 
 // How a game against the computer ended, as the player sees it.
@@ -51,7 +52,7 @@ public:
     void setComputerPlayer(std::optional<int> computerPlayer);
     void setLevel(game::Level level);
     // True from the moment the computer is to move until its piece has dropped: meanwhile the
-    // player's drops are ignored.
+    // player's drops are refused.
     bool computerToMove() const;
     // Some player has four in a line on the board.
     bool lineStands() const;
@@ -61,12 +62,12 @@ public:
     // The column of the hint being shown, if any.
     std::optional<int> hint() const { return m_hint; }
 
-    // The player's drop into a column; nothing while the computer is to move, refused once the
-    // game against it has ended.
+    // The player's drop into a column; refused while the computer is to move, and once the game
+    // against it has ended.
     void drop(int column);
     // The player's click on a cell: the drop into its column when the cell is where that drop
-    // would land; refused for a cell with nothing below it, or once the game against the
-    // computer has ended; nothing for an occupied one.
+    // would land; refused for a cell with nothing below it, while the computer is to move, or
+    // once the game against it has ended; nothing for an occupied one.
     void dropAtCell(int cell);
     // Against the computer a player takes back their own move, and the computer's reply to it
     // when there is one; between two players, the last move.

@@ -14,7 +14,8 @@ source "$(dirname "$0")/../support/x_session.sh"
 
 # Orca ignores SIGTERM once the program it reads has gone, so it is killed before the rest.
 stop_orca() { [ -z "${orca:-}" ] || kill -KILL "$orca" 2>/dev/null || true; }
-trap 'stop_orca; end_session' EXIT
+# On a failure, what the voice said last, whole or cut short.
+trap 'status=$?; stop_orca; [ "$status" -eq 0 ] || tail -n 12 "$voice/log"; end_session' EXIT
 
 # A home of the test's own: Orca's settings, and sound sent to ALSA's null device, since no
 # sound server runs and the speech server opens a sound device even for a voice that writes.
@@ -32,10 +33,12 @@ openbox >"$work/wm.log" 2>&1 &
 wait_for "openbox did not start" eval 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"'
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
 
-# The speech server's one voice writes each utterance as a line of the spoken file.
-spoken=$work/spoken.txt
-: >"$spoken"
-mkdir -p "$work/speech/modules"
+# The speech server's one voice speaks at a reader's pace into a log (paced_voice.sh), where a
+# text cut short by the next key is seen to be cut.
+voice=$work/voice
+mkdir -p "$voice" "$work/speech/modules"
+: >"$voice/log"
+export VOICE=$voice
 cat >"$work/speech/speechd.conf" <<EOF
 AddModule "file" "sd_generic" "$work/speech/modules/file.conf"
 DefaultModule file
@@ -43,7 +46,7 @@ DefaultLanguage "fr"
 AudioOutputMethod "libao"
 EOF
 cat >"$work/speech/modules/file.conf" <<EOF
-GenericExecuteSynth "printf '%s\\\\n' \\'\$DATA\\' >> $spoken"
+GenericExecuteSynth "$(dirname "$(readlink -f "$0")")/paced_voice.sh \\'\$DATA\\'"
 AddVoice "fr" "male1" "fr"
 GenericLanguage "fr" "fr" "utf-8"
 DefaultVoice "fr"
@@ -55,8 +58,9 @@ export SPEECHD_ADDRESS=unix_socket:$work/speech.sock
 "${french[@]}" orca -u "$work/orca" >"$work/orca.log" 2>&1 &
 orca=$!
 
-# What was spoken since line $mark, on one line.
-heard() { tail -n "+$((mark + 1))" "$spoken" | tr '\n' ' ' | tr -s ' '; }
+# What was spoken since the last key ($mark utterances before it), on one line.
+utterances() { sed -n 's/^start [^ ]* //p' "$voice/log"; }
+heard() { utterances | tail -n "+$((mark + 1))" | tr '\n\t' '  ' | tr -s ' '; }
 has_heard() { heard | grep -qF -- "$1"; }
 expect() { # expect TEXT: waits until TEXT has been spoken since the last key
     wait_for "never heard «$1»; heard: «$(heard)»" has_heard "$1"
@@ -73,16 +77,40 @@ expect_before() { # expect_before FIRST LATER
     expect "$1"
     heard_before "$1" "$2" || fail "heard «$2» before «$1»: «$(heard)»"
 }
+# said_whole TEXT: prints when the utterance since the last key that holds TEXT ended, if it
+# was said to its end rather than cut short.
+said_whole() {
+    awk -v mark="$mark" -v text="$1" '
+        /^start / { n++; open = n > mark && index($0, text) > 0; next }
+        /^end / && open { print $2; found = 1; exit }
+        END { exit !found }' "$voice/log"
+}
+said_whole_quietly() { said_whole "$1" >/dev/null; }
+expect_whole() { # expect_whole TEXT
+    wait_for "never heard «$1» to its end; heard: «$(heard)»" said_whole_quietly "$1"
+    echo "  heard whole: $(heard)"
+}
+# Nothing is being said: the last utterance ended, or was cut short long enough ago.
+voice_idle() {
+    awk -v now="$(date +%s.%N)" -v pace="$(cat "$voice/pace")" '
+        /^start / { start = $2; text = $0; sub(/^start [^ ]* /, "", text); speaking = 1 }
+        /^end / { speaking = 0 }
+        END { exit speaking && now < start + length(text) / pace + 0.3 }' "$voice/log"
+}
 press() { # press KEY: presses it once the speech of the previous key has ended
-    sleep 0.5
-    mark=$(wc -l <"$spoken")
+    sleep 0.3
+    wait_for "the voice never fell silent" voice_idle
+    mark=$(utterances | wc -l)
     echo "key $1"
+    pressed_at=$(date +%s.%N)
     xdotool key "$1"
 }
 
+# The two players' game is checked by what is said, not by how long it takes to say it.
+echo 1000 >"$voice/pace"
 mark=0
 expect "Lecteur d’écran activé."
-mark=$(wc -l <"$spoken")
+mark=$(utterances | wc -l)
 start_game() { # start_game [OPTION...]
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" "$@" >>"$work/program.log" 2>&1 &
     game=$!
@@ -95,6 +123,7 @@ quit_game() {
     wait "$game" || status=$?
     [ "$status" -eq 0 ] || fail "exit status $status"
 }
+
 start_game
 expect "Quatrelle cadre. Au joueur 1 (jaune) de jouer."
 expect "Nouveau jeu bouton"
@@ -155,21 +184,99 @@ expect "Version 0.0.10"
 press Escape
 expect "A propos de bouton"
 
+
 quit_game
 
-# Against the computer, which opens: its opening is heard before the player is told it is their
-# turn; the player's drop is heard alone, then the reply and the turn; a take-back names both.
-mark=$(wc -l <"$spoken")
-start_game --computer yellow
-expect_before "L'ordinateur a joué en colonne " "Au joueur 2"
-expect "rangée 1. A vous de jouer."
+# Against the computer, which opens, with a voice at a reader's pace. The start names the
+# opponent and the level, and where the computer opened, whichever comes first of the window
+# and the opening.
+echo 15 >"$voice/pace"
+mark=$(utterances | wc -l)
+start_game --computer yellow --level 1
+expect "niveau Débutant"
+expect "Ordinateur : "
+expect "A vous"
+
+# Each move and its reply are one sentence, said whole; a digit pressed while the computer
+# chooses is answered, and the move before it is still heard. The player fills the columns from
+# the left until the game ends.
+times=()
+game_over() { has_heard "a gagné" || has_heard "Match nul"; }
+answered() { # answered COLUMN
+    said_whole_quietly "Vous : $1, rangée" || has_heard "Colonne $1 pleine." || game_over
+}
+move() { # move COLUMN: plays it, and waits for what is said of it and of the reply
+    press "$1"
+    wait_for "no sentence said «Vous : $1, rangée» to its end; heard: «$(heard)»" answered "$1"
+    wait_for "the voice never fell silent" voice_idle
+    echo "  heard: $(heard)"
+    if ! game_over && said_whole_quietly "Vous : $1, rangée"; then
+        times+=("$(awk -v from="$pressed_at" -v to="$(said_whole "Vous : $1, rangée")" \
+            'BEGIN { printf "%.2f", to - from }')")
+    fi
+}
+move 4
 press 4
-expect_before "L'ordinateur a joué en colonne " "de jouer"
-expect_before "Rouge en colonne 4, rangée " "de jouer"
-expect "A vous de jouer."
+sleep 0.15
+xdotool key 5
+expect "L'ordinateur réfléchit."
+expect_whole "Vous : 4, rangée"
+# Then the player answers on top of the computer's last piece, or in the next column with room.
+column=4
+until game_over; do
+    said=$(heard)
+    if [[ $said == *"Colonne $column pleine."* ]]; then
+        column=$((column % 7 + 1))
+    elif [[ $said =~ Ordinateur\ :\ ([1-7]), ]]; then
+        column=${BASH_REMATCH[1]}
+    fi
+    move "$column"
+done
+median=$(printf '%s\n' "${times[@]}" | sort -n | awk '{ t[NR] = $1 } END { print t[int((NR + 1) / 2)] }')
+echo "key to end of speech, per move: ${times[*]} s; median $median s"
+
+# The result's message is read; once it is closed, and after a visit to another window, the
+# window says the game is over, and so does a drop.
+expect "alerte Quatrelle. "
+expect " ! Score (Débutant) : "
+press Return
+xmessage -geometry +0+0 "Ailleurs" &
+elsewhere=$!
+wait_for "the other window did not appear" eval 'xdotool search --onlyvisible --classname xmessage >/dev/null 2>&1'
+xdotool windowactivate "$(xdotool search --onlyvisible --classname xmessage | head -n 1)"
+sleep 1
+kill "$elsewhere"
+mark=$(utterances | wc -l)
+xdotool windowactivate "$(xdotool search --onlyvisible --pid "$game" | head -n 1)"
+expect "Partie terminée : "
+expect "Nouveau jeu pour rejouer."
+press 7
+expect "Partie terminée : Nouveau jeu pour rejouer."
+
+# B says the board, R the last announcement again.
+press b
+expect "Grille : 1 "
+press r
+expect "Partie terminée : Nouveau jeu pour rejouer."
+
+# The menu reads its first entry as it opens, and the level with its entry; a level chosen
+# from it is confirmed with the new game, and the computer's opening is heard with it.
+press shift+F10
+expect "Nouveau jeu"
+for _ in 1 2 3 4; do press Down; done
+expect "Niveau Débutant"
+press Right
+press Down
+expect "Moyen"
+press Return
+expect "Nouvelle partie contre l'ordinateur (jaune), niveau Moyen. Ordinateur : "
+expect "A vous."
+
+# A take-back names both moves in the player's words.
+move 4
 press ctrl+z
-expect "Coups repris : jaune en colonne "
-expect " ; rouge en colonne 4, rangée "
+expect "Coups repris : l'ordinateur en colonne "
+expect " ; vous en colonne 4, rangée "
 stop_orca
 quit_game
-echo "screen reader: 9 passed, 0 failed"
+echo "screen reader: 17 passed, 0 failed; median key to end of speech per move: $median s"

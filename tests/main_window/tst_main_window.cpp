@@ -788,13 +788,17 @@ void TestMainWindow::playAloneAgainstTheComputerWithHintsAndTakeBacks() {
         return solver.BestColumns(game::Position::FromGame(game));
     };
 
-    // A key drops yellow; the reply comes about 400 ms later, in a column the solver accepts,
-    // and neither keys nor clicks play meanwhile.
+    // The window says who plays and how well. A key drops yellow; the reply comes about 400 ms
+    // later, in a column the solver accepts, and neither keys nor clicks play meanwhile: they
+    // are told why. The move and its reply are said in one sentence.
+    const QString opponent = QStringLiteral("Contre l'ordinateur (rouge), niveau Imbattable.");
+    QCOMPARE(description(), opponent + QStringLiteral(" A vous de jouer."));
     QTest::keyClick(&form, Qt::Key_4);
-    QCOMPARE(description(), QStringLiteral("A l'ordinateur (rouge) de jouer"));
+    QCOMPARE(description(), opponent + QStringLiteral(" L'ordinateur r\u00e9fl\u00e9chit."));
     const game::Game afterYellow = form.gameState();
     QTest::keyClick(&form, Qt::Key_1);
     clickArrow(form, 0);
+    QCOMPARE(heard.countOf(QStringLiteral("L'ordinateur r\u00e9fl\u00e9chit.")), 2);
     QTest::qWait(match::ComputerPlayer::ReplyDelay / 2);
     QCOMPARE(form.gameState().MoveCount(), 1);
     QTRY_COMPARE(form.gameState().MoveCount(), 2);
@@ -805,11 +809,18 @@ void TestMainWindow::playAloneAgainstTheComputerWithHintsAndTakeBacks() {
             reply = game::ColumnOf(cell);
     const std::vector<int> accepted = bestColumns(afterYellow);
     QVERIFY(std::find(accepted.begin(), accepted.end(), reply) != accepted.end());
-    QCOMPARE(description(), QStringLiteral("Au joueur 1 (jaune) de jouer"));
     const QString replyCell =
-        QStringLiteral("colonne %1, rang\u00e9e %2").arg(reply + 1).arg(reply == 3 ? 2 : 1);
+        QStringLiteral("%1, rang\u00e9e %2").arg(reply + 1).arg(reply == 3 ? 2 : 1);
+    const QString yourTurn =
+        opponent + QStringLiteral(" Ordinateur : %1. A vous de jouer.").arg(replyCell);
+    QCOMPARE(description(), yourTurn);
     QCOMPARE(heard.last(),
-             QStringLiteral("L'ordinateur a jou\u00e9 en %1. A vous de jouer.").arg(replyCell));
+             QStringLiteral("Vous : 4, rang\u00e9e 1. Ordinateur : %1.").arg(replyCell));
+    // R says the last announcement again, and changes nothing.
+    QTest::keyClick(&form, Qt::Key_R);
+    QCOMPARE(heard.last(),
+             QStringLiteral("Vous : 4, rang\u00e9e 1. Ordinateur : %1.").arg(replyCell));
+    QCOMPARE(form.gameState().MoveCount(), 2);
     // Its piece falls into its cell and stays marked.
     const int replyIndex = reply == 3 ? 24 : 28 + reply;
     QTRY_COMPARE(markedCells(form), QList<int>{replyIndex});
@@ -829,21 +840,21 @@ void TestMainWindow::playAloneAgainstTheComputerWithHintsAndTakeBacks() {
     QCOMPARE(hintedCells(form).size(), 1);
     QTest::keyClick(&form, Qt::Key_H);
     QVERIFY(hintedCells(form).isEmpty());
-    QCOMPARE(description(), QStringLiteral("Au joueur 1 (jaune) de jouer"));
+    QCOMPARE(description(), yourTurn);
 
     // Ctrl+Z takes back the reply and the move before it; then there is nothing to take back.
     QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(form.gameState().Board(), game::BoardArray{});
     QCOMPARE(form.gameState().CurrentPlayer(), 0);
-    QCOMPARE(heard.last(), QStringLiteral("Coups repris : rouge en %1 ; jaune en colonne 4, "
-                                          "rang\u00e9e 1. Au joueur 1 (jaune) de jouer.")
+    QCOMPARE(heard.last(), QStringLiteral("Coups repris : l'ordinateur en colonne %1 ; vous en "
+                                          "colonne 4, rang\u00e9e 1. A vous.")
                                .arg(replyCell));
     QCOMPARE(accessible(&form.arrows()[3])->text(QAccessible::Name),
              QStringLiteral("Colonne 4 : vide"));
     QCOMPARE(accessible(&form.cubes()[31])->text(QAccessible::Name),
              QStringLiteral("Colonne 4, rang\u00e9e 1 : vide"));
     QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(beeps.count(), 1);
+    QCOMPARE(beeps.count(), 3);
 
     // "Nouveau jeu" (here Ctrl+N) drops a pending reply.
     QTest::keyClick(&form, Qt::Key_2);
@@ -872,6 +883,16 @@ void TestMainWindow::playAloneAgainstTheComputerWithHintsAndTakeBacks() {
     QList<int> lineCells(line->cells.begin(), line->cells.end());
     std::sort(lineCells.begin(), lineCells.end());
     QTRY_COMPARE(markedCells(form), lineCells);
+    // The last moves and the result were said at once; the window says the game is over, who
+    // won where, and the score.
+    QVERIFY2(heard.last().endsWith(QStringLiteral(". L'ordinateur a gagn\u00e9.")),
+             qPrintable(heard.last()));
+    QVERIFY2(
+        description().startsWith(QStringLiteral("Partie termin\u00e9e : l'ordinateur a "
+                                                "gagn\u00e9 en ")) &&
+            description().endsWith(QStringLiteral(". Score (Imbattable) : 0 gagn\u00e9e, 0 "
+                                                  "nulle, 1 perdue. Nouveau jeu pour rejouer.")),
+        qPrintable(description()));
     QApplication::setActiveWindow(&form);
     const int beepsBefore = beeps.count();
     QTest::keyClick(&form, Qt::Key_H); // no hint once a line stands
@@ -885,7 +906,7 @@ void TestMainWindow::playAloneAgainstTheComputerWithHintsAndTakeBacks() {
     QCOMPARE(form.gameState().Board(), over);
     QCOMPARE(m_closer->seen().size(), 1);
     QCOMPARE(beeps.count(), beepsBefore + 3);
-    QCOMPARE(heard.countOf(QStringLiteral("Partie termin\u00e9e : Nouveau jeu pour rejouer.")), 3);
+    QCOMPARE(heard.countOf(QStringLiteral("Partie termin\u00e9e : Nouveau jeu pour rejouer.")), 2);
     // Ctrl+Z takes back the computer's winning move and the player's before it, and the marks.
     const int before = form.gameState().MoveCount();
     QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
@@ -952,6 +973,14 @@ void TestMainWindow::walkTheBoardFromTheKeyboardAndHearEveryMove() {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_1);
     QCOMPARE(QApplication::focusWidget(), &form.arrows()[6]);
     QCOMPARE(heard.count(), 9); // every drop and refusal anew
+    // B says the whole board, column by column from the bottom; R says the last move again.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_B);
+    QCOMPARE(heard.last(), QStringLiteral("Grille : 1 jaune ; 2 jaune ; 7 rouge, jaune, rouge, "
+                                          "jaune, rouge. Autres colonnes vides."));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_R);
+    QCOMPARE(heard.last(),
+             QStringLiteral("Jaune en colonne 1, rang\u00e9e 1. Au joueur 2 (rouge) de jouer."));
+    QCOMPARE(form.gameState().MoveCount(), 7);
 
     // Leaving the board puts its light out; coming back finds the column where it was.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -1001,10 +1030,10 @@ void TestMainWindow::aPendingReplyWaitsForTheAboutWindow() {
     QVERIFY(form.aboutWindow() && form.aboutWindow()->isLoaded());
     QTest::qWait(match::ComputerPlayer::ReplyDelay * 2);
     QCOMPARE(form.gameState().MoveCount(), 1);
-    QCOMPARE(heard.count(), 1);
+    QCOMPARE(heard.count(), 0); // the player's move waits to be said with the reply
     QTest::keyClick(form.aboutWindow(), Qt::Key_Escape);
     QTRY_COMPARE(form.gameState().MoveCount(), 2);
-    QVERIFY(heard.last().startsWith(QStringLiteral("L'ordinateur a jou\u00e9 en colonne ")));
+    QVERIFY(heard.last().startsWith(QStringLiteral("Vous : 4, rang\u00e9e 1. Ordinateur : ")));
 }
 
 // A right click on the surface that does not move the window opens the menu, also when the
@@ -1024,7 +1053,8 @@ void TestMainWindow::theMenuOpensOnAClickNotADragAndChoosesTheComputer() {
         for (QAction* action : menu.actions())
             if (action->isVisible())
                 texts.append(
-                    action->text() + QLatin1String(action->isChecked() ? "*" : "") +
+                    QLatin1String(menu.activeAction() == action ? ">" : "") + action->text() +
+                    QLatin1String(action->isChecked() ? "*" : "") +
                     QLatin1String(action->isEnabled() ? "" : "-") +
                     (action->menu() ? u'[' + self(*action->menu(), self) + u']' : QString()));
         return texts.join(u'|');
@@ -1060,16 +1090,22 @@ void TestMainWindow::theMenuOpensOnAClickNotADragAndChoosesTheComputer() {
     const QPoint surface(40, 200);
     QTest::mouseClick(&form, Qt::RightButton, {}, surface);
     QTRY_COMPARE(opened.size(), 1);
-    QCOMPARE(opened.front(), QStringLiteral("Nouveau jeu||Deux joueurs*|L'ordinateur joue rouge|"
-                                            "L'ordinateur joue jaune|Niveau-[D\u00e9butant|Moyen*|"
-                                            "Fort|Imbattable]||Conseil|Reprendre le coup||"
-                                            "Aide|A propos de|Quitter"));
+    // Each entry shows its key, which a screen reader reads with it.
+    QCOMPARE(
+        opened.front(),
+        QStringLiteral("Nouveau jeu\tCtrl+N||Deux joueurs*|L'ordinateur joue rouge|"
+                       "L'ordinateur joue jaune|Niveau-[D\u00e9butant|Moyen*|Fort|Imbattable]||"
+                       "Conseil\tH|Reprendre le coup\tCtrl+Z|Lire la grille\tB|"
+                       "R\u00e9p\u00e9ter\tR||Aide\tF1|A propos de|Quitter\tCtrl+Q"));
+    // Opened by a key, its first entry is active, for a screen reader to read.
     QApplication::setActiveWindow(&form);
     QTest::keyClick(&form, Qt::Key_Menu);
     QTRY_COMPARE(opened.size(), 2);
+    QVERIFY(opened.back().startsWith(QStringLiteral(">Nouveau jeu")));
     QApplication::setActiveWindow(&form); // offscreen gives the activation back to no one
     QTest::keyClick(&form, Qt::Key_F10, Qt::ShiftModifier);
     QTRY_COMPARE(opened.size(), 3);
+    QVERIFY(opened.back().startsWith(QStringLiteral(">Nouveau jeu")));
     QTest::mousePress(&form, Qt::RightButton, {}, surface);
     QTest::mouseMove(&form, surface + QPoint(1, 0));
     QTest::mouseRelease(&form, Qt::RightButton, {}, surface + QPoint(1, 0));
@@ -1100,7 +1136,7 @@ void TestMainWindow::theMenuOpensOnAClickNotADragAndChoosesTheComputer() {
     QTest::mouseClick(&form, Qt::RightButton, {}, surface);
     QTRY_COMPARE(form.gameState().MoveCount(), 0);
     // The second menu was opened after «Non»: two players still ticked.
-    QVERIFY(opened.value(5).startsWith(QStringLiteral("Nouveau jeu||Deux joueurs*|")));
+    QVERIFY(opened.value(5).startsWith(QStringLiteral("Nouveau jeu\tCtrl+N||Deux joueurs*|")));
     // On an empty board a choice applies at once; with the computer playing yellow, it opens.
     wanted = QStringLiteral("Imbattable");
     QTest::mouseClick(&form, Qt::RightButton, {}, surface);
@@ -1123,9 +1159,9 @@ void TestMainWindow::theMenuOpensOnAClickNotADragAndChoosesTheComputer() {
     QVERIFY(QTest::qWaitForWindowExposed(restarted.get()));
     QTest::mouseClick(restarted.get(), Qt::RightButton, {}, surface);
     QTRY_COMPARE(opened.size(), 9);
-    QCOMPARE(opened.last().mid(26, 88),
-             QStringLiteral("L'ordinateur joue rouge|L'ordinateur joue jaune*|Niveau[D\u00e9butant|"
-                            "Moyen|Fort|Imbattable*]"));
+    QCOMPARE(opened.last().mid(33, 99),
+             QStringLiteral("L'ordinateur joue rouge|L'ordinateur joue jaune*|Niveau\tImbattable"
+                            "[D\u00e9butant|Moyen|Fort|Imbattable*]"));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -147,8 +147,8 @@ void TestMatch::takeBackPolicy() {
 }
 
 // Whatever arrives while the computer's reply is pending, the reply either lands on the board
-// it was chosen for or not at all: a hint is refused, a new game or a take-back drops the
-// reply, a hold makes it wait.
+// it was chosen for or not at all: a hint or a drop is refused, a new game or a take-back drops
+// the reply, a hold makes it wait.
 void TestMatch::aPendingReplyMeetsARequest_data() {
     QTest::addColumn<QString>("computer");
     QTest::addColumn<QString>("request");
@@ -157,6 +157,11 @@ void TestMatch::aPendingReplyMeetsARequest_data() {
     QTest::addColumn<int>("movesOnceResumed");
     QTest::newRow("hint") << "red"
                           << "hint" << refusal(match::Refusal::HintWhileThinking) << 2 << 2;
+    QTest::newRow("drop") << "red"
+                          << "drop" << refusal(match::Refusal::ComputerThinking) << 2 << 2;
+    QTest::newRow("click on a cell")
+        << "red"
+        << "click" << refusal(match::Refusal::ComputerThinking) << 2 << 2;
     QTest::newRow("new game") << "red"
                               << "new game"
                               << "new game" << 0 << 0;
@@ -195,6 +200,10 @@ void TestMatch::aPendingReplyMeetsARequest() {
             QTest::qWait(Reply / 2); // the beginner answers in microseconds
         else if (step == QLatin1String("hint"))
             match.askHint();
+        else if (step == QLatin1String("drop"))
+            match.drop(0);
+        else if (step == QLatin1String("click"))
+            match.dropAtCell(28); // the bottom left cell, where a drop would land
         else if (step == QLatin1String("new game"))
             match.newGame();
         else if (step == QLatin1String("take back"))
