@@ -3,8 +3,10 @@
 // How long the unbeatable computer takes to choose its moves: every decision of 1,000 games
 // against a player who drops at random (the computer playing each colour in turn) and of 100
 // games against a perfect player who picks at random among its best moves, with one solver for
-// the whole session as the game keeps one; then the empty board solved without the opening
+// the whole session as the game keeps one; how long the review of a whole game takes, with a
+// solver of its own as the analysis window has; then the empty board solved without the opening
 // table. Prints the figures; run by run.sh.
+#include "game/analysis.h"
 #include "game/levels.h"
 #include "game/opening_table.h"
 #include "game/solver.h"
@@ -89,6 +91,44 @@ int main(int argc, char* argv[]) {
     for (int game = 0; game < games / 10; ++game)
         PlayGame(solver, random, game % 2, Opponent::Perfect, times, worst);
     Report("against a perfect player", times, worst);
+
+    // Games of 35 moves, each a best move or, one time in three, any move, played on after a
+    // line as two players may: each reviewed whole with a fresh solver.
+    times.clear();
+    worst = {};
+    for (int game = 0; game < games / 10; ++game) {
+        Solver chooser(&OpeningTable::BuiltIn());
+        Position position;
+        std::vector<int> columns;
+        std::string moves;
+        while (!position.IsFull()) {
+            int column = 0;
+            if (position.HasLine() || random() % 3 == 0) {
+                do
+                    column = static_cast<int>(random() % Columns);
+                while (!position.CanPlay(column));
+            } else {
+                const std::vector<int> best = chooser.BestColumns(position);
+                column = best[random() % best.size()];
+            }
+            position.Play(column);
+            columns.push_back(column);
+            moves += static_cast<char>('1' + column);
+        }
+        Solver reviewer(&OpeningTable::BuiltIn());
+        const auto start = Clock::now();
+        for (int move = 0; move < CellCount; ++move)
+            ReviewMove(reviewer, columns, move);
+        const double ms = MillisecondsSince(start);
+        times.push_back(ms);
+        if (ms > worst.ms)
+            worst = {ms, moves};
+    }
+    std::sort(times.begin(), times.end());
+    std::printf("review of a whole game: %zu games, median %.1f ms, worst %.1f ms (%s), worst "
+                "against the 2 s budget %.3f\n",
+                times.size(), times[times.size() / 2], worst.ms, worst.moves.c_str(),
+                worst.ms / 2000);
 
     Solver plain;
     const auto start = Clock::now();

@@ -35,7 +35,16 @@ pendant une partie demande d'abord si vous l'abandonnez.</p>
 
 <h3>Le menu</h3>
 <p>Nouveau jeu, l'adversaire, le niveau, le score, Conseil (un anneau montre un bon coup),
-Reprendre le coup, Lire la grille, Répéter, Aide, A propos de, Quitter.</p>
+Reprendre le coup, Lire la grille, Répéter, Analyser la partie, Aide, A propos de, Quitter.</p>
+
+<h3>L'analyse de la partie</h3>
+<p>Analyser la partie (A) ouvre, à côté de la grille, la liste des coups joués. Pour chacun, la
+valeur de la partie avant lui pour celui qui joue (« gagnant en 7 coups », « nul », « perdant en
+4 coups ») et ce que le coup en a fait : bon coup, gain plus lent, erreur (un gain devenu nul,
+ou un nul devenu défaite) ou gaffe (un gain devenu défaite), avec la colonne qu'il fallait
+jouer. Le graphique montre la valeur coup après coup, pour jaune : en haut jaune gagne, en bas
+rouge, au milieu la partie est nulle ; un cercle marque une erreur, un disque une gaffe. Choisir
+un coup dans la liste ou sur le graphique montre la grille après lui. Esc ferme l'analyse.</p>
 
 <h3>Les touches</h3>
 <ul>
@@ -49,6 +58,7 @@ colonne choisie ;</li>
 <li>Ctrl+N : nouveau jeu ;</li>
 <li>B : lire la grille, colonne par colonne, chacune depuis le bas ;</li>
 <li>R : répéter la dernière annonce ;</li>
+<li>A : analyser la partie ;</li>
 <li>Menu ou Shift+F10 : ouvrir le menu ;</li>
 <li>F1 : cette aide ; Esc la ferme ;</li>
 <li>Ctrl+Q : quitter.</li>

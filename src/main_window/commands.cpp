@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QKeySequence>
 #include <QPushButton>
+#include <QScreen>
 
 namespace quatrelle::main_window {
 
@@ -42,6 +43,7 @@ Commands::Commands(QWidget& window, match::Match& match)
     named(takeBack, QStringLiteral("Reprendre le coup"), {QKeySequence(Qt::CTRL | Qt::Key_Z)});
     named(readBoard, QStringLiteral("Lire la grille"), {QKeySequence(Qt::Key_B)});
     named(repeat, QStringLiteral("R\u00e9p\u00e9ter"), {QKeySequence(Qt::Key_R)});
+    named(analyse, QStringLiteral("Analyser la partie"), {QKeySequence(Qt::Key_A)});
     named(help, QStringLiteral("Aide"), {QKeySequence(Qt::Key_F1)});
     named(about, QStringLiteral("A propos de"));
     named(quit, QStringLiteral("Quitter"), {QKeySequence(Qt::CTRL | Qt::Key_Q)});
@@ -60,7 +62,15 @@ Commands::Commands(QWidget& window, match::Match& match)
         m_help->raise();
         m_help->activateWindow();
     });
-    window.addActions({&newGame, &hint, &takeBack, &readBoard, &repeat, &help, &quit, &m_openMenu});
+    connect(&analyse, &QAction::triggered, this, &Commands::openAnalysis);
+    // A game can be analysed once it has a move.
+    const auto enableAnalysis = [this] { analyse.setEnabled(m_match.game().MoveCount() > 0); };
+    connect(&match, &match::Match::dropped, this, enableAnalysis);
+    connect(&match, &match::Match::takenBack, this, enableAnalysis);
+    connect(&match, &match::Match::newGameStarted, this, enableAnalysis);
+    enableAnalysis();
+    window.addActions(
+        {&newGame, &hint, &takeBack, &readBoard, &repeat, &analyse, &help, &quit, &m_openMenu});
 
     const std::array<QString, 3> opponentNames{QStringLiteral("Deux joueurs"),
                                                QStringLiteral("L'ordinateur joue rouge"),
@@ -106,6 +116,7 @@ QMenu& Commands::menu() {
     m_menu->addAction(&takeBack);
     m_menu->addAction(&readBoard);
     m_menu->addAction(&repeat);
+    m_menu->addAction(&analyse);
     m_menu->addSeparator();
     m_menu->addAction(&help);
     m_menu->addAction(&about);
@@ -162,6 +173,28 @@ void Commands::showChoices() {
     m_score.setText(ScoreText(m_match.level(), resources::LoadScore(m_match.level())));
     m_score.setVisible(computer);
     m_resetScore.setVisible(computer);
+}
+
+// The review opens beside the board, where the screen has room, and reviews the game as it
+// stands; asked again, it reviews it anew.
+void Commands::openAnalysis() {
+    if (!m_analysis)
+        m_analysis = new analysis::AnalysisWindow(&m_window);
+    std::vector<int> columns;
+    const game::Game& game = m_match.game();
+    for (int move = 0; move < game.MoveCount(); ++move)
+        columns.push_back(game::ColumnOf(game.CellOfMove(move)));
+    m_analysis->analyse(std::move(columns), m_match.computerPlayer());
+    const QRect screen = m_window.screen()->availableGeometry();
+    const QRect frame = m_window.frameGeometry();
+    const int right = frame.right() + 8;
+    m_analysis->move(right + m_analysis->width() <= screen.right()
+                         ? right
+                         : std::max(screen.left(), frame.left() - 8 - m_analysis->width()),
+                     frame.top());
+    m_analysis->show();
+    m_analysis->raise();
+    m_analysis->activateWindow();
 }
 
 void Commands::openMenu(const QPoint& at, bool byKeyboard) {

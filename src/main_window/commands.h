@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "analysis_window/analysis_window.h"
 #include "game/levels.h"
 #include "help_window/help_window.h"
 #include "match/match.h"
@@ -35,6 +36,7 @@ public:
     QAction takeBack;
     QAction readBoard; // says the whole board
     QAction repeat;    // says the last announcement again
+    QAction analyse;   // opens the review of the game on the board
     QAction help;
     QAction about;
     QAction quit;
@@ -52,7 +54,9 @@ private:
     match::Match& m_match;
     QMenu* m_menu = nullptr; // the window's child
     QMenu* m_levelMenu = nullptr;
-    help::HelpWindow* m_help = nullptr; // the window's child, made when first asked for
+    help::HelpWindow* m_help = nullptr;             // the window's child, made when first asked for
+    analysis::AnalysisWindow* m_analysis = nullptr; // likewise
+    void openAnalysis();
     QActionGroup m_opponents;
     QActionGroup m_levels;
     std::array<QAction, 3> m_opponent;

@@ -24,21 +24,27 @@ void SolverThread::cancel() {
     }
 }
 
-void SolverThread::ask(Question asked, Answer answer) {
+void SolverThread::ask(Question question, Answer answer) {
+    run([question = std::move(question), answer = std::move(answer)](game::Solver& solver) {
+        return [answer, columns = question(solver)] { answer(columns); };
+    });
+}
+
+void SolverThread::run(Task task) {
     cancel();
     const quint64 question = m_question;
-    m_thread = std::thread([this, asked = std::move(asked), question, answer = std::move(answer)] {
-        std::vector<int> columns;
+    m_thread = std::thread([this, task = std::move(task), question] {
+        std::function<void()> answer;
         try {
-            columns = asked(*m_solver);
+            answer = task(*m_solver);
         } catch (const game::Solver::Stopped&) {
             return;
         }
         QMetaObject::invokeMethod(
             this,
-            [this, question, answer, columns] {
+            [this, question, answer] {
                 if (question == m_question)
-                    answer(columns);
+                    answer();
             },
             Qt::QueuedConnection);
     });

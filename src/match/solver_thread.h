@@ -29,6 +29,10 @@ public:
     using Answer = std::function<void(const std::vector<int>& columns)>;
     // The answer runs on this object's thread, through its event loop.
     void ask(Question question, Answer answer);
+    // Any question: it runs on the solver's thread and returns what its answer does, which runs
+    // on this object's thread.
+    using Task = std::function<std::function<void()>(game::Solver& solver)>;
+    void run(Task task);
     void cancel();
 
 private:

@@ -19,7 +19,7 @@ QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" 2>"$work/program.log" &
 
 # Debian's pyatspi is for the system's Python, whatever python3 comes first on the PATH.
 /usr/bin/python3 - <<'PYTHON' || fail "the accessible tree is not as a screen reader needs it"
-import sys, time
+import subprocess, sys, time
 import pyatspi
 
 def fail(message):
@@ -93,5 +93,33 @@ wait_for("Fermer did not close the about window",
 press(named(main, "Nouveau jeu"))
 wait_for("Nouveau jeu did not empty the board", lambda: named(main, "Colonne 4, rang\u00e9e 1 : vide"))
 print("about window opened and closed, new game, through Press actions alone")
+
+# A game whose 27th move, yellow's in column 2, throws the draw away: A opens its review,
+# whose line of that move and summary say so.
+for count, column in enumerate("233333224444425216650155161", 1):
+    press(pyatspi.findDescendant(main, lambda node: node is not None and
+                                 node.name.startswith(f"Colonne {int(column) + 1} :")))
+    wait_for(f"move {count} did not drop",
+             lambda: sum(1 for i in range(main.childCount)
+                         if main.getChildAtIndex(i).name.endswith((": jaune", ": rouge"))
+                         and "rang" in main.getChildAtIndex(i).name) == count)
+window_id = subprocess.run(["xdotool", "search", "--name", "^Quatrelle$"], check=True,
+                           capture_output=True, text=True).stdout.split()[0]
+subprocess.run(["xdotool", "windowfocus", "--sync", window_id, "key", "a"], check=True)
+review = wait_for("A opened no review", lambda: window(app, "Analyse de la partie - Quatrelle"))
+summary = wait_for("the review never ended",
+                   lambda: next((node.name for node in [pyatspi.findDescendant(
+                       review, lambda n: n is not None and n.getRoleName() == "label")]
+                                 if node is not None and "coup 27" in node.name), None))
+print("summary:", summary)
+moves = pyatspi.findDescendant(review, lambda node: node is not None and node.name == "Coups")
+line = moves.getChildAtIndex(26).name if moves is not None and moves.childCount == 27 else None
+expected = ("Coup 27, jaune, colonne 2 : erreur ; le nul devenait une d\u00e9faite ; "
+            "il fallait jouer 1.")
+if line != expected:
+    fail(f"the review's line of move 27 reads {line!r}")
+if not summary.endswith("La partie s'est jou\u00e9e au coup 27."):
+    fail(f"the summary reads {summary!r}")
+print("review:", line)
 PYTHON
-echo "accessibility: 5 passed, 0 failed"
+echo "accessibility: 6 passed, 0 failed"

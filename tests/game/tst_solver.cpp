@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Korvantis
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "game/analysis.h"
 #include "game/board.h"
 #include "game/levels.h"
 #include "game/move_string.h"
@@ -7,6 +8,7 @@
 #include "game/solver.h"
 #include "game/victory.h"
 
+#include <QMap>
 #include <QTest>
 #include <algorithm>
 #include <random>
@@ -76,6 +78,53 @@ std::vector<int> referenceBest(const Game& game) {
     return columns;
 }
 
+std::vector<int> columnsOf(const Game& game) {
+    std::vector<int> columns;
+    for (int move = 0; move < game.MoveCount(); ++move)
+        columns.push_back(ColumnOf(game.CellOfMove(move)));
+    return columns;
+}
+
+// What a move did, by the exhaustive search: its value for the mover before and after it.
+std::pair<int, int> referenceValues(const Game& game, int column) {
+    Game next = game;
+    next.Drop(column);
+    if (FindWinningLine(next.Board()))
+        return {referenceScore(game), (CellCount + 1 - game.MoveCount()) / 2};
+    return {referenceScore(game), next.MoveCount() < CellCount ? -referenceScore(next) : 0};
+}
+
+// The names of the verdicts, as the rows of the tests give them; an error is told apart by
+// what it threw away.
+QString verdictName(Verdict verdict, int before) {
+    switch (verdict) {
+    case Verdict::Best:
+        return QStringLiteral("kept");
+    case Verdict::SlowerWin:
+        return QStringLiteral("slower win");
+    case Verdict::FasterLoss:
+        return QStringLiteral("faster loss");
+    case Verdict::Error:
+        return before > 0 ? QStringLiteral("win to draw") : QStringLiteral("draw to loss");
+    case Verdict::Blunder:
+        return QStringLiteral("win to loss");
+    case Verdict::AfterLine:
+        return QStringLiteral("after the line");
+    }
+    return {};
+}
+
+// The verdict a move earns by its values, as a player reads them.
+QString expectedVerdict(int before, int after) {
+    if (after == before)
+        return QStringLiteral("kept");
+    if (before > 0)
+        return after > 0    ? QStringLiteral("slower win")
+               : after == 0 ? QStringLiteral("win to draw")
+                            : QStringLiteral("win to loss");
+    return before == 0 ? QStringLiteral("draw to loss") : QStringLiteral("faster loss");
+}
+
 } // namespace
 
 class TestSolver : public QObject {
@@ -85,6 +134,9 @@ private Q_SLOTS:
     void agreesWithExhaustiveSearchNearTheEnd();
     void knownPositions_data();
     void knownPositions();
+    void reviewsKnownGames_data();
+    void reviewsKnownGames();
+    void aPerfectGameHasNoError();
     void openingTableHoldsWhatTheSolverFinds();
     void searchesThatMeetTheTableAgreeWithThoseThatDoNot();
     void levelsCompleteTheirLineAndStopTheOpponents_data();
@@ -101,6 +153,7 @@ void TestSolver::agreesWithExhaustiveSearchNearTheEnd() {
     int checked = 0;
     int wins = 0;
     int losses = 0;
+    QMap<QString, int> verdicts; // of a random move, reviewed
     while (checked < 3000) {
         const int empty = 4 + checked % 7;
         const auto game = randomGame(random, CellCount - empty);
@@ -120,9 +173,27 @@ void TestSolver::agreesWithExhaustiveSearchNearTheEnd() {
         QVERIFY(std::find(best.begin(), best.end(),
                           ChooseColumn(Level::Unbeatable, position, withTable, random)) !=
                 best.end());
+        // A random move, reviewed: its values and what it did, and a column that does better.
+        int played = static_cast<int>(random() % Columns);
+        while (!position.CanPlay(played))
+            played = (played + 1) % Columns;
+        std::vector<int> moves = columnsOf(*game);
+        moves.push_back(played);
+        const MoveReview review = ReviewMove(withTable, moves, game->MoveCount());
+        const auto [before, after] = referenceValues(*game, played);
+        QCOMPARE(review.valueBefore, before);
+        QCOMPARE(review.valueAfter, after);
+        const QString verdict = verdictName(review.verdict, before);
+        QCOMPARE(verdict, expectedVerdict(before, after));
+        ++verdicts[verdict];
+        if (review.verdict != Verdict::Best)
+            QVERIFY(std::find(best.begin(), best.end(), review.betterColumn) != best.end());
     }
-    // Both outcomes and draws were met, or the comparison proved little.
+    // Both outcomes and draws were met, and every kind of move, or the comparison proved little.
     QVERIFY(wins > 300 && losses > 300 && checked - wins - losses > 300);
+    QCOMPARE(verdicts.size(), 6);
+    for (auto kind = verdicts.cbegin(); kind != verdicts.cend(); ++kind)
+        QVERIFY2(kind.value() >= 20, qPrintable(kind.key()));
 }
 
 void TestSolver::knownPositions_data() {
@@ -147,6 +218,59 @@ void TestSolver::knownPositions() {
     QCOMPARE(solver.Solve(position), score);
     const std::vector<int> columns = solver.BestColumns(position);
     QCOMPARE(QList<int>(columns.begin(), columns.end()), best);
+}
+
+// Games whose last move threw something away, or did not: the review tells what, and the
+// summary counts it and says where the game was decided. Near the end the values are checked
+// by the exhaustive search too.
+void TestSolver::reviewsKnownGames_data() {
+    QTest::addColumn<QString>("moves");
+    QTest::addColumn<QString>("verdict");
+    QTest::newRow("draw to loss") << "233333224444425216650155161"
+                                  << "draw to loss";
+    QTest::newRow("win to loss") << "3331535221642112551653200066604"
+                                 << "win to loss";
+}
+
+void TestSolver::reviewsKnownGames() {
+    QFETCH(QString, moves);
+    QFETCH(QString, verdict);
+    Game game;
+    play(game, moves.chopped(1).toStdString());
+    const int played = moves.back().digitValue();
+    std::vector<int> columns = columnsOf(game);
+    columns.push_back(played);
+    Solver solver(&OpeningTable::BuiltIn());
+    std::vector<MoveReview> reviews;
+    for (int move = 0; move < int(columns.size()); ++move)
+        reviews.push_back(ReviewMove(solver, columns, move));
+    const MoveReview& last = reviews.back();
+    QCOMPARE(verdictName(last.verdict, last.valueBefore), verdict);
+    if (CellCount - game.MoveCount() <= 10) {
+        const auto [before, after] = referenceValues(game, played);
+        QCOMPARE(expectedVerdict(before, after), verdict);
+    }
+    const GameSummary summary = Summarise(reviews);
+    QCOMPARE(summary.decidedAt, int(columns.size()) - 1);
+    QVERIFY(summary.errors[last.player] + summary.blunders[last.player] >= 1);
+}
+
+// Both players play a best move each time: every move keeps the value, nothing decides the
+// game but its start.
+void TestSolver::aPerfectGameHasNoError() {
+    Solver solver(&OpeningTable::BuiltIn());
+    Position position;
+    std::vector<int> columns;
+    while (!position.IsFull() && !position.HasLine()) {
+        columns.push_back(solver.BestColumns(position).back());
+        position.Play(columns.back());
+    }
+    std::vector<MoveReview> reviews;
+    for (int move = 0; move < int(columns.size()); ++move)
+        reviews.push_back(ReviewMove(solver, columns, move));
+    for (const MoveReview& review : reviews)
+        QCOMPARE(review.verdict, Verdict::Best);
+    QCOMPARE(Summarise(reviews).decidedAt, -1);
 }
 
 // Each shallow entry is the best of its moves, from the entries below it; a random sample of

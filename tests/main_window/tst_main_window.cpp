@@ -1096,7 +1096,8 @@ void TestMainWindow::theMenuOpensOnAClickNotADragAndChoosesTheComputer() {
         QStringLiteral("Nouveau jeu\tCtrl+N||Deux joueurs*|L'ordinateur joue rouge|"
                        "L'ordinateur joue jaune|Niveau-[D\u00e9butant|Moyen*|Fort|Imbattable]||"
                        "Conseil\tH|Reprendre le coup\tCtrl+Z|Lire la grille\tB|"
-                       "R\u00e9p\u00e9ter\tR||Aide\tF1|A propos de|Quitter\tCtrl+Q"));
+                       "R\u00e9p\u00e9ter\tR|Analyser la partie\tA-||Aide\tF1|A propos de|"
+                       "Quitter\tCtrl+Q"));
     // Opened by a key, its first entry is active, for a screen reader to read.
     QApplication::setActiveWindow(&form);
     QTest::keyClick(&form, Qt::Key_Menu);

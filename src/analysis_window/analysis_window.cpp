@@ -1,0 +1,73 @@
+// SPDX-FileCopyrightText: 2026 Korvantis
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "analysis_window.h"
+
+#include "review_texts.h"
+#include "runtime/accessible_window.h"
+#include "runtime/announcer.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace quatrelle::analysis {
+
+AnalysisWindow::AnalysisWindow(QWidget* parent)
+    : QDialog(parent)
+    , m_announcer(new runtime::Announcer(this)) {
+    setWindowTitle(QStringLiteral("Analyse de la partie - Quatrelle"));
+    m_summary.setWordWrap(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(&m_summary);
+    auto* body = new QHBoxLayout;
+    body->addWidget(&m_list, 1);
+    auto* pictures = new QVBoxLayout;
+    pictures->addWidget(&m_board);
+    pictures->addWidget(&m_graph, 1);
+    body->addLayout(pictures);
+    layout->addLayout(body, 1);
+    m_list.setAccessibleName(QStringLiteral("Coups"));
+    m_list.setWordWrap(true);
+    resize(640, 320);
+    runtime::ExposeAsWindow(*this, QAccessible::Dialog);
+    connect(&m_list, &QListWidget::currentRowChanged, this, &AnalysisWindow::select);
+    connect(&m_graph, &ValueGraph::moveClicked, this,
+            [this](int move) { m_list.setCurrentRow(move); });
+}
+
+void AnalysisWindow::analyse(std::vector<int> columns, std::optional<int> computerPlayer) {
+    m_computerPlayer = computerPlayer;
+    m_list.clear();
+    for (std::size_t move = 0; move < columns.size(); ++move)
+        m_list.addItem(MoveLine(int(move), columns[move], computerPlayer, std::nullopt));
+    m_summary.setText(QStringLiteral("Analyse en cours\u2026"));
+    m_review = std::make_unique<match::GameReview>(std::move(columns));
+    connect(m_review.get(), &match::GameReview::reviewed, this, &AnalysisWindow::reviewed);
+    connect(m_review.get(), &match::GameReview::finished, this, &AnalysisWindow::finished);
+    m_graph.setReviews({}, m_list.count());
+    m_list.setCurrentRow(m_list.count() - 1);
+    m_list.setFocus();
+}
+
+void AnalysisWindow::reviewed(int move) {
+    const std::vector<game::MoveReview>& reviews = m_review->reviews();
+    m_list.item(move)->setText(MoveLine(move, reviews[std::size_t(move)].column, m_computerPlayer,
+                                        reviews[std::size_t(move)]));
+    m_graph.setReviews(reviews, m_list.count());
+}
+
+void AnalysisWindow::finished() {
+    const QString summary = SummaryText(game::Summarise(m_review->reviews()), m_computerPlayer);
+    m_summary.setText(summary);
+    setAccessibleDescription(summary);
+    m_announcer->announce(summary);
+    Q_EMIT done();
+}
+
+void AnalysisWindow::select(int move) {
+    if (move < 0 || !m_review)
+        return;
+    m_board.setPosition(m_review->columns(), move + 1);
+    m_graph.setCurrent(move);
+}
+
+} // namespace quatrelle::analysis

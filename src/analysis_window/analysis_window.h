@@ -1,0 +1,56 @@
+// SPDX-FileCopyrightText: 2026 Korvantis
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "match/game_review.h"
+#include "review_views.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace quatrelle::runtime {
+class Announcer;
+}
+
+namespace quatrelle::analysis {
+
+// The review of a game: every move with the value before it and what it did, a graph of the
+// value, and a small board that shows the position of the move chosen in the list or on the
+// graph. It stays beside the board without blocking play and closes with Escape. The moves
+// show at once and their values fill in as the solver finds them; a screen reader reads each
+// line whole, and hears the summary once the review is done.
+class AnalysisWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit AnalysisWindow(QWidget* parent);
+
+    // Reviews the game given by its columns; against the computer, its player.
+    void analyse(std::vector<int> columns, std::optional<int> computerPlayer);
+
+    const QListWidget& moveList() const { return m_list; }
+    QString summary() const { return m_summary.text(); }
+    bool isDone() const { return m_review && m_review->isFinished(); }
+
+Q_SIGNALS:
+    void done();
+
+private:
+    void reviewed(int move);
+    void finished();
+    void select(int move);
+
+    QLabel m_summary;
+    QListWidget m_list;
+    SmallBoard m_board;
+    ValueGraph m_graph;
+    runtime::Announcer* m_announcer;
+    std::unique_ptr<match::GameReview> m_review;
+    std::optional<int> m_computerPlayer;
+};
+
+} // namespace quatrelle::analysis

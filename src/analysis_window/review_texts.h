@@ -1,0 +1,29 @@
+// SPDX-FileCopyrightText: 2026 Korvantis
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "game/analysis.h"
+
+#include <QString>
+#include <optional>
+
+namespace quatrelle::analysis {
+
+// Who made a move, as the review says it: "jaune", "rouge"; against the computer, "vous",
+// "l'ordinateur".
+QString PlayerName(int player, std::optional<int> computerPlayer);
+
+// A value as a person says it: "gagnant en 7 coups", "nul", "perdant en 4 coups".
+QString ValueText(int value, int moveCount);
+
+// A move's line, read whole: "Coup 5, jaune, colonne 3 : erreur ; le nul devenait une défaite ;
+// il fallait jouer 4.", "Coup 1, jaune, colonne 4 : nul ; bon coup.", or before its review
+// "Coup 5, jaune, colonne 3 : …".
+QString MoveLine(int move, int column, std::optional<int> computerPlayer,
+                 const std::optional<game::MoveReview>& review);
+
+// "Jaune : 1 erreur, 0 gaffe. Rouge : 0 erreur, 1 gaffe. La partie s'est jouée au coup 9.", or
+// "… Aucune erreur : la partie n'a jamais changé de main."
+QString SummaryText(const game::GameSummary& summary, std::optional<int> computerPlayer);
+
+} // namespace quatrelle::analysis

@@ -1,0 +1,78 @@
+// SPDX-FileCopyrightText: 2026 Korvantis
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "analysis.h"
+
+#include <algorithm>
+
+namespace quatrelle::game {
+
+namespace {
+
+int sign(int value) {
+    return (value > 0) - (value < 0);
+}
+
+// The exact score of a position for its player to move; a full board is a draw.
+int valueOf(Solver& solver, const Position& position) {
+    return position.IsFull() ? 0 : solver.Solve(position);
+}
+
+Verdict verdictOf(int before, int after) {
+    if (after == before)
+        return Verdict::Best;
+    if (sign(after) == sign(before))
+        return before > 0 ? Verdict::SlowerWin : Verdict::FasterLoss;
+    return before > 0 && after < 0 ? Verdict::Blunder : Verdict::Error;
+}
+
+} // namespace
+
+MoveReview ReviewMove(Solver& solver, const std::vector<int>& columns, int index) {
+    Position position;
+    for (int move = 0; move < index; ++move) {
+        if (position.HasLine())
+            break;
+        position.Play(columns[static_cast<std::size_t>(move)]);
+    }
+    MoveReview review;
+    review.column = columns[static_cast<std::size_t>(index)];
+    review.player = index % 2;
+    // Between two players play may go on after a line; the game was decided at the first.
+    if (position.HasLine()) {
+        review.verdict = Verdict::AfterLine;
+        return review;
+    }
+    review.valueBefore = valueOf(solver, position);
+    Position after = position;
+    after.Play(review.column);
+    review.madeLine = after.HasLine();
+    review.valueAfter = review.madeLine ? Solver::WinNextScore(position) : -valueOf(solver, after);
+    review.verdict = verdictOf(review.valueBefore, review.valueAfter);
+    if (review.verdict != Verdict::Best)
+        review.betterColumn = solver.BestColumns(position).front();
+    return review;
+}
+
+int MovesToEnd(int value, int moveCount) {
+    // A win scored s comes with the player's piece put down when 36 - 2s pieces are down; a
+    // loss scored -s, with the opponent's piece put down then.
+    const int endsAt = CellCount + 1 - 2 * std::abs(value);
+    return (endsAt - moveCount) / 2 + 1;
+}
+
+GameSummary Summarise(const std::vector<MoveReview>& reviews) {
+    GameSummary summary;
+    for (std::size_t move = 0; move < reviews.size(); ++move) {
+        const MoveReview& review = reviews[move];
+        if (review.verdict == Verdict::Error)
+            ++summary.errors[review.player];
+        else if (review.verdict == Verdict::Blunder)
+            ++summary.blunders[review.player];
+        else
+            continue;
+        summary.decidedAt = static_cast<int>(move);
+    }
+    return summary;
+}
+
+} // namespace quatrelle::game
