@@ -43,6 +43,7 @@ void AnalysisWindow::analyse(std::vector<int> columns, std::optional<int> comput
     m_review = std::make_unique<match::GameReview>(std::move(columns));
     connect(m_review.get(), &match::GameReview::reviewed, this, &AnalysisWindow::reviewed);
     connect(m_review.get(), &match::GameReview::finished, this, &AnalysisWindow::finished);
+    m_review->start();
     m_graph.setReviews({}, m_list.count());
     m_list.setCurrentRow(m_list.count() - 1);
     m_list.setFocus();

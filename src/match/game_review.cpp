@@ -11,10 +11,13 @@ GameReview::GameReview(std::vector<int> columns, QObject* parent)
     , m_columns(std::move(columns))
     , m_solver(std::make_unique<SolverThread>()) {
     m_reviews.reserve(m_columns.size());
-    reviewNext();
 }
 
 GameReview::~GameReview() = default;
+
+void GameReview::start() {
+    reviewNext();
+}
 
 void GameReview::reviewNext() {
     if (isFinished()) {

@@ -20,6 +20,8 @@ class GameReview : public QObject {
 public:
     explicit GameReview(std::vector<int> columns, QObject* parent = nullptr);
     ~GameReview() override;
+    // Starts the review; a game without moves is finished at once.
+    void start();
 
     const std::vector<int>& columns() const { return m_columns; }
     // The moves reviewed so far, in order.
