@@ -8,8 +8,6 @@ set -euo pipefail
 program=$1
 source "$(dirname "$0")/../support/x_session.sh"
 
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -m 700 "$XDG_RUNTIME_DIR"
 export WAYLAND_DISPLAY=quatrelle-test
 unset DISPLAY
 # --debug offers the screenshot protocol; pixman draws what a screenshot reads back.

@@ -5,8 +5,11 @@
 # still running (the server, the program, a pending click) is ended and the folder removed.
 
 work=$(mktemp -d)
-# The program's settings are the test's own, whatever the user chose.
-export XDG_CONFIG_HOME=$work/config
+# The program's settings, data and runtime folder are the test's own, whatever the user chose
+# and whatever else is installed or running.
+export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_DATA_DIRS=/usr/share
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 end_session() {
     local pids
