@@ -30,6 +30,9 @@ AnalysisWindow::AnalysisWindow(QWidget* parent)
     resize(640, 320);
     runtime::ExposeAsWindow(*this, QAccessible::Dialog);
     connect(&m_list, &QListWidget::currentRowChanged, this, &AnalysisWindow::select);
+    m_showTimer.setSingleShot(true);
+    m_showTimer.setInterval(ShowWithin);
+    connect(&m_showTimer, &QTimer::timeout, this, &AnalysisWindow::showReview);
     connect(&m_graph, &ValueGraph::moveClicked, this,
             [this](int move) { m_list.setCurrentRow(move); });
 }
@@ -43,10 +46,18 @@ void AnalysisWindow::analyse(std::vector<int> columns, std::optional<int> comput
     m_review = std::make_unique<match::GameReview>(std::move(columns));
     connect(m_review.get(), &match::GameReview::reviewed, this, &AnalysisWindow::reviewed);
     connect(m_review.get(), &match::GameReview::finished, this, &AnalysisWindow::finished);
-    m_review->start();
     m_graph.setReviews({}, m_list.count());
     m_list.setCurrentRow(m_list.count() - 1);
     m_list.setFocus();
+    m_showTimer.start();
+    m_review->start();
+}
+
+void AnalysisWindow::showReview() {
+    m_showTimer.stop();
+    show();
+    raise();
+    activateWindow();
 }
 
 void AnalysisWindow::reviewed(int move) {
@@ -59,8 +70,10 @@ void AnalysisWindow::reviewed(int move) {
 void AnalysisWindow::finished() {
     const QString summary = SummaryText(game::Summarise(m_review->reviews()), m_computerPlayer);
     m_summary.setText(summary);
-    setAccessibleDescription(summary);
-    m_announcer->announce(summary);
+    if (m_showTimer.isActive())
+        showReview(); // read whole as it opens
+    else
+        m_announcer->announce(summary);
     Q_EMIT done();
 }
 

@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QListWidget>
+#include <QTimer>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -29,8 +30,11 @@ class AnalysisWindow : public QDialog {
 public:
     explicit AnalysisWindow(QWidget* parent);
 
-    // Reviews the game given by its columns; against the computer, its player.
+    // Reviews the game given by its columns (against the computer, its player) and shows the
+    // window once the review is done, so that a screen reader reads the summary with it; a review
+    // that takes longer than ShowWithin shows its moves filling in, and its summary is announced.
     void analyse(std::vector<int> columns, std::optional<int> computerPlayer);
+    static constexpr int ShowWithin = 1000; // milliseconds
 
     const QListWidget& moveList() const { return m_list; }
     QString summary() const { return m_summary.text(); }
@@ -43,6 +47,7 @@ private:
     void reviewed(int move);
     void finished();
     void select(int move);
+    void showReview();
 
     QLabel m_summary;
     QListWidget m_list;
@@ -51,6 +56,7 @@ private:
     runtime::Announcer* m_announcer;
     std::unique_ptr<match::GameReview> m_review;
     std::optional<int> m_computerPlayer;
+    QTimer m_showTimer;
 };
 
 } // namespace quatrelle::analysis

@@ -184,7 +184,6 @@ void Commands::openAnalysis() {
     const game::Game& game = m_match.game();
     for (int move = 0; move < game.MoveCount(); ++move)
         columns.push_back(game::ColumnOf(game.CellOfMove(move)));
-    m_analysis->analyse(std::move(columns), m_match.computerPlayer());
     const QRect screen = m_window.screen()->availableGeometry();
     const QRect frame = m_window.frameGeometry();
     const int right = frame.right() + 8;
@@ -192,9 +191,7 @@ void Commands::openAnalysis() {
                          ? right
                          : std::max(screen.left(), frame.left() - 8 - m_analysis->width()),
                      frame.top());
-    m_analysis->show();
-    m_analysis->raise();
-    m_analysis->activateWindow();
+    m_analysis->analyse(std::move(columns), m_match.computerPlayer());
 }
 
 void Commands::openMenu(const QPoint& at, bool byKeyboard) {
