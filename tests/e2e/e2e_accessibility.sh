@@ -16,6 +16,7 @@ start_xvfb 1024x768x24
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
 sleep 0.5
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" 2>"$work/program.log" &
+first=$!
 
 # Debian's pyatspi is for the system's Python, whatever python3 comes first on the PATH.
 /usr/bin/python3 - <<'PYTHON' || fail "the accessible tree is not as a screen reader needs it"
@@ -122,4 +123,33 @@ if not summary.endswith("La partie s'est jou\u00e9e au coup 27."):
     fail(f"the summary reads {summary!r}")
 print("review:", line)
 PYTHON
-echo "accessibility: 6 passed, 0 failed"
+kill "$first"
+
+# The options reach the game, over what the settings keep: the window says the opponent and the
+# level it plays.
+described_with() { # described_with EXPECTED OPTION...: the window's description says EXPECTED
+    local expected=$1 pid
+    shift
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" "$@" 2>>"$work/program.log" &
+    pid=$!
+    EXPECTED=$expected /usr/bin/python3 - <<'PYTHON' || fail "with $*, the window said otherwise"
+import os, sys, time
+import pyatspi
+end, said = time.time() + 10, None
+while time.time() < end and said != os.environ["EXPECTED"]:
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "Quatrelle" and app.childCount:
+            said = app.getChildAtIndex(0).description
+    time.sleep(0.1)
+print("  described:", repr(said))
+sys.exit(said != os.environ["EXPECTED"])
+PYTHON
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+}
+mkdir -p "$XDG_CONFIG_HOME/Korvantis"
+printf '[General]\nopponent=red\nlevel=4\n' >"$XDG_CONFIG_HOME/Korvantis/Quatrelle.conf"
+described_with "Contre l'ordinateur (rouge), niveau Fort. A vous de jouer." --computer red --level 3
+described_with "Contre l'ordinateur (rouge), niveau Moyen. A vous de jouer." --level 2
+described_with "Au joueur 1 (jaune) de jouer" --computer none
+echo "accessibility: 9 passed, 0 failed"
