@@ -101,9 +101,10 @@ install_missing() {
     local sudo=()
     [ "$(id -u)" -eq 0 ] || sudo=(sudo)
     echo "Installing ${missing[*]}" >&2
-    "${sudo[@]}" apt-get update -qq
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}"
+    # Another apt at work (an unattended upgrade) holds the lock for a while: wait for it.
+    "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=300 update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=300 install \
+        -y -qq --no-install-recommends "${missing[@]}"
 }
 
 # Configures for the command, then builds incrementally. CI builds treat warnings as errors.
