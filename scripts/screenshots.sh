@@ -2,8 +2,8 @@
 # SPDX-FileCopyrightText: 2026 Korvantis
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's screenshots under a private Xvfb: the main window after a few moves with
-# an arrow highlighted, the about window, and a game lost to the unbeatable computer with its
-# line marked. Usage: scripts/screenshots.sh [PROGRAM] [FOLDER]
+# an arrow highlighted, the about window, a game lost to the unbeatable computer with its line
+# marked, and that game's analysis. Usage: scripts/screenshots.sh [PROGRAM] [FOLDER]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 program=${1:-build/default/src/quatrelle}
@@ -43,5 +43,12 @@ done
 xdotool key Return
 sleep 0.5
 import -window root -crop 403x275+"$X"+"$Y" +repage "$folder/computer-game-over.png"
+# The analysis of that game, its last move chosen.
+xdotool windowfocus --sync "$main" key a
+wait_for "the analysis did not open" eval 'xdotool search --onlyvisible --name "^Analyse de la partie" >/dev/null'
+review=$(xdotool search --onlyvisible --name '^Analyse de la partie' | head -n 1)
+sleep 0.5
+import -window "$review" "$folder/analysis-window.png"
 kill "$game"
-echo "wrote $folder/main-window.png, $folder/about-window.png and $folder/computer-game-over.png"
+echo "wrote $folder/main-window.png, $folder/about-window.png, $folder/computer-game-over.png" \
+    "and $folder/analysis-window.png"

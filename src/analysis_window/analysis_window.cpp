@@ -46,11 +46,16 @@ void AnalysisWindow::analyse(std::vector<int> columns, std::optional<int> comput
     m_review = std::make_unique<match::GameReview>(std::move(columns));
     connect(m_review.get(), &match::GameReview::reviewed, this, &AnalysisWindow::reviewed);
     connect(m_review.get(), &match::GameReview::finished, this, &AnalysisWindow::finished);
-    m_graph.setReviews({}, m_list.count());
+    m_graph.setReviews({}, m_list.count(), viewer());
     m_list.setCurrentRow(m_list.count() - 1);
     m_list.setFocus();
     m_showTimer.start();
     m_review->start();
+}
+
+// Against the computer the graph is the player's; between two players, yellow's.
+int AnalysisWindow::viewer() const {
+    return m_computerPlayer ? 1 - *m_computerPlayer : 0;
 }
 
 void AnalysisWindow::showReview() {
@@ -64,7 +69,7 @@ void AnalysisWindow::reviewed(int move) {
     const std::vector<game::MoveReview>& reviews = m_review->reviews();
     m_list.item(move)->setText(MoveLine(move, reviews[std::size_t(move)].column, m_computerPlayer,
                                         reviews[std::size_t(move)]));
-    m_graph.setReviews(reviews, m_list.count());
+    m_graph.setReviews(reviews, m_list.count(), viewer());
 }
 
 void AnalysisWindow::finished() {

@@ -48,6 +48,7 @@ private:
     void finished();
     void select(int move);
     void showReview();
+    int viewer() const;
 
     QLabel m_summary;
     QListWidget m_list;

@@ -17,7 +17,7 @@ const QColor Yellow(255, 255, 0);
 const QColor Red(255, 0, 0);
 const QColor Blue(0, 0, 255);
 
-// Yellow's value after a move, placed between -1 (red wins at once) and 1: a win or a loss
+// A value, placed between -1 (the opponent wins at once) and 1: a win or a loss
 // stands at least 0.35 from the middle, so that the slowest is not taken for a draw.
 double heightOf(int value) {
     if (value == 0)
@@ -26,8 +26,9 @@ double heightOf(int value) {
     return value > 0 ? nearness : -nearness;
 }
 
-int yellowValue(const game::MoveReview& review) {
-    return review.player == 0 ? review.valueAfter : -review.valueAfter;
+// A value after a move, for the viewer.
+int valueFor(int viewer, const game::MoveReview& review) {
+    return review.player == viewer ? review.valueAfter : -review.valueAfter;
 }
 
 } // namespace
@@ -67,9 +68,10 @@ ValueGraph::ValueGraph(QWidget* parent)
     setMinimumSize(220, 110);
 }
 
-void ValueGraph::setReviews(const std::vector<game::MoveReview>& reviews, int moves) {
+void ValueGraph::setReviews(const std::vector<game::MoveReview>& reviews, int moves, int viewer) {
     m_reviews = reviews;
     m_moves = moves;
+    m_viewer = viewer;
     update();
 }
 
@@ -97,11 +99,12 @@ void ValueGraph::paintEvent(QPaintEvent*) {
     }
     QPolygonF line;
     if (!m_reviews.empty() && m_reviews.front().verdict != game::Verdict::AfterLine)
-        line << QPointF(xOf(0), yOf(m_reviews.front().valueBefore));
+        line << QPointF(xOf(0), yOf(m_viewer == 0 ? m_reviews.front().valueBefore
+                                                  : -m_reviews.front().valueBefore));
     for (std::size_t move = 0; move < m_reviews.size(); ++move) {
         if (m_reviews[move].verdict == game::Verdict::AfterLine)
             break;
-        line << QPointF(xOf(int(move) + 1), yOf(yellowValue(m_reviews[move])));
+        line << QPointF(xOf(int(move) + 1), yOf(valueFor(m_viewer, m_reviews[move])));
     }
     painter.setPen(QPen(Qt::black, 2));
     painter.drawPolyline(line);

@@ -26,7 +26,7 @@ private:
     int m_moves = 0;
 };
 
-// The value of the game move after move, for yellow: wins above the middle, the sooner the
+// The value of the game move after move, for one player: wins above the middle, the sooner the
 // higher, losses below, draws on it; an error is ringed, a blunder filled. A click chooses the
 // nearest move.
 class ValueGraph : public QWidget {
@@ -34,7 +34,8 @@ class ValueGraph : public QWidget {
 
 public:
     explicit ValueGraph(QWidget* parent = nullptr);
-    void setReviews(const std::vector<game::MoveReview>& reviews, int moves);
+    // The values are drawn for `viewer`, 0 yellow or 1 red.
+    void setReviews(const std::vector<game::MoveReview>& reviews, int moves, int viewer);
     void setCurrent(int move);
 
 Q_SIGNALS:
@@ -50,6 +51,7 @@ private:
     std::vector<game::MoveReview> m_reviews;
     int m_moves = 0;
     int m_current = -1;
+    int m_viewer = 0;
 };
 
 } // namespace quatrelle::analysis

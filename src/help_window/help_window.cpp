@@ -42,8 +42,8 @@ Reprendre le coup, Lire la grille, Répéter, Analyser la partie, Aide, A propos
 valeur de la partie avant lui pour celui qui joue (« gagnant en 7 coups », « nul », « perdant en
 4 coups ») et ce que le coup en a fait : bon coup, gain plus lent, erreur (un gain devenu nul,
 ou un nul devenu défaite) ou gaffe (un gain devenu défaite), avec la colonne qu'il fallait
-jouer. Le graphique montre la valeur coup après coup, pour jaune : en haut jaune gagne, en bas
-rouge, au milieu la partie est nulle ; un cercle marque une erreur, un disque une gaffe. Choisir
+jouer. Le graphique montre la valeur coup après coup, pour jaune, ou pour vous contre l'ordinateur :
+en haut la partie est gagnée, en bas perdue, au milieu nulle ; un cercle marque une erreur, un disque une gaffe. Choisir
 un coup dans la liste ou sur le graphique montre la grille après lui. Esc ferme l'analyse.</p>
 
 <h3>Les touches</h3>
