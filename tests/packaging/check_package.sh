@@ -70,14 +70,18 @@ size=$(stat -c %s "$tarball")
 [ "$size" -lt 1048576 ] || fail "the source tarball is $size bytes: $(tar -tf "$tarball" | cut -d/ -f2 | sort | uniq -c | sort -rn | head -5)"
 echo "source tarball from the working tree: $size bytes"
 
-# Installing changes the machine: CI's own, or by hand with CI=true.
+# Installing changes the machine: CI's own, or by hand with CI=true. apt waits for another
+# apt's lock rather than failing at once.
+apt=(apt-get -o DPkg::Lock::Timeout=300)
+passed=6 skipped=
 if [ -n "${CI:-}" ] && [ "$(id -u)" -eq 0 ]; then
     # The previous release, 0.0.0.10, stands in as this package under that version.
     dpkg-deb -R "$deb" "$work/previous"
     sed -i "s/^Version: .*/Version: 0.0.0.10/" "$work/previous/DEBIAN/control"
     dpkg-deb -b "$work/previous" "$work/previous.deb" >/dev/null
-    apt-get install -y -qq "$work/previous.deb" >/dev/null 2>&1 || fail "the previous release did not install"
-    apt-get install -y "$deb" >"$work/upgrade.log" 2>&1 || { cat "$work/upgrade.log" >&2; fail "the upgrade failed"; }
+    "${apt[@]}" install -y -qq "$work/previous.deb" >"$work/previous.log" 2>&1 ||
+        { cat "$work/previous.log" >&2; fail "the previous release did not install"; }
+    "${apt[@]}" install -y "$deb" >"$work/upgrade.log" 2>&1 || { cat "$work/upgrade.log" >&2; fail "the upgrade failed"; }
     grep -q '^1 upgraded, 0 newly installed' "$work/upgrade.log" ||
         { cat "$work/upgrade.log" >&2; fail "apt did not offer the package as an upgrade"; }
     [ "$(dpkg-query -W -f='${Version}' quatrelle)" = "$version" ] || fail "the upgrade left $(dpkg-query -W -f='${Version}' quatrelle)"
@@ -86,9 +90,13 @@ if [ -n "${CI:-}" ] && [ "$(id -u)" -eq 0 ]; then
         { tail -30 "$work/autopkgtest.log" >&2; fail "autopkgtest failed"; }
     grep -q 'command-line *PASS' "$work/autopkgtest.log" || fail "the command-line test did not pass"
     grep -q 'plays-a-game *PASS' "$work/autopkgtest.log" || fail "the game was not played"
-    apt-get purge -y -qq quatrelle >/dev/null
+    "${apt[@]}" purge -y -qq quatrelle >"$work/purge.log" 2>&1 ||
+        { cat "$work/purge.log" >&2; fail "the removal failed"; }
     [ ! -e /usr/games/quatrelle ] && [ ! -e /usr/share/doc/quatrelle ] &&
         [ ! -e /usr/share/applications/com.korvantis.Quatrelle.desktop ] || fail "removal left files"
     echo "installed, tested with autopkgtest and removed"
+    passed=$((passed + 3))
+else
+    skipped="; skipped: the upgrade, autopkgtest and the removal, which change the machine (as root, with CI=true)"
 fi
-echo "package: 9 passed, 0 failed"
+echo "package: $passed passed, 0 failed$skipped"
