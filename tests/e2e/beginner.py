@@ -169,12 +169,13 @@ def main():
     read = lambda: board(x, y)
     score = {"won": 0, "lost": 0, "drawn": 0, "given up": 0}
     def settled(pieces):
-        """A win message, or the board once it holds that many pieces and has stopped moving: the
-        computer's piece falls past the cells above its own."""
+        """A win message, or the board once it holds at least that many pieces and has stopped
+        moving: the computer's piece falls past the cells above its own, and on a slow machine
+        it may land before the player's own piece has been seen still."""
         if len(windows(pid)) >= 2:
             return "message"
         cells = read()
-        if not cells or sum(1 for cell in cells if cell) != pieces:
+        if not cells or sum(1 for cell in cells if cell) < pieces:
             return None
         time.sleep(0.25)
         return cells if read() == cells else None
