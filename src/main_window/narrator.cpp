@@ -58,7 +58,7 @@ void Narrator::dropped(game::Placement placed, bool byComputer) {
     if (!byComputer || m_match.outcome())
         return;
     if (game.MoveCount() == 1)
-        addPending(QStringLiteral("A vous."));
+        addPending(BriefYourTurnAnnouncement());
     announce(std::exchange(m_pending, QString()));
 }
 
@@ -82,7 +82,7 @@ void Narrator::takenBack(const QList<game::Placement>& taken) {
     describeWindow();
     const std::optional<int> computer = m_match.computerPlayer();
     announce(TakeBackAnnouncement(taken, computer) + u' ' +
-             (computer ? QStringLiteral("A vous.") : TurnAnnouncement(turnText())));
+             (computer ? BriefYourTurnAnnouncement() : TurnAnnouncement(turnText())));
 }
 
 void Narrator::newGameStarted() {
@@ -96,7 +96,7 @@ void Narrator::newGameStarted() {
     addPending(NewComputerGameAnnouncement(*m_opponent, m_match.level()));
     // A computer that opens is heard with its first move.
     if (!m_match.computerToMove()) {
-        addPending(QStringLiteral("A vous de jouer."));
+        addPending(YourTurnAnnouncement());
         announce(std::exchange(m_pending, QString()));
     }
 }
@@ -167,9 +167,8 @@ void Narrator::describeWindow() {
             --lastOfComputer;
         if (lastOfComputer >= 0)
             description += u' ' + ComputerMoveText(game.CellOfMove(lastOfComputer));
-        description += m_match.computerToMove()
-                           ? QStringLiteral(" L'ordinateur r\u00e9fl\u00e9chit.")
-                           : QStringLiteral(" A vous de jouer.");
+        description += u' ' + (m_match.computerToMove() ? ComputerThinkingAnnouncement()
+                                                        : YourTurnAnnouncement());
     }
     if (m_window.accessibleDescription() != description)
         m_window.setAccessibleDescription(description);

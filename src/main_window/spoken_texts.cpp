@@ -84,11 +84,10 @@ QString ScoreText(game::Level level, const resources::Score& score) {
              counted(score.lost, QStringLiteral("perdue")));
 }
 
-QString TurnDescription(int player, bool computer) {
-    const QString colour = colourOf(static_cast<std::int16_t>(player + 1));
-    if (computer)
-        return QStringLiteral("A l'ordinateur (%1) de jouer").arg(colour);
-    return QStringLiteral("Au joueur %1 (%2) de jouer").arg(player + 1).arg(colour);
+QString TurnDescription(int player) {
+    return QStringLiteral("Au joueur %1 (%2) de jouer")
+        .arg(player + 1)
+        .arg(colourOf(static_cast<std::int16_t>(player + 1)));
 }
 
 QString OpponentDescription(int computerPlayer, game::Level level) {
@@ -162,16 +161,20 @@ QString DropAnnouncement(const game::Placement& placed) {
         .arg(capitalised(colourOf(placed.value)), placeOf(placed.cell));
 }
 
-QString ComputerDropAnnouncement(int cell) {
-    return QStringLiteral("L'ordinateur a jou\u00e9 en %1.").arg(placeOf(cell));
-}
-
 QString TurnAnnouncement(const QString& turn) {
     return turn + u'.';
 }
 
 QString YourTurnAnnouncement() {
     return QStringLiteral("A vous de jouer.");
+}
+
+QString BriefYourTurnAnnouncement() {
+    return QStringLiteral("A vous.");
+}
+
+QString ComputerThinkingAnnouncement() {
+    return QStringLiteral("L'ordinateur r\u00e9fl\u00e9chit.");
 }
 
 QString RefusalAnnouncement(match::Refusal why, int where) {
@@ -191,7 +194,7 @@ QString RefusalAnnouncement(match::Refusal why, int where) {
     case match::Refusal::GameOver:
         return ComputerGameOverAnnouncement();
     case match::Refusal::ComputerThinking:
-        return QStringLiteral("L'ordinateur r\u00e9fl\u00e9chit.");
+        return ComputerThinkingAnnouncement();
     }
     return {};
 }

@@ -28,9 +28,8 @@ QString CellName(int cell, std::int16_t value);
 // A column's arrow, its pieces from the bottom up and where the next one lands:
 // "Colonne 4 : jaune, rouge ; prochaine pièce en rangée 3", "Colonne 4 : vide".
 QString ColumnName(const game::Game& game, int column);
-// "Au joueur 1 (jaune) de jouer", for player 0 or 1; "A l'ordinateur (rouge) de jouer" when
-// the computer plays that player.
-QString TurnDescription(int player, bool computer = false);
+// "Au joueur 1 (jaune) de jouer", for player 0 or 1.
+QString TurnDescription(int player);
 // "Conseil : colonne 4", for column 3.
 QString HintDescription(int column);
 
@@ -57,12 +56,14 @@ QString BoardAnnouncement(const game::Game& game);
 // What is spoken as it happens, each a sentence or two.
 // "Jaune en colonne 4, rangée 1."
 QString DropAnnouncement(const game::Placement& placed);
-// "L'ordinateur a joué en colonne 3, rangée 1."
-QString ComputerDropAnnouncement(int cell);
 // "Au joueur 2 (rouge) de jouer.", for a turn's description.
 QString TurnAnnouncement(const QString& turn);
-// "A vous de jouer.", once the computer's reply has dropped.
+// "A vous de jouer.", when the player is to move against the computer; "A vous." after a move
+// that was just said.
 QString YourTurnAnnouncement();
+QString BriefYourTurnAnnouncement();
+// "L'ordinateur réfléchit."
+QString ComputerThinkingAnnouncement();
 // Why the match refused: "Colonne 4 pleine.", "Colonne 4, rangée 3 : pas encore jouable.",
 // "Pas de conseil : une ligne est faite.", "Rien à reprendre." ...
 QString RefusalAnnouncement(match::Refusal why, int where);
