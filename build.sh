@@ -5,7 +5,10 @@
 #   ./build.sh run      start the game
 #   ./build.sh test     run every test
 #   ./build.sh bench    run the benchmarks
-#   ./build.sh package [DIR]  build the Debian package into DIR (build/package)
+#   ./build.sh dist [DIR]     make the upstream tarball of HEAD into DIR (build/dist)
+#   ./build.sh package [--dist SUITE [--arch ARCH]] [DIR]
+#                       build the Debian package from that tarball into DIR (build/package),
+#                       here or in a clean chroot of SUITE, for ARCH with a cross compiler
 set -euo pipefail
 
 build_packages=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
@@ -24,17 +27,29 @@ bench_packages=(xvfb xauth xdotool x11-utils valgrind)
 # What Debian's package build takes from debian/control, and the tools that run it.
 package_packages=(dpkg-dev debhelper)
 
-# The package's version: the game's version from debian/changelog, then the number of commits
-# that lead to the one built and that commit's name, so that each commit's package sorts after
-# the one before it: 0.0.0.10+git63.1a2b3c4. Outside a git checkout, the changelog's own.
+# The package's version, read from the tree of the commit built. Once its first entry in
+# debian/changelog is released, that entry's version as it stands: 0.0.0.10-1. While the entry
+# is UNRELEASED, a snapshot of it, named after the commit and dated as the commit, which sorts
+# above the release before it and below the one in the making: 0.0.0.11~git20261208.071500.1a2b3c4-1.
+# A tree with no git history, unpacked from ./build.sh dist's tarball, names its commit in the
+# .commit file that git archive fills in; a shallow clone has the date and name of its commit.
 # Usage: package_version [COMMIT]
 package_version() {
-    local base commit=${1:-HEAD}
-    base=$(dpkg-parsechangelog -l "$(dirname "${BASH_SOURCE[0]}")/debian/changelog" -S Version)
-    if git -C "$(dirname "${BASH_SOURCE[0]}")" rev-parse -q --verify "$commit^{commit}" >/dev/null 2>&1; then
-        echo "$base+git$(git -C "$(dirname "${BASH_SOURCE[0]}")" rev-list --count "$commit").$(git -C "$(dirname "${BASH_SOURCE[0]}")" rev-parse --short=7 "$commit")"
+    local commit=${1:-HEAD} root changelog hash date version
+    root=$(dirname "${BASH_SOURCE[0]}")
+    if git -C "$root" rev-parse -q --verify "$commit^{commit}" >/dev/null 2>&1; then
+        changelog=$(git -C "$root" show "$commit:debian/changelog")
+        read -r hash date <<<"$(git -C "$root" log -1 --format='%H %ct' "$commit")"
     else
-        echo "$base"
+        changelog=$(cat "$root/debian/changelog")
+        read -r hash date <"$root/.commit" || true
+    fi
+    version=$(dpkg-parsechangelog -l- -S Version <<<"$changelog")
+    if [ "$(dpkg-parsechangelog -l- -S Distribution <<<"$changelog")" = UNRELEASED ] &&
+        [[ $hash =~ ^[0-9a-f]{40}$ ]]; then
+        echo "${version%-*}~git$(TZ=UTC date -d "@$date" +%Y%m%d.%H%M%S).${hash:0:7}-${version##*-}"
+    else
+        echo "$version"
     fi
 }
 
@@ -59,33 +74,61 @@ configure_options() {
 cd "$(dirname "$0")"
 
 usage() {
-    echo "usage: ./build.sh run|test|bench|package [DIR]" >&2
+    echo "usage: ./build.sh run|test|bench|dist [DIR]|package [--dist SUITE [--arch ARCH]] [DIR]" >&2
     exit 2
 }
 
-# Builds the Debian source and binary packages from debian/ into a folder: the source package,
-# quatrelle_VERSION_ARCH.deb, its debug symbols, and the build's records. dpkg-buildpackage
-# writes into the tree it builds and into the folder above it, so it builds a copy of the
-# sources inside the output folder, whose changelog names the version of the commit built,
-# dated as that commit, so that two builds of one commit give the same package.
+# The upstream tarball of a commit, quatrelle-VERSION.tar.gz, with the upstream part of the
+# package version: git archive of the commit, compressed without a name or a date, so that
+# one commit always gives the same bytes. Prints its path. Usage: make_dist DIR [COMMIT]
+make_dist() {
+    local commit=${2:-HEAD} version tarball
+    git rev-parse -q --verify "$commit^{commit}" >/dev/null ||
+        { echo "./build.sh dist needs a git checkout and a commit: $commit" >&2; return 1; }
+    version=$(package_version "$commit")
+    mkdir -p "$1"
+    tarball=$(cd "$1" && pwd)/quatrelle-${version%-*}.tar.gz
+    git archive --format=tar --prefix="quatrelle-${version%-*}/" "$commit" | gzip -9n >"$tarball"
+    echo "$tarball"
+}
+
+# Builds the Debian source and binary packages of a commit into a folder from its upstream
+# tarball, as a distribution would: the .dsc with the tarball and the debian/ changes,
+# quatrelle_VERSION_ARCH.deb, its debug symbols and the build's records. A snapshot's changelog
+# entry takes the snapshot's version and the commit's date, so that two builds of one commit
+# give the same packages. In a tree without git history the tree itself is the tarball.
+# Further options go to dpkg-buildpackage: -S -d makes the source package alone.
+# Usage: make_package DIR [COMMIT [DPKG_BUILDPACKAGE_OPTION...]]
 make_package() {
-    local out version tree
+    local out commit=${2:-HEAD} version upstream tree tarball
     mkdir -p "$1"
     out=$(cd "$1" && pwd)
-    version=$(package_version)
-    tree=$out/source/quatrelle-$version
+    shift $(($# < 2 ? $# : 2))
+    rm -f "$out"/quatrelle[_-]*
+    version=$(package_version "$commit")
+    upstream=${version%-*}
     rm -rf "$out/source"
-    mkdir -p "$tree"
-    tar --exclude=./build --exclude=./.git --exclude='./obj-*' -cf - . | tar -xf - -C "$tree"
-    if [ "$version" != "$(dpkg-parsechangelog -S Version)" ]; then
-        {
-            printf 'quatrelle (%s) unstable; urgency=medium\n\n  * Built from commit %s.\n\n' \
-                "$version" "$(git rev-parse HEAD)"
-            printf ' -- %s  %s\n\n' "$(dpkg-parsechangelog -S Maintainer)" "$(LC_ALL=C TZ=UTC date -R -d "@$(git log -1 --format=%ct)")"
-            cat debian/changelog
-        } >"$tree/debian/changelog"
+    mkdir -p "$out/source"
+    if git rev-parse -q --verify "$commit^{commit}" >/dev/null 2>&1; then
+        [ -z "$(git status --porcelain --untracked-files=no)" ] || [ "$commit" != HEAD ] ||
+            echo "Uncommitted changes are not in the package: it is built from $(git rev-parse --short HEAD)" >&2
+        tarball=$(make_dist "$out/source" "$commit")
+    else
+        tarball=$out/source/quatrelle-$upstream.tar.gz
+        tar --exclude=./build --exclude='./obj-*' --transform="s,^\.,quatrelle-$upstream," \
+            --sort=name --owner=0 --group=0 --numeric-owner -cf - . | gzip -9n >"$tarball"
     fi
-    (cd "$tree" && dpkg-buildpackage -us -uc)
+    mv "$tarball" "$out/source/quatrelle_$upstream.orig.tar.gz"
+    tar -xzf "$out/source/quatrelle_$upstream.orig.tar.gz" -C "$out/source"
+    tree=$out/source/quatrelle-$upstream
+    if [ "$version" != "$(dpkg-parsechangelog -l "$tree/debian/changelog" -S Version)" ]; then
+        local hash date
+        read -r hash date <"$tree/.commit"
+        sed -i -e "1s/(.*)/($version)/" -e "3i\\  * Snapshot of commit $hash." \
+            -e "0,/^ -- /s/^\( -- .*>  \).*/\1$(LC_ALL=C TZ=UTC date -R -d "@$date")/" \
+            "$tree/debian/changelog"
+    fi
+    (cd "$tree" && dpkg-buildpackage -us -uc "$@")
     rm -rf "$tree"
     mv "$out"/source/* "$out"/
     rm -rf "$out/source"
@@ -140,9 +183,30 @@ test)
     build asan test
     ASAN_OPTIONS=detect_leaks=0 ctest --preset asan -L hardening "$@"
     ;;
+dist)
+    make_dist "${1:-build/dist}"
+    ;;
 package)
-    install_missing "${build_packages[@]}" "${package_packages[@]}"
-    make_package "${1:-build/package}"
+    dist= arch=
+    while [ $# -gt 0 ]; do
+        case "$1" in
+        --dist) dist=${2:?} && shift 2 ;;
+        --arch) arch=${2:?} && shift 2 ;;
+        -*) usage ;;
+        *) break ;;
+        esac
+    done
+    if [ -z "$dist" ]; then
+        [ -z "$arch" ] || usage
+        install_missing "${build_packages[@]}" "${package_packages[@]}"
+        make_package "${1:-build/package}"
+    else
+        # The source package is made here; the chroot builds the binary packages from it.
+        install_missing "${build_packages[@]}" "${package_packages[@]}" mmdebstrap
+        out=${1:-build/package-$dist${arch:+-$arch}}
+        make_package "$out" HEAD -S -d
+        scripts/chroot_package.sh "$out"/quatrelle_*.dsc "$dist" "$arch" "$out"
+    fi
     ;;
 bench)
     install_missing "${build_packages[@]}" "${bench_packages[@]}"

@@ -42,6 +42,16 @@ void play(Form1& form, std::string_view moves) {
         clickArrow(form, move - '0');
 }
 
+// Gives the window the activation, as a window manager does when the player comes back to it
+// or when a box or menu that it opened has gone; offscreen gives it back to no one.
+bool activate(QWidget& window) {
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window) && QTest::qWaitFor([&] {
+               const QWidget* focus = QApplication::focusWidget();
+               return focus && focus->window() == &window;
+           });
+}
+
 void hover(QWidget& widget, QPoint at = QPoint(16, 16)) {
     QTest::mouseMove(&widget, at);
 }
@@ -540,7 +550,7 @@ void TestMainWindow::helpAndUnknownButtonsDoNothing() {
 // every key that the window answers: its commands' shortcuts, and the keys that its board takes.
 void TestMainWindow::f1OpensAHelpThatNamesEveryKey() {
     Form1& form = *m_form;
-    QApplication::setActiveWindow(&form);
+    QVERIFY(activate(form));
     QTest::keyClick(&form, Qt::Key_F1);
     help::HelpWindow* help = form.findChild<help::HelpWindow*>();
     QVERIFY(help);
@@ -683,8 +693,7 @@ void TestMainWindow::keyboardAndAssistiveTechnologyPlayAWholeGame() {
              QStringLiteral("Colonne 4, rang\u00e9e 2 : rouge"));
 
     // The keyboard: the focus starts on "Nouveau jeu" and is not marked until a key is used.
-    QApplication::setActiveWindow(&form);
-    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QVERIFY(activate(form));
     QCOMPARE(QApplication::focusWidget(), &form.buttons()[0]);
     const QImage unmarked = form.buttons()[0].grab().toImage();
     for (const auto& [key, button] :
@@ -726,8 +735,7 @@ void TestMainWindow::keyboardAndAssistiveTechnologyPlayAWholeGame() {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_8); // no column 8
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_3);
     QCOMPARE(m_closer->seen().size(), 1); // 28 to 31
-    // The window manager gives the activation back once the box is gone; offscreen does not.
-    QApplication::setActiveWindow(&form);
+    QVERIFY(activate(form));
     QTRY_COMPARE(QApplication::focusWidget(), &form.buttons()[0]);
 
     // Space presses the focused button, Escape closes the about window, and the main window
@@ -745,7 +753,7 @@ void TestMainWindow::keyboardAndAssistiveTechnologyPlayAWholeGame() {
     QCOMPARE(form.gameState().Board(), before);
     QTest::keyClick(about, Qt::Key_Escape);
     QVERIFY(!about->isLoaded() && form.isEnabled());
-    QApplication::setActiveWindow(&form);
+    QVERIFY(activate(form));
     QTRY_COMPARE(QApplication::focusWidget(), &form.buttons()[1]); // where the keyboard left off
 
     // A Press refused by a disabled window stays refused; one still waiting when the about
@@ -893,7 +901,7 @@ void TestMainWindow::playAloneAgainstTheComputerWithHintsAndTakeBacks() {
             description().endsWith(QStringLiteral(". Score (Imbattable) : 0 gagn\u00e9e, 0 "
                                                   "nulle, 1 perdue. Nouveau jeu pour rejouer.")),
         qPrintable(description()));
-    QApplication::setActiveWindow(&form);
+    QVERIFY(activate(form));
     const int beepsBefore = beeps.count();
     QTest::keyClick(&form, Qt::Key_H); // no hint once a line stands
     QCOMPARE(beeps.count(), beepsBefore + 1);
@@ -936,8 +944,7 @@ void TestMainWindow::walkTheBoardFromTheKeyboardAndHearEveryMove() {
     };
 
     // A click is heard too, and leaves the keyboard where it was.
-    QApplication::setActiveWindow(&form);
-    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QVERIFY(activate(form));
     clickArrow(form, 1);
     QCOMPARE(heard.last(),
              QStringLiteral("Jaune en colonne 2, rang\u00e9e 1. Au joueur 2 (rouge) de jouer."));
@@ -1099,11 +1106,11 @@ void TestMainWindow::theMenuOpensOnAClickNotADragAndChoosesTheComputer() {
                        "R\u00e9p\u00e9ter\tR|Analyser la partie\tA-||Aide\tF1|A propos de|"
                        "Quitter\tCtrl+Q"));
     // Opened by a key, its first entry is active, for a screen reader to read.
-    QApplication::setActiveWindow(&form);
+    QVERIFY(activate(form));
     QTest::keyClick(&form, Qt::Key_Menu);
     QTRY_COMPARE(opened.size(), 2);
     QVERIFY(opened.back().startsWith(QStringLiteral(">Nouveau jeu")));
-    QApplication::setActiveWindow(&form); // offscreen gives the activation back to no one
+    QVERIFY(activate(form));
     QTest::keyClick(&form, Qt::Key_F10, Qt::ShiftModifier);
     QTRY_COMPARE(opened.size(), 3);
     QVERIFY(opened.back().startsWith(QStringLiteral(">Nouveau jeu")));

@@ -9,7 +9,8 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 id=com.korvantis.Quatrelle
-expected=(bin/quatrelle "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml")
+expected=(bin/quatrelle "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml"
+    share/man/man6/quatrelle.6)
 for size in 16 32 48 64 128 256; do
     expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png")
 done
@@ -29,5 +30,10 @@ for size in 16 48 256; do
     actual=$(identify -format '%wx%h' "$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png")
     [ "$actual" = "${size}x${size}" ] || { echo "icon $size is $actual" >&2; failed=$((failed + 1)); }
 done
-echo "install: $((${#expected[@]} + 6 - failed)) passed, $failed failed"
+# The manual page and the metainfo describe the version that the program says it is.
+version=$(QT_QPA_PLATFORM=offscreen "$prefix/bin/quatrelle" --version | grep -o '[0-9][0-9.]*[0-9]' | head -n 1)
+for file in share/man/man6/quatrelle.6 "share/metainfo/$id.metainfo.xml"; do
+    grep -qF "$version" "$prefix/$file" 2>/dev/null || { echo "$file does not name version $version" >&2; failed=$((failed + 1)); }
+done
+echo "install: $((${#expected[@]} + 8 - failed)) passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Korvantis
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Builds the Debian package from its source package in a clean chroot of a Debian suite, as a
+# buildd would: as an unprivileged user, with only the build dependencies installed. Natively it
+# runs the tests that the package build runs; for another architecture it cross-builds the
+# binary package without them. The chroot is made with mmdebstrap from the machine's mirror
+# and kept as a tarball, remade when debian/control changes or after a week.
+# Usage: scripts/chroot_package.sh DSC DIST [HOST_ARCH] OUT_DIR
+# Needs root, or sudo.
+set -euo pipefail
+dsc=$(realpath "$1")
+dist=$2
+host_arch=${3:-}
+out=$(mkdir -p "$4" && cd "$4" && pwd)
+build_arch=$(dpkg --print-architecture)
+[ "$host_arch" != "$build_arch" ] || host_arch=
+if [ "$(id -u)" -ne 0 ]; then
+    exec sudo --preserve-env=XDG_CACHE_HOME,HOME "$0" "$@"
+fi
+command -v mmdebstrap >/dev/null || {
+    echo "mmdebstrap is missing: apt-get install mmdebstrap" >&2
+    exit 1
+}
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+dpkg-source --no-check -x "$dsc" "$work/source" >/dev/null
+
+# The mirror that apt already uses here, so that a machine with one mirror needs no other.
+mirror=$(sed -n 's/^URIs: *\([^ ]*\/debian\)$/\1/p' /etc/apt/sources.list.d/debian.sources 2>/dev/null | head -n 1)
+mirror=${mirror:-http://deb.debian.org/debian}
+
+cache_dir=${XDG_CACHE_HOME:-$HOME/.cache}/quatrelle
+mkdir -p "$cache_dir"
+key=$(cat "$work/source/debian/control" <(echo "$dist $host_arch $mirror") | sha256sum | cut -c1-12)
+chroot_tar=$cache_dir/chroot-$dist-$build_arch${host_arch:+-$host_arch}-$key.tar
+if [ ! -f "$chroot_tar" ] || [ -n "$(find "$chroot_tar" -mtime +7)" ]; then
+    rm -rf "$cache_dir/chroot-$dist-$build_arch${host_arch:+-$host_arch}-"*.tar*
+    echo "Making the $dist chroot (once a week) into $chroot_tar" >&2
+    mkdir -p "$work/deps/debian"
+    cp "$work/source/debian/control" "$work/deps/debian/"
+    architectures=$build_arch
+    include=(ca-certificates)
+    if [ -n "$host_arch" ]; then
+        architectures+=",$host_arch"
+        include+=("crossbuild-essential-$host_arch")
+    fi
+    # A mirror that serves a fixed snapshot of the archive has Release files past their date.
+    mmdebstrap --quiet --variant=buildd --format=tar --aptopt='Acquire::Check-Valid-Until "false"' \
+        --aptopt='Acquire::Check-Date "false"' --architectures="$architectures" \
+        --include="$(
+            IFS=,
+            echo "${include[*]}"
+        )" \
+        --customize-hook="cp -r '$work/deps' \"\$1/tmp/deps\"" \
+        --customize-hook="chroot \"\$1\" apt-get build-dep -y -qq ${host_arch:+-a $host_arch} /tmp/deps" \
+        --customize-hook='rm -rf "$1/tmp/deps"' \
+        --customize-hook='chroot "$1" useradd --create-home builder' \
+        "$dist" "$chroot_tar.part" "deb $mirror $dist main"
+    mv "$chroot_tar.part" "$chroot_tar"
+fi
+
+root=$work/root
+mkdir "$root"
+tar -C "$root" -xf "$chroot_tar"
+mkdir "$root/build"
+cp -r "$work/source" "$root/build/source"
+chroot "$root" chown -R builder: /build
+options=(-us -uc -b)
+[ -z "$host_arch" ] || options=(-us -uc -B -a "$host_arch" -Pnocheck)
+export DEB_BUILD_OPTIONS=${DEB_BUILD_OPTIONS:-parallel=$(nproc)}
+[ -z "$host_arch" ] || DEB_BUILD_OPTIONS+=" nocheck"
+echo "Building in $dist${host_arch:+ for $host_arch}: dpkg-buildpackage ${options[*]}" >&2
+# A mount namespace of its own: the chroot's /proc and /dev go away with the build.
+unshare --mount --fork sh -c '
+    mount --rbind /dev "$1/dev" && mount -t proc proc "$1/proc" &&
+    exec chroot "$1" runuser -u builder -- env -i PATH=/usr/bin:/bin HOME=/home/builder \
+        LC_ALL=C.UTF-8 DEB_BUILD_OPTIONS="$2" sh -c "cd /build/source && dpkg-buildpackage $3"
+' chroot-build "$root" "$DEB_BUILD_OPTIONS" "${options[*]}"
+find "$root/build" -maxdepth 1 -type f -exec cp {} "$out/" \;
+echo "Built in $dist${host_arch:+ for $host_arch}: $(cd "$out" && ls ./*.deb | tr '\n' ' ')" >&2
