@@ -69,9 +69,6 @@ configure_options() {
     echo "-DQUATRELLE_BUILD_TESTS=$tests -DQUATRELLE_BUILD_BENCH=$bench"
 }
 
-# Sourced by a test for the lists and options above alone.
-[ "${BASH_SOURCE[0]}" = "$0" ] || return 0
-cd "$(dirname "$0")"
 
 usage() {
     echo "usage: ./build.sh run|test|bench|dist [DIR]|package [--dist SUITE [--arch ARCH]] [DIR]" >&2
@@ -133,6 +130,10 @@ make_package() {
     mv "$out"/source/* "$out"/
     rm -rf "$out/source"
 }
+
+# Sourced by a test for the lists, versions and packaging above alone.
+[ "${BASH_SOURCE[0]}" = "$0" ] || return 0
+cd "$(dirname "$0")"
 
 install_missing() {
     local missing=() package

@@ -15,7 +15,7 @@ source "$(dirname "$0")/../support/x_session.sh"
 start_xvfb 1024x768x24
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
 sleep 0.5
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" 2>"$work/program.log" &
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "${own_data[@]}" "$program" 2>"$work/program.log" &
 first=$!
 
 # Debian's pyatspi is for the system's Python, whatever python3 comes first on the PATH.
@@ -130,7 +130,7 @@ kill "$first"
 described_with() { # described_with EXPECTED OPTION...: the window's description says EXPECTED
     local expected=$1 pid
     shift
-    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" "$@" 2>>"$work/program.log" &
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "${own_data[@]}" "$program" "$@" 2>>"$work/program.log" &
     pid=$!
     EXPECTED=$expected /usr/bin/python3 - <<'PYTHON' || fail "with $*, the window said otherwise"
 import os, sys, time

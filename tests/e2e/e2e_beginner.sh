@@ -13,7 +13,7 @@ start_xvfb 1024x768x24
 openbox >"$work/wm.log" 2>&1 &
 wait_for "openbox did not start" eval 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"'
 
-"$program" --computer red --level "$level" >"$work/program.log" 2>&1 &
+"${own_data[@]}" "$program" --computer red --level "$level" >"$work/program.log" 2>&1 &
 game=$!
 wait_for "the main window did not appear" eval 'xdotool search --onlyvisible --pid "$game" >/dev/null 2>&1'
 python3 "$(dirname "$0")/beginner.py" "$game" "$games" "$least" "$most" $strategy

@@ -20,7 +20,7 @@ wait_for "openbox did not start" eval 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/d
 play() { # play SCENARIO PROGRAM_OPTION...
     local scenario=$1 game status=0
     shift
-    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" "$@" >"$work/program.log" 2>&1 &
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "${own_data[@]}" "$program" "$@" >"$work/program.log" 2>&1 &
     game=$!
     wait_for "the main window did not appear" eval 'xdotool search --onlyvisible --pid "$game" >/dev/null 2>&1'
     # Debian's pyatspi is for the system's Python, whatever python3 comes first on the PATH.

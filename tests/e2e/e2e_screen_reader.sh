@@ -118,7 +118,7 @@ mark=0
 expect "Lecteur d’écran activé."
 mark=$(utterances | wc -l)
 start_game() { # start_game [OPTION...]
-    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" "$@" >>"$work/program.log" 2>&1 &
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "${own_data[@]}" "$program" "$@" >>"$work/program.log" 2>&1 &
     game=$!
     wait_for "the main window did not appear" eval 'xdotool search --onlyvisible --pid "$game" >/dev/null 2>&1'
     xdotool windowactivate "$(xdotool search --onlyvisible --pid "$game" | head -n 1)" 2>/dev/null || true

@@ -19,7 +19,7 @@ for _ in $(seq 100); do
 done
 [ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ] || fail "weston did not start"
 
-QT_QPA_PLATFORM=wayland "$program" 2>"$work/program.log" &
+QT_QPA_PLATFORM=wayland "${own_data[@]}" "$program" 2>"$work/program.log" &
 game=$!
 sleep 2
 kill -0 "$game" 2>/dev/null || fail "the program did not stay up: $(cat "$work/program.log")"

@@ -58,7 +58,7 @@ has_about_window() { [ -n "$(window_of_size 292 268)" ]; }
 no_about_window() { [ -z "$(window_of_size 292 268)" ]; }
 window_count_is() { [ "$(windows | wc -l)" -eq "$1" ]; }
 
-"$program" &
+"${own_data[@]}" "$program" &
 game=$!
 wait_for "the main window did not appear" has_main_window
 read -r main x y width height < <(window_of_size 403 275)
@@ -210,7 +210,7 @@ layouts=us
 [ -z "$window_manager" ] || layouts="fr de"
 for layout in $layouts; do
     setxkbmap "$layout"
-    "$program" --computer red &
+    "${own_data[@]}" "$program" --computer red &
     game=$!
     wait_for "the main window did not appear with --computer red" has_main_window
     read -r main x y _ _ < <(window_of_size 403 275)
@@ -232,7 +232,7 @@ setxkbmap us
 # opens it, and its keys choose the computer as red, then the unbeatable level; each choice
 # starts a new game, the computer answers, and both are kept in the settings.
 if [ -n "$window_manager" ]; then
-    "$program" &
+    "${own_data[@]}" "$program" &
     game=$!
     wait_for "the main window did not appear" has_main_window
     read -r main x y _ _ < <(window_of_size 403 275)

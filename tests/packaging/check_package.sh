@@ -14,23 +14,69 @@ source "$(dirname "$0")/../support/x_session.sh"
 source "$source_dir/build.sh"
 version=$(package_version)
 architecture=$(dpkg --print-architecture)
+passed=0
+pass() {
+    echo "ok: $*"
+    passed=$((passed + 1))
+}
 
-# Every commit's package sorts after the release before it and after the previous commit's.
-dpkg --compare-versions "$version" gt 0.0.0.10 || fail "$version does not sort after 0.0.0.10"
-if previous=$(git -C "$source_dir" rev-parse -q --verify HEAD~1) && [ -n "$previous" ]; then
-    dpkg --compare-versions "$version" gt "$(package_version HEAD~1)" ||
-        fail "$version does not sort after the previous commit's $(package_version HEAD~1)"
+# The upstream version lives in CMakeLists.txt; the changelog's first entry carries it.
+upstream=$(sed -n 's/^ *VERSION \([0-9.]*\)$/\1/p' "$source_dir/CMakeLists.txt" | head -n 1)
+released=$(dpkg-parsechangelog -l "$source_dir/debian/changelog" -S Version)
+[ "${released%-*}" = "$upstream" ] || fail "the changelog's $released is not of version $upstream"
+if [ "$(dpkg-parsechangelog -l "$source_dir/debian/changelog" -S Distribution)" = UNRELEASED ]; then
+    dpkg --compare-versions "$version" lt "$released" || fail "snapshot $version is not below $released"
+else
+    [ "$version" = "$released" ] || fail "the released changelog gives $version, not $released"
 fi
+if previous_release=$(dpkg-parsechangelog -l "$source_dir/debian/changelog" -o 1 -c 1 -S Version 2>/dev/null) &&
+    [ -n "$previous_release" ]; then
+    dpkg --compare-versions "$version" gt "$previous_release" || fail "$version is not above $previous_release"
+fi
+# Each commit's package sorts after its parent's, for the commits that name themselves in
+# the tarball; each version is its own commit's.
+compared=0
+for commit in $(git -C "$source_dir" rev-list --first-parent --max-count=20 HEAD); do
+    git -C "$source_dir" cat-file -e "$commit~1:.commit" 2>/dev/null || break
+    this=$(package_version "$commit") parent=$(package_version "$commit~1")
+    dpkg --compare-versions "$this" gt "$parent" || fail "$commit's $this does not sort after its parent's $parent"
+    [[ $this == *.${commit:0:7}-* || $this == "$released" ]] || fail "$this does not name commit $commit"
+    compared=$((compared + 1))
+done
+# A shallow clone and the tarball, neither of which has the history, give the same version.
+git clone -q --depth 1 "file://$source_dir" "$work/shallow" 2>/dev/null
+shallow=$(cd "$work/shallow" && bash -c 'source ./build.sh && package_version')
+[ "$shallow" = "$version" ] || fail "a shallow clone gives $shallow, not $version"
+tarball=$("$source_dir/build.sh" dist "$work/dist")
+[ "$(basename "$tarball")" = "quatrelle-${version%-*}.tar.gz" ] || fail "the tarball is $(basename "$tarball")"
+cmp -s "$tarball" "$("$source_dir/build.sh" dist "$work/dist-again")" || fail "./build.sh dist is not reproducible"
+tar -xzf "$tarball" -C "$work/dist"
+unpacked=$(cd "$work/dist/quatrelle-${version%-*}" && bash -c 'source ./build.sh && package_version')
+[ "$unpacked" = "$version" ] || fail "the unpacked tarball gives $unpacked, not $version"
+size=$(stat -c %s "$tarball")
+[ "$size" -lt 1048576 ] || fail "the tarball is $size bytes: $(tar -tzf "$tarball" | cut -d/ -f2 | sort | uniq -c | sort -rn | head -5)"
+pass "version $version: $compared commits after their parents, the same from a shallow clone and from the $size-byte tarball"
 
 "$source_dir/build.sh" package "$work/out" >"$work/build.log" 2>&1 ||
     { tail -30 "$work/build.log" >&2; fail "the package did not build"; }
 deb=$work/out/quatrelle_${version}_$architecture.deb
 [ -f "$deb" ] || fail "no $(basename "$deb") among: $(ls "$work/out")"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version $(dpkg-deb -f "$deb" Version)"
-# The tests that need no display ran during the build, and passed.
-grep -qE '100% tests passed, 0 tests failed out of [0-9]+' "$work/build.log" ||
-    fail "the build ran no test: $(grep -E 'tests passed|ctest' "$work/build.log" | head -3)"
-grep -q 'tst_match' "$work/build.log" || fail "the build did not run the match's test"
+# The source package is the upstream tarball as ./build.sh dist makes it, and debian/.
+cmp -s "$tarball" "$work/out/quatrelle_${version%-*}.orig.tar.gz" || fail "the package's tarball is not ./build.sh dist's"
+debian_files=$(tar -tJf "$work/out/quatrelle_$version.debian.tar.xz" | grep -v '^debian/' || true)
+[ -z "$debian_files" ] || fail "the Debian changes hold more than debian/: $debian_files"
+# The tests that need no display and the window tests on the offscreen platform ran during
+# the build and passed; no other test was built.
+tests_run=$(grep -oE '100% tests passed, 0 tests failed out of [0-9]+' "$work/build.log" | grep -oE '[0-9]+$' || true)
+[ -n "$tests_run" ] || fail "the build ran no test: $(grep -E 'tests passed|ctest' "$work/build.log" | head -3)"
+for test in tst_match tst_main_window tst_main_window_2x tst_about_window_192dpi; do
+    grep -q "Test *#[0-9]*: $test \.\.\." "$work/build.log" || fail "the build did not run $test"
+done
+! grep -qE 'Building CXX object .*(tst_monkey|scripted_game|quatrelle_test_hooks)' "$work/build.log" ||
+    fail "the build compiles tests that it does not run"
+pass "the package built and ran its $tests_run tests"
+
 depends=$(dpkg-deb -f "$deb" Depends)
 for library in libqt6widgets6 libqt6gui6 libqt6core6 libc6 fonts-dejavu-core; do
     grep -q "$library" <<<"$depends" || fail "the dependencies do not name $library: $depends"
@@ -39,15 +85,17 @@ contents=$(dpkg-deb -c "$deb")
 for file in ./usr/games/quatrelle ./usr/share/applications/com.korvantis.Quatrelle.desktop \
     ./usr/share/metainfo/com.korvantis.Quatrelle.metainfo.xml \
     ./usr/share/icons/hicolor/256x256/apps/com.korvantis.Quatrelle.png \
-    ./usr/share/doc/quatrelle/copyright ./usr/share/doc/quatrelle/changelog.gz \
+    ./usr/share/doc/quatrelle/copyright ./usr/share/doc/quatrelle/changelog.Debian.gz \
     ./usr/share/man/man6/quatrelle.6.gz; do
     grep -q " $file\$" <<<"$contents" || fail "the package lacks $file"
 done
+pass "the package's dependencies and files"
 
 # Neither an error nor a warning nor a note, experimental or pedantic, on either package.
 lintian -I -E --pedantic "$work/out/quatrelle_${version}_$architecture.changes" >"$work/lintian.log" 2>&1 || true
 cat "$work/lintian.log"
 ! grep -qE '^[EWIPX]: ' "$work/lintian.log" || fail "lintian has findings"
+pass "lintian"
 
 dpkg -x "$deb" "$work/root"
 hardening-check "$work/root/usr/games/quatrelle" >"$work/hardening.log" || true # it fails on any "no"
@@ -58,45 +106,44 @@ for line in 'Position Independent Executable' 'Stack protected' 'Fortify Source 
     'Read-only relocations' 'Immediate binding'; do
     grep -q "$line: yes" "$work/hardening.log" || fail "hardening-check: $line is not yes"
 done
+pass "hardening"
 man_warnings=$(man --warnings -l "$work/root/usr/share/man/man6/quatrelle.6.gz" 2>&1 >/dev/null)
 [ -z "$man_warnings" ] || fail "the manual page has warnings: $man_warnings"
-
-# A source package made in the working tree, whatever the build left there, holds only source.
-mkdir "$work/source-only"
-(cd "$work/source-only" && dpkg-source -b "$source_dir" >"$work/source-only.log" 2>&1) ||
-    { cat "$work/source-only.log" >&2; fail "dpkg-source failed in the working tree"; }
-tarball=$(ls "$work"/source-only/*.tar.*)
-size=$(stat -c %s "$tarball")
-[ "$size" -lt 1048576 ] || fail "the source tarball is $size bytes: $(tar -tf "$tarball" | cut -d/ -f2 | sort | uniq -c | sort -rn | head -5)"
-echo "source tarball from the working tree: $size bytes"
+zgrep -qF "Quatrelle $upstream" "$work/root/usr/share/man/man6/quatrelle.6.gz" || fail "the manual page is not of $upstream"
+pass "the manual page"
 
 # Installing changes the machine: CI's own, or by hand with CI=true. apt waits for another
 # apt's lock rather than failing at once.
 apt=(apt-get -o DPkg::Lock::Timeout=300)
-passed=6 skipped=
+skipped=()
 if [ -n "${CI:-}" ] && [ "$(id -u)" -eq 0 ]; then
-    # The previous release, 0.0.0.10, stands in as this package under that version.
-    dpkg-deb -R "$deb" "$work/previous"
-    sed -i "s/^Version: .*/Version: 0.0.0.10/" "$work/previous/DEBIAN/control"
-    dpkg-deb -b "$work/previous" "$work/previous.deb" >/dev/null
-    "${apt[@]}" install -y -qq "$work/previous.deb" >"$work/previous.log" 2>&1 ||
-        { cat "$work/previous.log" >&2; fail "the previous release did not install"; }
-    "${apt[@]}" install -y "$deb" >"$work/upgrade.log" 2>&1 || { cat "$work/upgrade.log" >&2; fail "the upgrade failed"; }
-    grep -q '^1 upgraded, 0 newly installed' "$work/upgrade.log" ||
-        { cat "$work/upgrade.log" >&2; fail "apt did not offer the package as an upgrade"; }
-    [ "$(dpkg-query -W -f='${Version}' quatrelle)" = "$version" ] || fail "the upgrade left $(dpkg-query -W -f='${Version}' quatrelle)"
-    echo "upgraded 0.0.0.10 to $version"
+    # The parent commit's package, built from its own tarball, is upgraded to this one.
+    parent=$(git -C "$source_dir" rev-parse -q --verify HEAD~1 || true)
+    if [ -n "$parent" ] && git -C "$source_dir" cat-file -e "$parent:.commit" 2>/dev/null; then
+        (cd "$source_dir" && DEB_BUILD_OPTIONS=nocheck make_package "$work/previous" "$parent") \
+            >"$work/previous-build.log" 2>&1 || { tail -30 "$work/previous-build.log" >&2; fail "the parent's package did not build"; }
+        previous_version=$(package_version "$parent")
+        "${apt[@]}" install -y -qq "$work/previous/quatrelle_${previous_version}_$architecture.deb" >"$work/previous.log" 2>&1 ||
+            { cat "$work/previous.log" >&2; fail "the parent's package did not install"; }
+        "${apt[@]}" install -y "$deb" >"$work/upgrade.log" 2>&1 || { cat "$work/upgrade.log" >&2; fail "the upgrade failed"; }
+        grep -q '^1 upgraded, 0 newly installed' "$work/upgrade.log" ||
+            { cat "$work/upgrade.log" >&2; fail "apt did not offer the package as an upgrade"; }
+        [ "$(dpkg-query -W -f='${Version}' quatrelle)" = "$version" ] || fail "the upgrade left $(dpkg-query -W -f='${Version}' quatrelle)"
+        pass "upgraded $previous_version, built from the parent commit, to $version"
+    else
+        skipped+=("the upgrade, as the parent commit has no package of this kind")
+    fi
     autopkgtest "$deb" "$source_dir" -- null >"$work/autopkgtest.log" 2>&1 ||
         { tail -30 "$work/autopkgtest.log" >&2; fail "autopkgtest failed"; }
     grep -q 'command-line *PASS' "$work/autopkgtest.log" || fail "the command-line test did not pass"
     grep -q 'plays-a-game *PASS' "$work/autopkgtest.log" || fail "the game was not played"
+    pass "autopkgtest"
     "${apt[@]}" purge -y -qq quatrelle >"$work/purge.log" 2>&1 ||
         { cat "$work/purge.log" >&2; fail "the removal failed"; }
     [ ! -e /usr/games/quatrelle ] && [ ! -e /usr/share/doc/quatrelle ] &&
         [ ! -e /usr/share/applications/com.korvantis.Quatrelle.desktop ] || fail "removal left files"
-    echo "installed, tested with autopkgtest and removed"
-    passed=$((passed + 3))
+    pass "the removal"
 else
-    skipped="; skipped: the upgrade, autopkgtest and the removal, which change the machine (as root, with CI=true)"
+    skipped+=("the upgrade, autopkgtest and the removal, which change the machine (as root, with CI=true)")
 fi
-echo "package: $passed passed, 0 failed$skipped"
+echo "package: $passed passed, 0 failed${skipped:+; skipped: ${skipped[*]}}"

@@ -10,6 +10,10 @@ work=$(mktemp -d)
 export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_DATA_DIRS=/usr/share
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
+# The program's own data folders hold nothing, so that an installed copy of the game, its icons
+# among them, does not stand in for the build's; the session's services still read /usr/share.
+mkdir "$work/share"
+own_data=(env "XDG_DATA_DIRS=$work/share")
 
 end_session() {
     local pids
