@@ -117,7 +117,12 @@ pass "the manual page"
 apt=(apt-get -o DPkg::Lock::Timeout=300)
 skipped=()
 if [ -n "${CI:-}" ] && [ "$(id -u)" -eq 0 ]; then
-    # The parent commit's package, built from its own tarball, is upgraded to this one.
+    # The parent commit's package, built from its own tarball, is upgraded to this one; a copy
+    # of the game that was installed before, of whatever version, goes first.
+    if dpkg-query -W -f='${Status}' quatrelle 2>/dev/null | grep -q 'install ok installed'; then
+        "${apt[@]}" purge -y -qq quatrelle >"$work/purge-before.log" 2>&1 ||
+            { cat "$work/purge-before.log" >&2; fail "the installed game could not be removed"; }
+    fi
     parent=$(git -C "$source_dir" rev-parse -q --verify HEAD~1 || true)
     if [ -n "$parent" ] && git -C "$source_dir" cat-file -e "$parent:.commit" 2>/dev/null; then
         (cd "$source_dir" && DEB_BUILD_OPTIONS=nocheck make_package "$work/previous" "$parent") \
