@@ -45,6 +45,14 @@ package_version() {
         read -r hash date <"$root/.commit" || true
     fi
     version=$(dpkg-parsechangelog -l- -S Version <<<"$changelog")
+    # A commit after a release that kept the released entry would reuse its version.
+    local tag=v${version%-*}
+    if [ "$(dpkg-parsechangelog -l- -S Distribution <<<"$changelog")" != UNRELEASED ] &&
+        git -C "$root" rev-parse -q --verify "refs/tags/$tag" >/dev/null 2>&1 &&
+        [ "$(git -C "$root" rev-parse "$tag^{commit}")" != "$hash" ]; then
+        echo "$version was released as $tag; open the next entry: dch -v VERSION-1 -D UNRELEASED" >&2
+        return 1
+    fi
     if [ "$(dpkg-parsechangelog -l- -S Distribution <<<"$changelog")" = UNRELEASED ] &&
         [[ $hash =~ ^[0-9a-f]{40}$ ]]; then
         echo "${version%-*}~git$(TZ=UTC date -d "@$date" +%Y%m%d.%H%M%S).${hash:0:7}-${version##*-}"

@@ -71,7 +71,8 @@ options=(-us -uc -b)
 [ -z "$host_arch" ] || options=(-us -uc -B -a "$host_arch" -Pnocheck)
 export DEB_BUILD_OPTIONS=${DEB_BUILD_OPTIONS:-parallel=$(nproc)}
 [ -z "$host_arch" ] || DEB_BUILD_OPTIONS+=" nocheck"
-echo "Building in $dist${host_arch:+ for $host_arch}: dpkg-buildpackage ${options[*]}" >&2
+echo "Building in $dist${host_arch:+ for $host_arch} with $(chroot "$root" dpkg-query -W \
+    -f='${Package} ${Version}, ' qt6-base-dev:"${host_arch:-$build_arch}" g++ cmake)dpkg-buildpackage ${options[*]}" >&2
 # A mount namespace of its own: the chroot's /proc and /dev go away with the build.
 unshare --mount --fork sh -c '
     mount --rbind /dev "$1/dev" && mount -t proc proc "$1/proc" &&
