@@ -120,7 +120,9 @@ make_package() {
         tarball=$(make_dist "$out/source" "$commit")
     else
         tarball=$out/source/quatrelle-$upstream.tar.gz
-        tar --exclude=./build --exclude='./obj-*' --transform="s,^\.,quatrelle-$upstream," \
+        # The output folder may lie inside the tree: it is not source.
+        tar --exclude=./build --exclude='./obj-*' --exclude="./${out#"$PWD"/}" \
+            --transform="s,^\.,quatrelle-$upstream," \
             --sort=name --owner=0 --group=0 --numeric-owner -cf - . | gzip -9n >"$tarball"
     fi
     mv "$tarball" "$out/source/quatrelle_$upstream.orig.tar.gz"
