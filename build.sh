@@ -41,8 +41,9 @@ package_version() {
         changelog=$(git -C "$root" show "$commit:debian/changelog")
         read -r hash date <<<"$(git -C "$root" log -1 --format='%H %ct' "$commit")"
     else
+        # No history: an unpacked source package, whose changelog names its version already.
         changelog=$(cat "$root/debian/changelog")
-        read -r hash date <"$root/.commit" || true
+        hash=
     fi
     version=$(dpkg-parsechangelog -l- -S Version <<<"$changelog")
     # A commit after a release that kept the released entry would reuse its version.
@@ -53,11 +54,14 @@ package_version() {
         echo "$version was released as $tag; open the next entry: dch -v VERSION-1 -D UNRELEASED" >&2
         return 1
     fi
-    if [ "$(dpkg-parsechangelog -l- -S Distribution <<<"$changelog")" = UNRELEASED ] &&
-        [[ $hash =~ ^[0-9a-f]{40}$ ]]; then
+    if [ "$(dpkg-parsechangelog -l- -S Distribution <<<"$changelog")" != UNRELEASED ] ||
+        [[ $version == *~git* ]]; then
+        echo "$version"
+    elif [ -n "$hash" ]; then
         echo "${version%-*}~git$(TZ=UTC date -d "@$date" +%Y%m%d.%H%M%S).${hash:0:7}-${version##*-}"
     else
-        echo "$version"
+        echo "No commit names this snapshot of $version: package it from a git checkout" >&2
+        return 1
     fi
 }
 
@@ -98,14 +102,14 @@ make_dist() {
 }
 
 # Builds the Debian source and binary packages of a commit into a folder from its upstream
-# tarball, as a distribution would: the .dsc with the tarball and the debian/ changes,
+# tarball and its debian/, as a distribution would: the .dsc with the tarball and debian/,
 # quatrelle_VERSION_ARCH.deb, its debug symbols and the build's records. A snapshot's changelog
 # entry takes the snapshot's version and the commit's date, so that two builds of one commit
 # give the same packages. In a tree without git history the tree itself is the tarball.
 # Further options go to dpkg-buildpackage: -S -d makes the source package alone.
 # Usage: make_package DIR [COMMIT [DPKG_BUILDPACKAGE_OPTION...]]
 make_package() {
-    local out commit=${2:-HEAD} version upstream tree tarball
+    local out commit=${2:-HEAD} version upstream tree tarball debian
     mkdir -p "$1"
     out=$(cd "$1" && pwd)
     shift $(($# < 2 ? $# : 2))
@@ -118,16 +122,20 @@ make_package() {
         [ -z "$(git status --porcelain --untracked-files=no)" ] || [ "$commit" != HEAD ] ||
             echo "Uncommitted changes are not in the package: it is built from $(git rev-parse --short HEAD)" >&2
         tarball=$(make_dist "$out/source" "$commit")
+        # The folder's own tree, which the root's attributes do not leave out.
+        debian=(git archive --prefix=debian/ "$commit:debian")
     else
         tarball=$out/source/quatrelle-$upstream.tar.gz
+        debian=(tar -cf - debian)
         # The output folder may lie inside the tree: it is not source.
-        tar --exclude=./build --exclude='./obj-*' --exclude="./${out#"$PWD"/}" \
+        tar --exclude=./build --exclude='./obj-*' --exclude="./${out#"$PWD"/}" --exclude=./debian \
             --transform="s,^\.,quatrelle-$upstream," \
             --sort=name --owner=0 --group=0 --numeric-owner -cf - . | gzip -9n >"$tarball"
     fi
     mv "$tarball" "$out/source/quatrelle_$upstream.orig.tar.gz"
     tar -xzf "$out/source/quatrelle_$upstream.orig.tar.gz" -C "$out/source"
     tree=$out/source/quatrelle-$upstream
+    "${debian[@]}" | tar -xf - -C "$tree"
     if [ "$version" != "$(dpkg-parsechangelog -l "$tree/debian/changelog" -S Version)" ]; then
         local hash date
         read -r hash date <"$tree/.commit"

@@ -50,12 +50,12 @@ shallow=$(cd "$work/shallow" && bash -c 'source ./build.sh && package_version')
 tarball=$("$source_dir/build.sh" dist "$work/dist")
 [ "$(basename "$tarball")" = "quatrelle-${version%-*}.tar.gz" ] || fail "the tarball is $(basename "$tarball")"
 cmp -s "$tarball" "$("$source_dir/build.sh" dist "$work/dist-again")" || fail "./build.sh dist is not reproducible"
-tar -xzf "$tarball" -C "$work/dist"
-unpacked=$(cd "$work/dist/quatrelle-${version%-*}" && bash -c 'source ./build.sh && package_version')
-[ "$unpacked" = "$version" ] || fail "the unpacked tarball gives $unpacked, not $version"
+! tar -tzf "$tarball" | grep -q '^[^/]*/debian/' || fail "the upstream tarball holds debian/"
+tar -xzOf "$tarball" "quatrelle-${version%-*}/.commit" | grep -q "^$(git -C "$source_dir" rev-parse HEAD) " ||
+    fail "the tarball does not name its commit"
 size=$(stat -c %s "$tarball")
 [ "$size" -lt 1048576 ] || fail "the tarball is $size bytes: $(tar -tzf "$tarball" | cut -d/ -f2 | sort | uniq -c | sort -rn | head -5)"
-pass "version $version: $compared commits after their parents, the same from a shallow clone and from the $size-byte tarball"
+pass "version $version: $compared commits after their parents, the same from a shallow clone, and the $size-byte tarball's"
 
 "$source_dir/build.sh" package "$work/out" >"$work/build.log" 2>&1 ||
     { tail -30 "$work/build.log" >&2; fail "the package did not build"; }
