@@ -46,16 +46,15 @@ package_version() {
         hash=
     fi
     version=$(dpkg-parsechangelog -l- -S Version <<<"$changelog")
+    local tag=v${version%-*} released=
+    [ "$(dpkg-parsechangelog -l- -S Distribution <<<"$changelog")" = UNRELEASED ] || released=yes
     # A commit after a release that kept the released entry would reuse its version.
-    local tag=v${version%-*}
-    if [ "$(dpkg-parsechangelog -l- -S Distribution <<<"$changelog")" != UNRELEASED ] &&
-        git -C "$root" rev-parse -q --verify "refs/tags/$tag" >/dev/null 2>&1 &&
+    if [ -n "$released" ] && git -C "$root" rev-parse -q --verify "refs/tags/$tag" >/dev/null 2>&1 &&
         [ "$(git -C "$root" rev-parse "$tag^{commit}")" != "$hash" ]; then
         echo "$version was released as $tag; open the next entry: dch -v VERSION-1 -D UNRELEASED" >&2
         return 1
     fi
-    if [ "$(dpkg-parsechangelog -l- -S Distribution <<<"$changelog")" != UNRELEASED ] ||
-        [[ $version == *~git* ]]; then
+    if [ -n "$released" ] || [[ $version == *~git* ]]; then
         echo "$version"
     elif [ -n "$hash" ]; then
         echo "${version%-*}~git$(TZ=UTC date -d "@$date" +%Y%m%d.%H%M%S).${hash:0:7}-${version##*-}"
@@ -206,7 +205,7 @@ dist)
     make_dist "${1:-build/dist}"
     ;;
 package)
-    dist= arch=
+    dist='' arch=''
     while [ $# -gt 0 ]; do
         case "$1" in
         --dist) dist=${2:?} && shift 2 ;;

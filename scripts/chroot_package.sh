@@ -34,28 +34,20 @@ mirror=${mirror:-http://deb.debian.org/debian}
 cache_dir=${XDG_CACHE_HOME:-$HOME/.cache}/quatrelle
 mkdir -p "$cache_dir"
 key=$(cat "$work/source/debian/control" <(echo "$dist $host_arch $mirror") | sha256sum | cut -c1-12)
-chroot_tar=$cache_dir/chroot-$dist-$build_arch${host_arch:+-$host_arch}-$key.tar
+chroot_name=$cache_dir/chroot-$dist-$build_arch${host_arch:+-$host_arch}
+chroot_tar=$chroot_name-$key.tar
 if [ ! -f "$chroot_tar" ] || [ -n "$(find "$chroot_tar" -mtime +7)" ]; then
-    rm -rf "$cache_dir/chroot-$dist-$build_arch${host_arch:+-$host_arch}-"*.tar*
+    rm -rf "$chroot_name"-*.tar*
     echo "Making the $dist chroot (once a week) into $chroot_tar" >&2
-    mkdir -p "$work/deps/debian"
-    cp "$work/source/debian/control" "$work/deps/debian/"
-    architectures=$build_arch
-    include=(ca-certificates)
-    if [ -n "$host_arch" ]; then
-        architectures+=",$host_arch"
-        include+=("crossbuild-essential-$host_arch")
-    fi
+    architectures=$build_arch${host_arch:+,$host_arch}
+    include=ca-certificates${host_arch:+,crossbuild-essential-$host_arch}
     # A mirror that serves a fixed snapshot of the archive has Release files past their date.
     mmdebstrap --quiet --variant=buildd --format=tar --aptopt='Acquire::Check-Valid-Until "false"' \
         --aptopt='Acquire::Check-Date "false"' --architectures="$architectures" \
-        --include="$(
-            IFS=,
-            echo "${include[*]}"
-        )" \
-        --customize-hook="cp -r '$work/deps' \"\$1/tmp/deps\"" \
-        --customize-hook="chroot \"\$1\" apt-get build-dep -y -qq ${host_arch:+-a $host_arch} /tmp/deps" \
-        --customize-hook='rm -rf "$1/tmp/deps"' \
+        --include="$include" \
+        --customize-hook="cp -r '$work/source' \"\$1/tmp/source\"" \
+        --customize-hook="chroot \"\$1\" apt-get build-dep -y -qq ${host_arch:+-a $host_arch} /tmp/source" \
+        --customize-hook='rm -rf "$1/tmp/source"' \
         --customize-hook='chroot "$1" useradd --create-home builder' \
         "$dist" "$chroot_tar.part" "deb $mirror $dist main"
     mv "$chroot_tar.part" "$chroot_tar"
