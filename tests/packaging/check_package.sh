@@ -20,10 +20,12 @@ pass() {
     passed=$((passed + 1))
 }
 
-# The upstream version lives in CMakeLists.txt; the changelog's first entry carries it.
-upstream=$(sed -n 's/^ *VERSION \([0-9.]*\)$/\1/p' "$source_dir/CMakeLists.txt" | head -n 1)
-released=$(dpkg-parsechangelog -l "$source_dir/debian/changelog" -S Version)
-[ "${released%-*}" = "$upstream" ] || fail "the changelog's $released is not of version $upstream"
+# The upstream version lives in CMakeLists.txt; a released changelog entry carries it. The
+# entry in the making names the next version, which the release raises CMakeLists.txt to.
+if [ "$(dpkg-parsechangelog -l "$source_dir/debian/changelog" -S Distribution)" != UNRELEASED ]; then
+    upstream=$(sed -n 's/^ *VERSION \([0-9.]*\)$/\1/p' "$source_dir/CMakeLists.txt" | head -n 1)
+    [ "${version%-*}" = "$upstream" ] || fail "the released $version is not of version $upstream"
+fi
 # Each commit's package sorts after its parent's, for the commits that name themselves in
 # the tarball.
 compared=0
