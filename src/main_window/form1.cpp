@@ -44,12 +44,6 @@ bool shownAtStart(resources::Picture picture) {
     return picture == resources::Picture::EmptyCell || picture == resources::Picture::NormalArrow;
 }
 
-// Where the window system really has the window: the pointer's place on the screen less its
-// place in the window, both as the window system reported them.
-QPoint windowOrigin(const QMouseEvent& event) {
-    return (event.globalPosition() - event.position()).toPoint();
-}
-
 } // namespace
 
 Form1::Form1(const resources::Choices& choices)
@@ -322,8 +316,6 @@ void Form1::Form_MouseMove(const MouseState& state) {
     ResetArrows();
     if (IsDragging == 0)
         return;
-    if (!m_sinceFirstMove.isValid())
-        m_sinceFirstMove.start();
     const float left = runtime::PixelsToTwipsX(x());
     const float top = runtime::PixelsToTwipsY(y());
     const float newTop = (state.y - static_cast<float>(DragStartY)) + top;
@@ -361,17 +353,13 @@ void Form1::mousePressEvent(QMouseEvent* event) {
         return;
     }
     Form_MouseDown(runtime::MouseStateOf(*event));
-    m_dragOrigin = windowOrigin(*event);
-    m_sinceFirstMove.invalidate();
-    m_moveWatch.restart();
+    m_systemMove.pressed(*event);
 }
 
 void Form1::mouseMoveEvent(QMouseEvent* event) {
     // A window manager that ignores the program's moves (Xwayland under some compositors)
     // leaves the window where the drag found it: the system's own move takes over.
-    if (IsDragging != 0 && m_sinceFirstMove.isValid() &&
-        m_moveWatch.ignored(windowOrigin(*event) == m_dragOrigin, m_sinceFirstMove.elapsed()) &&
-        windowHandle() && windowHandle()->startSystemMove()) {
+    if (IsDragging != 0 && m_systemMove.tookOver(*event, *this)) {
         IsDragging = 0;
         return;
     }

@@ -13,7 +13,6 @@
 #include "runtime/image_control.h"
 #include "runtime/window_placement.h"
 
-#include <QElapsedTimer>
 #include <QWidget>
 #include <memory>
 
@@ -103,9 +102,7 @@ private:
 
     // Where the window really stood when the drag began, and how long its move requests have
     // gone unanswered: a window manager that ignores them hands the drag to the system's move.
-    QPoint m_dragOrigin;
-    QElapsedTimer m_sinceFirstMove;
-    runtime::IgnoredMoveWatch m_moveWatch;
+    runtime::SystemMoveFallback m_systemMove;
 };
 
 } // namespace quatrelle::main_window

@@ -3,8 +3,10 @@
 #include "window_placement.h"
 
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 namespace quatrelle::runtime {
 
@@ -23,6 +25,31 @@ bool IgnoredMoveWatch::ignored(bool windowUnmoved, qint64 sinceFirstMove) {
     if (m_followed)
         return false;
     return ++m_unanswered >= UnansweredMoves && sinceFirstMove >= UnansweredTime;
+}
+
+namespace {
+
+// Where the window system really has the window: the pointer's place on the screen less its
+// place in the window, both as the window system reported them.
+QPoint windowOrigin(const QMouseEvent& event) {
+    return (event.globalPosition() - event.position()).toPoint();
+}
+
+} // namespace
+
+void SystemMoveFallback::pressed(const QMouseEvent& event) {
+    m_origin = windowOrigin(event);
+    m_sinceFirstMove.invalidate();
+    m_watch.restart();
+}
+
+bool SystemMoveFallback::tookOver(const QMouseEvent& event, QWidget& window) {
+    if (!m_sinceFirstMove.isValid()) {
+        m_sinceFirstMove.start();
+        return false;
+    }
+    return m_watch.ignored(windowOrigin(event) == m_origin, m_sinceFirstMove.elapsed()) &&
+           window.windowHandle() && window.windowHandle()->startSystemMove();
 }
 
 namespace {

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
+class QMouseEvent;
 class QWidget;
 
 namespace quatrelle::runtime {
@@ -33,6 +34,20 @@ public:
 private:
     int m_unanswered = 0;
     bool m_followed = false;
+};
+
+// Hands a frameless window's drag to the system's move when the window manager ignores the
+// moves the program asks for: it follows one drag from the press, pointer move by pointer move.
+class SystemMoveFallback {
+public:
+    void pressed(const QMouseEvent& event);
+    // A pointer move of the drag: true once the system's move has taken the drag over.
+    bool tookOver(const QMouseEvent& event, QWidget& window);
+
+private:
+    QPoint m_origin; // where the window stood at the press
+    QElapsedTimer m_sinceFirstMove;
+    IgnoredMoveWatch m_watch;
 };
 
 // A modal message box whose centre stands on its parent window's centre. Left to itself, a
