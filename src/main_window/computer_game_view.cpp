@@ -101,6 +101,7 @@ void ComputerGameView::showResult(match::Outcome outcome) {
     runtime::CentredMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(),
                                    ResultText(outcome), QMessageBox::Ok, &m_window);
     box.setInformativeText(ScoreText(m_match.level(), resources::LoadScore(m_match.level())));
+    Q_EMIT resultShowing(&box);
     m_match.hold();
     box.exec();
     m_match.resume();

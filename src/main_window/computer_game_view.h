@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QList>
+#include <QMessageBox>
 #include <QObject>
 #include <QPropertyAnimation>
 #include <functional>
@@ -45,6 +46,8 @@ public:
 Q_SIGNALS:
     // The end of the game has been counted in the level's score; its message comes next.
     void gameEnded(quatrelle::match::Outcome outcome);
+    // The result's message is about to show.
+    void resultShowing(QMessageBox* box);
     // The result's message has been closed and the line marked.
     void resultShown(quatrelle::match::Outcome outcome);
 

@@ -52,13 +52,14 @@ Form1::Form1(const resources::Choices& choices)
     runtime::ExposeAsWindow(*this);
     createStoredControls();
     Form_Load();
-    auto* narrator = new Narrator(*this, imgCube, imgFleche, m_match);
+    m_narrator = new Narrator(*this, imgCube, imgFleche, m_match);
     m_boardKeys = std::make_unique<BoardKeys>(
         imgFleche, [this](int column) { imgFleche_Click(static_cast<std::int16_t>(column)); });
 
     // Before the board's own redraw, which asks it what it marks.
     m_computerGame = new ComputerGameView(*this, imgCube, m_match, [this] { showCells(); });
-    connect(m_computerGame, &ComputerGameView::gameEnded, narrator, &Narrator::gameOver);
+    connect(m_computerGame, &ComputerGameView::gameEnded, m_narrator, &Narrator::gameOver);
+    connect(m_computerGame, &ComputerGameView::resultShowing, m_narrator, &Narrator::nameResult);
     connect(&m_match, &match::Match::dropped, this, &Form1::showCells);
     connect(&m_match, &match::Match::takenBack, this, &Form1::showCells);
     connect(&m_match, &match::Match::newGameStarted, this, &Form1::showCells);
@@ -66,8 +67,8 @@ Form1::Form1(const resources::Choices& choices)
     connect(&m_match, &match::Match::dropEnded, this, &Form1::CheckVictory);
     connect(&m_match, &match::Match::refused, this, &Form1::DoBeep);
     connectCommands();
-    connect(&m_commands->readBoard, &QAction::triggered, narrator, &Narrator::readBoard);
-    connect(&m_commands->repeat, &QAction::triggered, narrator, &Narrator::repeat);
+    connect(&m_commands->readBoard, &QAction::triggered, m_narrator, &Narrator::readBoard);
+    connect(&m_commands->repeat, &QAction::triggered, m_narrator, &Narrator::repeat);
     // The computer's opening waits for the window to be read, so that a screen reader says it is
     // the computer's turn before it says it is the player's.
     m_match.hold();
@@ -243,6 +244,7 @@ void Form1::CheckVictory() {
 void Form1::ShowWinner(std::int16_t n) {
     runtime::CentredMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(),
                                    QString::fromStdString(game::WinText(n)), QMessageBox::Ok, this);
+    m_narrator->nameResult(&box);
     m_match.hold();
     box.exec();
     m_match.resume();

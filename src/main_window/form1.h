@@ -18,6 +18,8 @@
 
 namespace quatrelle::main_window {
 
+class Narrator;
+
 // The main window: a title-less, rounded board of 7 columns by 5 rows with its arrow row and
 // four command buttons. It turns clicks and keys into the match's operations, redraws from the
 // match's signals, announces wins, and moves when its surface is dragged.
@@ -95,13 +97,12 @@ private:
     std::unique_ptr<BoardKeys> m_boardKeys;
     Commands* m_commands = nullptr;
     ComputerGameView* m_computerGame = nullptr;
+    Narrator* m_narrator = nullptr;
 
     std::int16_t DragStartX = 0;
     std::int16_t DragStartY = 0;
     std::int16_t IsDragging = 0; // -1 while a drag is in progress
 
-    // Where the window really stood when the drag began, and how long its move requests have
-    // gone unanswered: a window manager that ignores them hands the drag to the system's move.
     runtime::SystemMoveFallback m_systemMove;
 };
 

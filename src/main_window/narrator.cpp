@@ -6,6 +6,8 @@
 #include "runtime/announcer.h"
 #include "spoken_texts.h"
 
+#include <QLabel>
+
 namespace quatrelle::main_window {
 
 namespace {
@@ -45,12 +47,14 @@ void Narrator::dropped(game::Placement placed, bool byComputer) {
     describeWindow();
     const game::Game& game = m_match.game();
     if (!m_match.computerPlayer()) {
-        // Whose turn it is is said only when it is news: once a line stands the win message
-        // comes next.
-        QString said = DropAnnouncement(placed);
-        if (!m_match.lineStands() && !game.IsFull())
-            said += u' ' + TurnAnnouncement(turnText());
-        announce(said);
+        // Whose turn it is is said only when it is news. Once a line stands the win message
+        // comes next, and says the drop with it.
+        if (m_match.lineStands())
+            addPending(DropAnnouncement(placed));
+        else if (game.IsFull())
+            announce(DropAnnouncement(placed));
+        else
+            announce(DropAnnouncement(placed) + u' ' + TurnAnnouncement(turnText()));
         return;
     }
     addPending(byComputer ? ComputerMoveText(placed.cell) : PlayerMoveText(placed.cell));
@@ -62,11 +66,22 @@ void Narrator::dropped(game::Placement placed, bool byComputer) {
     announce(std::exchange(m_pending, QString()));
 }
 
-// The result's message follows with the score, and a screen reader reads it after this.
-void Narrator::gameOver(match::Outcome outcome) {
+// The result's message follows, and says the last moves.
+void Narrator::gameOver() {
     describeWindow();
-    addPending(ResultSentence(outcome));
-    announce(std::exchange(m_pending, QString()));
+}
+
+void Narrator::nameResult(QMessageBox* box) {
+    if (m_pending.isEmpty())
+        return;
+    m_lastAnnouncement = std::exchange(m_pending, QString()) + u' ' + box->text();
+    // The box shows its text in a label of its own, which is what a screen reader reads.
+    for (QLabel* label : box->findChildren<QLabel*>()) {
+        if (label->text() == box->text()) {
+            label->setAccessibleName(m_lastAnnouncement);
+            break;
+        }
+    }
 }
 
 void Narrator::refused(match::Refusal why, int where) {

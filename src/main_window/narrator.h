@@ -7,6 +7,7 @@
 #include "runtime/control_array.h"
 #include "runtime/image_control.h"
 
+#include <QMessageBox>
 #include <QObject>
 #include <QString>
 #include <optional>
@@ -32,9 +33,12 @@ public:
     using Controls = runtime::ControlArray<runtime::ImageControl>;
     Narrator(QWidget& window, Controls& cells, Controls& arrows, const match::Match& match);
 
-    // A game against the computer has ended and its score is counted: the last moves and the
-    // result are said at once.
-    void gameOver(match::Outcome outcome);
+    // A game against the computer has ended and its score is counted: the window says so.
+    void gameOver();
+    // A result's message is about to show. A screen reader reads it as an alert, which cuts
+    // whatever it was saying, so the message itself says the moves that ended the game, before
+    // its own text; what the box shows is unchanged.
+    void nameResult(QMessageBox* box);
     // The whole board, in one sentence.
     void readBoard();
     // The last announcement again, or the window's description before any.
@@ -63,7 +67,7 @@ private:
     runtime::Announcer* m_announcer;
     QString m_lastAnnouncement;
     // What waits to be said with the computer's next move or the result: the new game's
-    // heading, the player's move.
+    // heading, the player's move, a drop that leaves a line.
     QString m_pending;
     std::optional<int> m_opponent; // the computer's player when the last game began
 };

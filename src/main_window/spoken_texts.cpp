@@ -24,6 +24,19 @@ int rowFromBottom(int cell) {
     return game::Rows - game::RowOf(cell);
 }
 
+// "vous avez gagné", "l'ordinateur a gagné", "match nul"
+QString resultClause(match::Outcome outcome) {
+    switch (outcome) {
+    case match::Outcome::PlayerWon:
+        return QStringLiteral("vous avez gagn\u00e9");
+    case match::Outcome::ComputerWon:
+        return QStringLiteral("l'ordinateur a gagn\u00e9");
+    case match::Outcome::Draw:
+        return QStringLiteral("match nul");
+    }
+    return {};
+}
+
 // "colonne 4, rangée 1"
 QString placeOf(int cell) {
     return QStringLiteral("colonne ") + ShortPlace(cell);
@@ -109,24 +122,11 @@ QString PlayerMoveText(int cell) {
     return QStringLiteral("Vous : %1.").arg(ShortPlace(cell));
 }
 
-QString ResultSentence(match::Outcome outcome) {
-    switch (outcome) {
-    case match::Outcome::PlayerWon:
-        return QStringLiteral("Vous avez gagn\u00e9.");
-    case match::Outcome::ComputerWon:
-        return QStringLiteral("L'ordinateur a gagn\u00e9.");
-    case match::Outcome::Draw:
-        return QStringLiteral("Match nul.");
-    }
-    return {};
-}
-
 QString GameOverDescription(match::Outcome outcome, int lastCell, const QString& score) {
-    QString result = ResultSentence(outcome);
-    result[0] = result[0].toLower();
+    QString result = resultClause(outcome);
     if (outcome != match::Outcome::Draw)
-        result.insert(result.size() - 1, QStringLiteral(" en ") + ShortPlace(lastCell));
-    return QStringLiteral("Partie termin\u00e9e : %1 %2. Nouveau jeu pour rejouer.")
+        result += QStringLiteral(" en ") + ShortPlace(lastCell);
+    return QStringLiteral("Partie termin\u00e9e : %1. %2. Nouveau jeu pour rejouer.")
         .arg(result, score);
 }
 

@@ -43,8 +43,6 @@ QString ShortPlace(int cell);
 QString ComputerMoveText(int cell);
 // "Vous : 4, rangée 1."
 QString PlayerMoveText(int cell);
-// "Vous avez gagné.", "L'ordinateur a gagné.", "Match nul."
-QString ResultSentence(match::Outcome outcome);
 // The window's description once a game against the computer has ended: "Partie terminée :
 // vous avez gagné en 4, rangée 1. Score (Moyen) : 1 gagnée, 0 nulle, 0 perdue. Nouveau jeu pour
 // rejouer."

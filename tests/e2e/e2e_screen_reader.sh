@@ -207,13 +207,15 @@ expect "A vous"
 # chooses is answered, and the move before it is still heard. The player fills the columns from
 # the left until the game ends.
 times=()
-game_over() { has_heard "a gagné" || has_heard "avez gagné" || has_heard "Match nul"; }
+# The result comes as an alert, said in several utterances: the game is over once its score is.
+game_over() { has_heard "Score ("; }
 answered() { # answered COLUMN
     said_whole_quietly "Vous : $1, rangée" || has_heard "Colonne $1 pleine." || game_over
 }
 move() { # move COLUMN: plays it, and waits for what is said of it and of the reply
     press "$1"
     wait_for "no sentence said «Vous : $1, rangée» to its end; heard: «$(heard)»" answered "$1"
+    ! has_heard "alerte Quatrelle." || wait_for "the alert never said the score: «$(heard)»" game_over
     wait_for "the voice never fell silent" voice_idle
     echo "  heard: $(heard)"
     if ! game_over && said_whole_quietly "Vous : $1, rangée"; then
@@ -243,10 +245,14 @@ play_to_the_end() { # play_to_the_end COLUMN [MOVES]: to the end, or MOVES moves
 }
 play_to_the_end 4
 
-# The result's message is read; once it is closed, the window, read again as the player comes
+# The result's message is read, and says the last moves before the result, each once: nothing
+# said in front of it was cut. Once it is closed, the window, read again as the player comes
 # back to it, says the game is over, and so does a drop.
 expect "alerte Quatrelle. "
 expect " ! Score (Débutant) : "
+heard | grep -qE "alerte Quatrelle\. Vous : [1-7], rangée [1-5]\. (Ordinateur : [1-7], rangée [1-5]\. )?(Vous avez gagné|L'ordinateur a gagné|Match nul) ! " &&
+    [ "$(heard | grep -o "Vous : " | wc -l)" -eq 1 ] ||
+    fail "the alert did not say the last moves, then the result: «$(heard)»"
 press Return
 expect "Quatrelle cadre. Partie terminée : "
 expect "Nouveau jeu pour rejouer."
@@ -284,5 +290,5 @@ echo "key to end of speech, per move: ${times[*]} s"
 ! game_over || press Return
 stop_orca
 quit_game
-echo "screen reader: 17 passed, 0 failed; median key to end of speech per move: $median s" \
+echo "screen reader: 18 passed, 0 failed; median key to end of speech per move: $median s" \
     "(${#times[@]} moves)"

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QMessageBox>
@@ -12,7 +13,7 @@ namespace quatrelle::testing {
 
 // Closes every modal message box as it appears, the way a player would: by clicking its only
 // button; and every menu that a right click opened, as a click elsewhere does. What each box
-// showed is kept for the test to read, and the menus are counted.
+// showed and said is kept for the test to read, and the menus are counted.
 class ModalCloser : public QObject {
 public:
     struct Seen {
@@ -21,6 +22,7 @@ public:
         QMessageBox::Icon icon;
         QString details; // the informative text under the text
         QStringList buttons;
+        QStringList said; // its texts as a screen reader reads them
     };
 
     ModalCloser() {
@@ -42,9 +44,15 @@ private:
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;
-        Seen seen{box->windowTitle(), box->text(), box->icon(), box->informativeText(), {}};
+        Seen seen{box->windowTitle(), box->text(), box->icon(), box->informativeText(), {}, {}};
         for (QAbstractButton* button : box->buttons())
             seen.buttons.append(button->text());
+        QAccessibleInterface* read = QAccessible::queryAccessibleInterface(box);
+        for (int i = 0; i < read->childCount(); ++i) {
+            const QString name = read->child(i)->text(QAccessible::Name);
+            if (read->child(i)->role() == QAccessible::StaticText && !name.isEmpty())
+                seen.said.append(name);
+        }
         m_seen.append(seen);
         if (QAbstractButton* button = box->buttons().value(0))
             button->click();
