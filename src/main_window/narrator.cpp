@@ -72,9 +72,8 @@ void Narrator::gameOver() {
 }
 
 void Narrator::nameResult(QMessageBox* box) {
-    if (m_pending.isEmpty())
-        return;
-    m_lastAnnouncement = std::exchange(m_pending, QString()) + u' ' + box->text();
+    addPending(box->text());
+    m_lastAnnouncement = std::exchange(m_pending, QString());
     // The box shows its text in a label of its own, which is what a screen reader reads.
     for (QLabel* label : box->findChildren<QLabel*>()) {
         if (label->text() == box->text()) {
