@@ -7,6 +7,7 @@
 #include "spoken_texts.h"
 
 #include <QLabel>
+#include <QMessageBox>
 
 namespace quatrelle::main_window {
 
@@ -49,12 +50,11 @@ void Narrator::dropped(game::Placement placed, bool byComputer) {
     if (!m_match.computerPlayer()) {
         // Whose turn it is is said only when it is news. Once a line stands the win message
         // comes next, and says the drop with it.
+        const QString drop = DropAnnouncement(placed);
         if (m_match.lineStands())
-            addPending(DropAnnouncement(placed));
-        else if (game.IsFull())
-            announce(DropAnnouncement(placed));
+            addPending(drop);
         else
-            announce(DropAnnouncement(placed) + u' ' + TurnAnnouncement(turnText()));
+            announce(game.IsFull() ? drop : drop + u' ' + TurnAnnouncement(turnText()));
         return;
     }
     addPending(byComputer ? ComputerMoveText(placed.cell) : PlayerMoveText(placed.cell));

@@ -7,10 +7,11 @@
 #include "runtime/control_array.h"
 #include "runtime/image_control.h"
 
-#include <QMessageBox>
 #include <QObject>
 #include <QString>
 #include <optional>
+
+class QMessageBox;
 
 namespace quatrelle::runtime {
 class Announcer;
