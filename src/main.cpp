@@ -3,10 +3,12 @@
 #include "main_window/show_main_window.h"
 #include "resources/application.h"
 #include "resources/command_line.h"
+#include "resources/language.h"
 #include "resources/pictures.h"
 #include "resources/settings.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QMessageBox>
 #include <cstdio>
 
@@ -46,8 +48,8 @@ bool picturesArePresent() {
     if (missing.isEmpty())
         return true;
     const QString message =
-        QStringLiteral("Quatrelle cannot start: the picture %1 is missing from this build. "
-                       "Please reinstall the program.")
+        QCoreApplication::translate("main", "Quatrelle ne peut pas démarrer : l'image %1 manque à "
+                                            "ce programme. Veuillez le réinstaller.")
             .arg(missing.join(QStringLiteral(", ")));
     std::fprintf(stderr, "quatrelle: %s\n", qPrintable(message));
     quatrelle::resources::SetApplicationIcon();
@@ -68,6 +70,7 @@ int main(int argc, char* argv[]) {
     preferX11ForDragging();
     QApplication app(argc, argv);
     quatrelle::resources::DescribeApplication();
+    quatrelle::resources::InstallTranslations(app, QLocale::system().uiLanguages());
 
     if (!picturesArePresent())
         return 1;

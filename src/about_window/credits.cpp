@@ -4,31 +4,38 @@
 
 #include "resources/version.h"
 
+#include <QCoreApplication>
+
 namespace quatrelle::about {
+
+class Credits {
+    Q_DECLARE_TR_FUNCTIONS(Credits)
+};
 
 namespace {
 
-constexpr std::string_view Credits =
-    "Programmation : l'\u00e9quipe de d\u00e9veloppement de Korvantis - Graphismes : l'atelier "
-    "graphique de Korvantis - visitez le site web de Korvantis sur https://www.korvantis.example"
-    " - ";
+// The version information's comment is looked up by its text, which lupdate finds here.
+constexpr const char* ProgramComments =
+    QT_TRANSLATE_NOOP("Credits", "version test sans IA et sans reconaissance des victoires");
+static_assert(std::string_view(ProgramComments) == version::Comments);
 
 } // namespace
 
-std::string AboutText(const VersionInfo& version) {
-    std::string text(Credits);
-    text += "Version " + std::to_string(version.major) + "." + std::to_string(version.minor) + "." +
-            std::to_string(version.revision);
-    if (version.major == 0) {
-        text += " - Version beta, ne pas distribuer - ";
-        text += version.comments;
-    }
-    text += " - Copyright (C) " + std::to_string(version.year) +
-            " Korvantis, tous droits r\u00e9serv\u00e9s";
-    return text;
+QString AboutText(const VersionInfo& version) {
+    QString text =
+        Credits::tr("Programmation : l'équipe de développement de Korvantis - Graphismes : "
+                    "l'atelier graphique de Korvantis - visitez le site web de Korvantis sur %1 - ")
+            .arg(QStringLiteral("https://www.korvantis.example"));
+    text +=
+        Credits::tr("Version %1.%2.%3").arg(version.major).arg(version.minor).arg(version.revision);
+    if (version.major == 0)
+        text += Credits::tr(" - Version beta, ne pas distribuer - %1")
+                    .arg(Credits::tr(std::string(version.comments).c_str()));
+    return text +
+           Credits::tr(" - Copyright (C) %1 Korvantis, tous droits réservés").arg(version.year);
 }
 
-std::string AboutText() {
+QString AboutText() {
     return AboutText({version::Major, version::Minor, version::Revision, version::Comments,
                       version::CopyrightYear});
 }

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <string>
+#include <QString>
 #include <string_view>
 
 namespace quatrelle::about {
@@ -15,11 +15,11 @@ struct VersionInfo {
     int year;
 };
 
-// The scrolling line of the about window: credits, version, the beta notice while the major
-// version is 0, and the closing notice. UTF-8.
-std::string AboutText(const VersionInfo& version);
+// The scrolling line of the about window, in the player's language: credits, version, the
+// beta notice while the major version is 0, and the closing notice.
+QString AboutText(const VersionInfo& version);
 
 // The same from the program's own version information.
-std::string AboutText();
+QString AboutText();
 
 } // namespace quatrelle::about

@@ -25,9 +25,6 @@ namespace {
 
 constexpr int BorderPixels = layout::Window.borderPixels;
 
-// The window draws no title, but taskbars, pagers and screen readers name it.
-const char16_t* const WindowName = u"A propos de Quatrelle";
-
 QSize clientSize() {
     return runtime::TwipsToPixels(layout::Window.clientWidth, layout::Window.clientHeight);
 }
@@ -78,7 +75,8 @@ frmSplash::frmSplash()
     : QWidget(nullptr, Qt::Dialog | Qt::FramelessWindowHint) {
     // A dialog, whose credits a screen reader reads out when it opens.
     runtime::ExposeAsWindow(*this, QAccessible::Dialog);
-    setWindowTitle(QString::fromUtf16(WindowName));
+    // The window draws no title, but taskbars, pagers and screen readers name it.
+    setWindowTitle(tr("A propos de Quatrelle"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(clientSize() + QSize(2 * BorderPixels, 2 * BorderPixels));
 }
@@ -131,7 +129,7 @@ void frmSplash::Unload() {
 
 void frmSplash::Form_Load() {
     runtime::LabelControl* label = m_controls->label;
-    label->setText(QString::fromStdString(AboutText()));
+    label->setText(AboutText());
     label->fitToText();
     label->setLeft(outerWidthTwips());
 }

@@ -14,7 +14,7 @@ namespace quatrelle::analysis {
 AnalysisWindow::AnalysisWindow(QWidget* parent)
     : QDialog(parent)
     , m_announcer(new runtime::Announcer(this)) {
-    setWindowTitle(QStringLiteral("Analyse de la partie - Quatrelle"));
+    setWindowTitle(tr("Analyse de la partie - Quatrelle"));
     m_summary.setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(&m_summary);
@@ -25,7 +25,7 @@ AnalysisWindow::AnalysisWindow(QWidget* parent)
     pictures->addWidget(&m_graph, 1);
     body->addLayout(pictures);
     layout->addLayout(body, 1);
-    m_list.setAccessibleName(QStringLiteral("Coups"));
+    m_list.setAccessibleName(tr("Coups", "the list of the moves played"));
     m_list.setWordWrap(true);
     resize(640, 320);
     runtime::ExposeAsWindow(*this, QAccessible::Dialog);
@@ -42,7 +42,7 @@ void AnalysisWindow::analyse(std::vector<int> columns, std::optional<int> comput
     m_list.clear();
     for (std::size_t move = 0; move < columns.size(); ++move)
         m_list.addItem(MoveLine(int(move), columns[move], computerPlayer, std::nullopt));
-    m_summary.setText(QStringLiteral("Analyse en cours\u2026"));
+    m_summary.setText(tr("Analyse en cours…"));
     m_review = std::make_unique<match::GameReview>(std::move(columns));
     connect(m_review.get(), &match::GameReview::reviewed, this, &AnalysisWindow::reviewed);
     connect(m_review.get(), &match::GameReview::finished, this, &AnalysisWindow::finished);

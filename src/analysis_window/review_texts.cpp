@@ -2,88 +2,105 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "review_texts.h"
 
+#include <QCoreApplication>
+#include <QStringList>
+
 namespace quatrelle::analysis {
+
+// The context that translators find these texts in.
+class ReviewTexts {
+    Q_DECLARE_TR_FUNCTIONS(ReviewTexts)
+};
 
 namespace {
 
-// French puts 0 and 1 in the singular.
-QString counted(int count, const QString& what) {
-    return QStringLiteral("%1 %2%3").arg(count).arg(what,
-                                                    count > 1 ? QStringLiteral("s") : QString());
+// What a move did to the value, in words: "le nul devenait une défaite".
+QString change(int valueBefore, int valueAfter) {
+    if (valueBefore <= 0)
+        return ReviewTexts::tr("le nul devenait une défaite");
+    return valueAfter == 0 ? ReviewTexts::tr("le gain devenait un nul")
+                           : ReviewTexts::tr("le gain devenait une défaite");
 }
 
-// "le gain", "le nul", "une défaite": what a value is, before and after a move.
-QString outcomeBefore(int value) {
-    return value > 0 ? QStringLiteral("le gain") : QStringLiteral("le nul");
-}
-
-QString outcomeAfter(int value) {
-    return value == 0 ? QStringLiteral("un nul") : QStringLiteral("une d\u00e9faite");
+QString capitalised(QString text) {
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text;
 }
 
 } // namespace
 
 QString PlayerName(int player, std::optional<int> computerPlayer) {
     if (computerPlayer)
-        return player == *computerPlayer ? QStringLiteral("l'ordinateur") : QStringLiteral("vous");
-    return player == 0 ? QStringLiteral("jaune") : QStringLiteral("rouge");
+        return player == *computerPlayer ? ReviewTexts::tr("l'ordinateur")
+                                         : ReviewTexts::tr("vous");
+    return player == 0 ? ReviewTexts::tr("jaune", "the yellow side")
+                       : ReviewTexts::tr("rouge", "the red side");
 }
 
 QString ValueText(int value, int moveCount) {
     if (value == 0)
-        return QStringLiteral("nul");
-    return (value > 0 ? QStringLiteral("gagnant en ") : QStringLiteral("perdant en ")) +
-           counted(game::MovesToEnd(value, moveCount), QStringLiteral("coup"));
+        return ReviewTexts::tr("nul", "the value of a drawn position");
+    const int moves = game::MovesToEnd(value, moveCount);
+    return value > 0 ? ReviewTexts::tr("gagnant en %n coup(s)", "", moves)
+                     : ReviewTexts::tr("perdant en %n coup(s)", "", moves);
 }
 
 QString MoveLine(int move, int column, std::optional<int> computerPlayer,
                  const std::optional<game::MoveReview>& review) {
-    const QString heading = QStringLiteral("Coup %1, %2, colonne %3 : ")
-                                .arg(move + 1)
-                                .arg(PlayerName(move % 2, computerPlayer))
-                                .arg(column + 1);
+    const QString line =
+        ReviewTexts::tr("Coup %1, %2, colonne %3 : %4", "%2 is who played, %4 what the move did")
+            .arg(move + 1)
+            .arg(PlayerName(move % 2, computerPlayer))
+            .arg(column + 1);
     if (!review)
-        return heading + QStringLiteral("\u2026");
+        return line.arg(QStringLiteral("\u2026"));
     const QString before = ValueText(review->valueBefore, move);
-    const QString better = QStringLiteral(" ; il fallait jouer %1.").arg(review->betterColumn + 1);
+    const int better = review->betterColumn + 1;
     switch (review->verdict) {
     case game::Verdict::Best:
-        return heading + before +
-               (review->madeLine ? QStringLiteral(" ; quatre en ligne.")
-                                 : QStringLiteral(" ; bon coup."));
+        return line.arg((review->madeLine ? ReviewTexts::tr("%1 ; quatre en ligne.")
+                                          : ReviewTexts::tr("%1 ; bon coup."))
+                            .arg(before));
     case game::Verdict::SlowerWin:
-        return heading + before + QStringLiteral(" ; gagne encore, mais en ") +
-               counted(game::MovesToEnd(review->valueAfter, move), QStringLiteral("coup")) + better;
+        return line.arg(ReviewTexts::tr("%1 ; gagne encore, mais en %n coup(s) ; il fallait "
+                                        "jouer %2.",
+                                        "", game::MovesToEnd(review->valueAfter, move))
+                            .arg(before)
+                            .arg(better));
     case game::Verdict::FasterLoss:
-        return heading + before + QStringLiteral(" ; perd plus vite, en ") +
-               counted(game::MovesToEnd(review->valueAfter, move), QStringLiteral("coup")) + better;
+        return line.arg(ReviewTexts::tr("%1 ; perd plus vite, en %n coup(s) ; il fallait jouer "
+                                        "%2.",
+                                        "", game::MovesToEnd(review->valueAfter, move))
+                            .arg(before)
+                            .arg(better));
     case game::Verdict::Error:
     case game::Verdict::Blunder:
-        return heading +
-               (review->verdict == game::Verdict::Error ? QStringLiteral("erreur")
-                                                        : QStringLiteral("gaffe")) +
-               QStringLiteral(" ; %1 devenait %2")
-                   .arg(outcomeBefore(review->valueBefore), outcomeAfter(review->valueAfter)) +
-               better;
+        return line.arg(ReviewTexts::tr("%1 ; %2 ; il fallait jouer %3.",
+                                        "an error or a blunder, what it did, the better column")
+                            .arg(review->verdict == game::Verdict::Error ? ReviewTexts::tr("erreur")
+                                                                         : ReviewTexts::tr("gaffe"),
+                                 change(review->valueBefore, review->valueAfter))
+                            .arg(better));
     case game::Verdict::AfterLine:
-        return heading + QStringLiteral("apr\u00e8s la ligne, la partie \u00e9tait jou\u00e9e.");
+        return line.arg(ReviewTexts::tr("après la ligne, la partie était jouée."));
     }
-    return heading;
+    return line.arg(QString());
 }
 
 QString SummaryText(const game::GameSummary& summary, std::optional<int> computerPlayer) {
-    QString text;
-    for (int player : {0, 1}) {
-        QString name = PlayerName(player, computerPlayer);
-        name[0] = name[0].toUpper();
-        text += QStringLiteral("%1 : %2, %3. ")
-                    .arg(name, counted(summary.errors[player], QStringLiteral("erreur")),
-                         counted(summary.blunders[player], QStringLiteral("gaffe")));
-    }
+    QStringList sentences;
+    for (int player : {0, 1})
+        sentences.append(ReviewTexts::tr("%1 : %2, %3.", "a side, its errors and its blunders")
+                             .arg(capitalised(PlayerName(player, computerPlayer)),
+                                  ReviewTexts::tr("%n erreur(s)", "", summary.errors[player]),
+                                  ReviewTexts::tr("%n gaffe(s)", "", summary.blunders[player])));
     if (summary.decidedAt < 0)
-        return text + QStringLiteral("Aucune erreur : la partie n'a jamais chang\u00e9 de main.");
-    return text +
-           QStringLiteral("La partie s'est jou\u00e9e au coup %1.").arg(summary.decidedAt + 1);
+        sentences.append(ReviewTexts::tr("Aucune erreur : la partie n'a jamais changé de main."));
+    else
+        sentences.append(
+            ReviewTexts::tr("La partie s'est jouée au coup %1.").arg(summary.decidedAt + 1));
+    return sentences.join(u' ');
 }
 
 } // namespace quatrelle::analysis

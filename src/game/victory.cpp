@@ -45,9 +45,4 @@ std::optional<WinningLine> FindWinningLine(const BoardArray& board) {
     return std::nullopt;
 }
 
-std::string WinText(int player) {
-    const std::string n = std::to_string(player);
-    return "Le joueur " + n + " a gagné! - Der Spieler " + n + " hat gewonnen !";
-}
-
 } // namespace quatrelle::game

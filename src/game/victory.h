@@ -6,7 +6,6 @@
 
 #include <array>
 #include <optional>
-#include <string>
 
 namespace quatrelle::game {
 
@@ -19,8 +18,5 @@ struct WinningLine {
 // the direction (right, down, right-down, right-up). Only that line is reported, however many
 // lines the board holds.
 std::optional<WinningLine> FindWinningLine(const BoardArray& board);
-
-// The bilingual announcement of player n, in UTF-8.
-std::string WinText(int player);
 
 } // namespace quatrelle::game

@@ -20,6 +20,8 @@ public:
     QString plainText() const { return m_text.toPlainText(); }
 
 private:
+    static QString helpHtml();
+
     QTextBrowser m_text;
 };
 

@@ -37,17 +37,16 @@ Commands::Commands(QWidget& window, match::Match& match)
     , m_match(match)
     , m_opponents(this)
     , m_levels(this) {
-    named(newGame, QStringLiteral("Nouveau jeu"), {QKeySequence(Qt::CTRL | Qt::Key_N)});
-    named(hint, QStringLiteral("Conseil"),
-          {QKeySequence(Qt::Key_H), QKeySequence(Qt::CTRL | Qt::Key_H)});
-    named(takeBack, QStringLiteral("Reprendre le coup"), {QKeySequence(Qt::CTRL | Qt::Key_Z)});
-    named(readBoard, QStringLiteral("Lire la grille"), {QKeySequence(Qt::Key_B)});
-    named(repeat, QStringLiteral("R\u00e9p\u00e9ter"), {QKeySequence(Qt::Key_R)});
-    named(analyse, QStringLiteral("Analyser la partie"), {QKeySequence(Qt::Key_A)});
-    named(help, QStringLiteral("Aide"), {QKeySequence(Qt::Key_F1)});
-    named(about, QStringLiteral("A propos de"));
-    named(quit, QStringLiteral("Quitter"), {QKeySequence(Qt::CTRL | Qt::Key_Q)});
-    named(m_openMenu, QStringLiteral("Menu"),
+    named(newGame, tr("Nouveau jeu"), {QKeySequence(Qt::CTRL | Qt::Key_N)});
+    named(hint, tr("Conseil"), {QKeySequence(Qt::Key_H), QKeySequence(Qt::CTRL | Qt::Key_H)});
+    named(takeBack, tr("Reprendre le coup"), {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    named(readBoard, tr("Lire la grille"), {QKeySequence(Qt::Key_B)});
+    named(repeat, tr("Répéter"), {QKeySequence(Qt::Key_R)});
+    named(analyse, tr("Analyser la partie"), {QKeySequence(Qt::Key_A)});
+    named(help, tr("Aide"), {QKeySequence(Qt::Key_F1)});
+    named(about, tr("A propos de"));
+    named(quit, tr("Quitter"), {QKeySequence(Qt::CTRL | Qt::Key_Q)});
+    named(m_openMenu, tr("Menu"),
           {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
     connect(&hint, &QAction::triggered, &match, &match::Match::askHint);
     connect(&takeBack, &QAction::triggered, &match, &match::Match::takeBack);
@@ -72,9 +71,8 @@ Commands::Commands(QWidget& window, match::Match& match)
     window.addActions(
         {&newGame, &hint, &takeBack, &readBoard, &repeat, &analyse, &help, &quit, &m_openMenu});
 
-    const std::array<QString, 3> opponentNames{QStringLiteral("Deux joueurs"),
-                                               QStringLiteral("L'ordinateur joue rouge"),
-                                               QStringLiteral("L'ordinateur joue jaune")};
+    const std::array<QString, 3> opponentNames{tr("Deux joueurs"), tr("L'ordinateur joue rouge"),
+                                               tr("L'ordinateur joue jaune")};
     for (std::size_t i = 0; i < Opponents.size(); ++i) {
         named(m_opponent[i], opponentNames[i]).setCheckable(true);
         m_opponents.addAction(&m_opponent[i]);
@@ -89,7 +87,7 @@ Commands::Commands(QWidget& window, match::Match& match)
                 [this, level] { choose(m_match.computerPlayer(), level); });
     }
     m_score.setEnabled(false);
-    named(m_resetScore, QStringLiteral("Remettre le score \u00e0 z\u00e9ro"));
+    named(m_resetScore, tr("Remettre le score à zéro"));
     connect(&m_resetScore, &QAction::triggered, this, [this] {
         if (!resources::SaveScore(m_match.level(), {}))
             qWarning("quatrelle: the settings cannot be written; the score is not kept");
@@ -106,7 +104,7 @@ QMenu& Commands::menu() {
     m_menu->addSeparator();
     for (QAction& opponent : m_opponent)
         m_menu->addAction(&opponent);
-    m_levelMenu = m_menu->addMenu(QStringLiteral("Niveau"));
+    m_levelMenu = m_menu->addMenu(tr("Niveau"));
     for (QAction& level : m_level)
         m_levelMenu->addAction(&level);
     m_menu->addAction(&m_score);
@@ -148,10 +146,10 @@ bool Commands::gameUnderWay() const {
 
 bool Commands::abandonConfirmed() {
     runtime::CentredMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(),
-                                   QStringLiteral("Abandonner la partie en cours ?"),
-                                   QMessageBox::NoButton, &m_window);
-    QPushButton* yes = box.addButton(QStringLiteral("Oui"), QMessageBox::YesRole);
-    box.setDefaultButton(box.addButton(QStringLiteral("Non"), QMessageBox::NoRole));
+                                   tr("Abandonner la partie en cours ?"), QMessageBox::NoButton,
+                                   &m_window);
+    QPushButton* yes = box.addButton(tr("Oui"), QMessageBox::YesRole);
+    box.setDefaultButton(box.addButton(tr("Non"), QMessageBox::NoRole));
     m_match.hold();
     box.exec();
     m_match.resume();
@@ -167,7 +165,7 @@ void Commands::showChoices() {
     if (m_levelMenu) {
         // The level being played shows where a shortcut would, and is read with the entry.
         m_levelMenu->menuAction()->setText(
-            QStringLiteral("Niveau") + (computer ? u'\t' + LevelName(m_match.level()) : QString()));
+            tr("Niveau") + (computer ? u'\t' + LevelName(m_match.level()) : QString()));
         m_levelMenu->menuAction()->setEnabled(computer);
     }
     m_score.setText(ScoreText(m_match.level(), resources::LoadScore(m_match.level())));

@@ -49,11 +49,11 @@ std::optional<resources::Picture> ComputerGameView::pictureOf(int cell) const {
 QString ComputerGameView::ResultText(match::Outcome outcome) {
     switch (outcome) {
     case match::Outcome::PlayerWon:
-        return QStringLiteral("Vous avez gagn\u00e9 ! - Sie haben gewonnen !");
+        return tr("Vous avez gagné ! - Sie haben gewonnen !");
     case match::Outcome::ComputerWon:
-        return QStringLiteral("L'ordinateur a gagn\u00e9 ! - Der Computer hat gewonnen !");
+        return tr("L'ordinateur a gagné ! - Der Computer hat gewonnen !");
     case match::Outcome::Draw:
-        return QStringLiteral("Match nul ! - Unentschieden !");
+        return tr("Match nul ! - Unentschieden !");
     }
     return {};
 }

@@ -241,9 +241,14 @@ void Form1::CheckVictory() {
         ShowWinner(line->player);
 }
 
+// One text, which another language says in its own words; the French one keeps its German half.
+QString Form1::WinText(std::int16_t n) {
+    return tr("Le joueur %1 a gagné! - Der Spieler %1 hat gewonnen !", "%1 is 1 or 2").arg(n);
+}
+
 void Form1::ShowWinner(std::int16_t n) {
     runtime::CentredMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(),
-                                   QString::fromStdString(game::WinText(n)), QMessageBox::Ok, this);
+                                   WinText(n), QMessageBox::Ok, this);
     m_narrator->nameResult(&box);
     m_match.hold();
     box.exec();
@@ -388,7 +393,7 @@ void Form1::connectCommands() {
     connect(&m_commands->quit, &QAction::triggered, this, [this] { FlatBttn1_Click(QuitButton); });
     new runtime::ClickMenu(*this, [this](const QPoint& at) { m_commands->openMenu(at); });
     // The button does nothing, as it always did; hovering it tells where help is.
-    FlatBttn1[HelpButton].setToolTip(QStringLiteral("Clic droit : le menu. F1 : l'aide."));
+    FlatBttn1[HelpButton].setToolTip(tr("Clic droit : le menu. F1 : l'aide."));
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -74,6 +74,8 @@ private:
     void showCells();
     void CheckVictory();
     void ShowWinner(std::int16_t n);
+    // "Le joueur 1 a gagné! - Der Spieler 1 hat gewonnen !", in the player's language.
+    static QString WinText(std::int16_t n);
 
     void FlatBttn1_Click(std::int16_t Index);
     void FlatBttn1_MouseMove(std::int16_t Index, const runtime::MouseState& state);

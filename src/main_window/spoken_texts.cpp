@@ -2,20 +2,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "spoken_texts.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace quatrelle::main_window {
+
+// The context that translators find these texts in. Each sentence is translated whole; the
+// few words that are put into sentences (a colour, a level, a result) say where they go.
+class SpokenTexts {
+    Q_DECLARE_TR_FUNCTIONS(SpokenTexts)
+};
 
 namespace {
 
 QString colourOf(std::int16_t value) {
     switch (value) {
     case 1:
-        return QStringLiteral("jaune");
+        return SpokenTexts::tr("jaune", "a piece's colour, inside a sentence");
     case 2:
-        return QStringLiteral("rouge");
+        return SpokenTexts::tr("rouge", "a piece's colour, inside a sentence");
     default:
-        return QStringLiteral("vide");
+        return SpokenTexts::tr("vide", "a cell or a column with no piece");
     }
 }
 
@@ -24,36 +31,23 @@ int rowFromBottom(int cell) {
     return game::Rows - game::RowOf(cell);
 }
 
-// "vous avez gagné", "l'ordinateur a gagné", "match nul"
-QString resultClause(match::Outcome outcome) {
+// "vous avez gagné en 4, rangée 1", "l'ordinateur a gagné en 4, rangée 1", "match nul"
+QString resultClause(match::Outcome outcome, int lastCell) {
+    const int column = game::ColumnOf(lastCell) + 1;
+    const int row = rowFromBottom(lastCell);
     switch (outcome) {
     case match::Outcome::PlayerWon:
-        return QStringLiteral("vous avez gagn\u00e9");
+        return SpokenTexts::tr("vous avez gagné en %1, rangée %2").arg(column).arg(row);
     case match::Outcome::ComputerWon:
-        return QStringLiteral("l'ordinateur a gagn\u00e9");
+        return SpokenTexts::tr("l'ordinateur a gagné en %1, rangée %2").arg(column).arg(row);
     case match::Outcome::Draw:
-        return QStringLiteral("match nul");
+        return SpokenTexts::tr("match nul");
     }
     return {};
 }
 
-// "colonne 4, rangée 1"
-QString placeOf(int cell) {
-    return QStringLiteral("colonne ") + ShortPlace(cell);
-}
-
-QString capitalised(QString text) {
-    text[0] = text[0].toUpper();
-    return text;
-}
-
-} // namespace
-
-QString CellName(int cell, std::int16_t value) {
-    return QStringLiteral("%1 : %2").arg(capitalised(placeOf(cell)), colourOf(value));
-}
-
-QString ColumnName(const game::Game& game, int column) {
+// A column's pieces from the bottom up, as a list: "jaune, rouge".
+QStringList piecesOf(const game::Game& game, int column) {
     QStringList pieces;
     for (int row = game::Rows; row >= 1; --row) {
         const std::int16_t value = game.Board()[game::CellIndex(column + 1, row)];
@@ -61,104 +55,119 @@ QString ColumnName(const game::Game& game, int column) {
             break;
         pieces.append(colourOf(value));
     }
-    const QString name = QStringLiteral("Colonne %1 : ").arg(column + 1);
+    return pieces;
+}
+
+QString listed(const QStringList& items) {
+    return items.join(SpokenTexts::tr(", ", "between the pieces of a list"));
+}
+
+} // namespace
+
+QString CellName(int cell, std::int16_t value) {
+    return SpokenTexts::tr("Colonne %1, rangée %2 : %3", "%3 is a colour, or empty")
+        .arg(game::ColumnOf(cell) + 1)
+        .arg(rowFromBottom(cell))
+        .arg(colourOf(value));
+}
+
+QString ColumnName(const game::Game& game, int column) {
+    const QStringList pieces = piecesOf(game, column);
     const std::int16_t landing = game.LandingCell(column);
     if (pieces.isEmpty())
-        return name + colourOf(game::Empty);
+        return SpokenTexts::tr("Colonne %1 : vide").arg(column + 1);
     if (landing < 0)
-        return name + pieces.join(QStringLiteral(", ")) + QStringLiteral(" ; pleine");
-    return name + pieces.join(QStringLiteral(", ")) +
-           QStringLiteral(" ; prochaine pi\u00e8ce en rang\u00e9e %1").arg(rowFromBottom(landing));
+        return SpokenTexts::tr("Colonne %1 : %2 ; pleine", "%2 lists the pieces from the bottom")
+            .arg(column + 1)
+            .arg(listed(pieces));
+    return SpokenTexts::tr("Colonne %1 : %2 ; prochaine pièce en rangée %3",
+                           "%2 lists the pieces from the bottom")
+        .arg(column + 1)
+        .arg(listed(pieces))
+        .arg(rowFromBottom(landing));
 }
 
 QString LevelName(game::Level level) {
     switch (level) {
     case game::Level::Beginner:
-        return QStringLiteral("D\u00e9butant");
+        return SpokenTexts::tr("Débutant", "level 1");
     case game::Level::Medium:
-        return QStringLiteral("Moyen");
+        return SpokenTexts::tr("Moyen", "level 2");
     case game::Level::Strong:
-        return QStringLiteral("Fort");
+        return SpokenTexts::tr("Fort", "level 3");
     case game::Level::Unbeatable:
-        return QStringLiteral("Imbattable");
+        return SpokenTexts::tr("Imbattable", "level 4");
     }
     return {};
 }
 
 QString ScoreText(game::Level level, const resources::Score& score) {
-    // French puts 0 and 1 in the singular.
-    const auto counted = [](int count, const QString& what) {
-        return QStringLiteral("%1 %2%3").arg(count).arg(what, count > 1 ? QStringLiteral("s")
-                                                                        : QString());
-    };
-    return QStringLiteral("Score (%1) : %2, %3, %4")
-        .arg(LevelName(level), counted(score.won, QStringLiteral("gagn\u00e9e")),
-             counted(score.drawn, QStringLiteral("nulle")),
-             counted(score.lost, QStringLiteral("perdue")));
+    return SpokenTexts::tr("Score (%1) : %2, %3, %4", "%1 is the level")
+        .arg(LevelName(level), SpokenTexts::tr("%n gagnée(s)", "games won", score.won),
+             SpokenTexts::tr("%n nulle(s)", "games drawn", score.drawn),
+             SpokenTexts::tr("%n perdue(s)", "games lost", score.lost));
 }
 
 QString TurnDescription(int player) {
-    return QStringLiteral("Au joueur %1 (%2) de jouer")
-        .arg(player + 1)
-        .arg(colourOf(static_cast<std::int16_t>(player + 1)));
+    return player == 0 ? SpokenTexts::tr("Au joueur 1 (jaune) de jouer")
+                       : SpokenTexts::tr("Au joueur 2 (rouge) de jouer");
 }
 
 QString OpponentDescription(int computerPlayer, game::Level level) {
-    return QStringLiteral("Contre l'ordinateur (%1), niveau %2.")
-        .arg(colourOf(static_cast<std::int16_t>(computerPlayer + 1)), LevelName(level));
+    return (computerPlayer == 1
+                ? SpokenTexts::tr("Contre l'ordinateur (rouge), niveau %1.", "%1 is the level")
+                : SpokenTexts::tr("Contre l'ordinateur (jaune), niveau %1.", "%1 is the level"))
+        .arg(LevelName(level));
 }
 
 QString ShortPlace(int cell) {
-    return QStringLiteral("%1, rang\u00e9e %2")
+    return SpokenTexts::tr("%1, rangée %2", "a cell's column and row, in few words")
         .arg(game::ColumnOf(cell) + 1)
         .arg(rowFromBottom(cell));
 }
 
 QString ComputerMoveText(int cell) {
-    return QStringLiteral("Ordinateur : %1.").arg(ShortPlace(cell));
+    return SpokenTexts::tr("Ordinateur : %1.", "%1 is a cell's column and row")
+        .arg(ShortPlace(cell));
 }
 
 QString PlayerMoveText(int cell) {
-    return QStringLiteral("Vous : %1.").arg(ShortPlace(cell));
+    return SpokenTexts::tr("Vous : %1.", "%1 is a cell's column and row").arg(ShortPlace(cell));
 }
 
 QString GameOverDescription(match::Outcome outcome, int lastCell, const QString& score) {
-    QString result = resultClause(outcome);
-    if (outcome != match::Outcome::Draw)
-        result += QStringLiteral(" en ") + ShortPlace(lastCell);
-    return QStringLiteral("Partie termin\u00e9e : %1. %2. Nouveau jeu pour rejouer.")
-        .arg(result, score);
+    return SpokenTexts::tr("Partie terminée : %1. %2. Nouveau jeu pour rejouer.",
+                           "%1 is the result, %2 the score")
+        .arg(resultClause(outcome, lastCell), score);
 }
 
 QString BoardAnnouncement(const game::Game& game) {
     QStringList columns;
     for (int column = 0; column < game::Columns; ++column) {
-        QStringList pieces;
-        for (int row = game::Rows; row >= 1; --row) {
-            const std::int16_t value = game.Board()[game::CellIndex(column + 1, row)];
-            if (value == game::Empty)
-                break;
-            pieces.append(colourOf(value));
-        }
+        const QStringList pieces = piecesOf(game, column);
         if (!pieces.isEmpty())
-            columns.append(
-                QStringLiteral("%1 %2").arg(column + 1).arg(pieces.join(QStringLiteral(", "))));
+            columns.append(SpokenTexts::tr("%1 %2", "a column's number, then its pieces")
+                               .arg(column + 1)
+                               .arg(listed(pieces)));
     }
     if (columns.isEmpty())
-        return QStringLiteral("Grille vide.");
-    QString said = QStringLiteral("Grille : ") + columns.join(QStringLiteral(" ; ")) + u'.';
+        return SpokenTexts::tr("Grille vide.");
+    const QString said = SpokenTexts::tr("Grille : %1.", "%1 lists the columns that hold pieces")
+                             .arg(columns.join(SpokenTexts::tr(" ; ", "between two columns")));
     if (columns.size() < game::Columns)
-        said += QStringLiteral(" Autres colonnes vides.");
+        return said + u' ' + SpokenTexts::tr("Autres colonnes vides.");
     return said;
 }
 
 QString HintDescription(int column) {
-    return QStringLiteral("Conseil : colonne %1").arg(column + 1);
+    return SpokenTexts::tr("Conseil : colonne %1").arg(column + 1);
 }
 
 QString DropAnnouncement(const game::Placement& placed) {
-    return QStringLiteral("%1 en %2.")
-        .arg(capitalised(colourOf(placed.value)), placeOf(placed.cell));
+    return (placed.value == 1 ? SpokenTexts::tr("Jaune en colonne %1, rangée %2.")
+                              : SpokenTexts::tr("Rouge en colonne %1, rangée %2."))
+        .arg(game::ColumnOf(placed.cell) + 1)
+        .arg(rowFromBottom(placed.cell));
 }
 
 QString TurnAnnouncement(const QString& turn) {
@@ -166,31 +175,33 @@ QString TurnAnnouncement(const QString& turn) {
 }
 
 QString YourTurnAnnouncement() {
-    return QStringLiteral("A vous de jouer.");
+    return SpokenTexts::tr("A vous de jouer.");
 }
 
 QString BriefYourTurnAnnouncement() {
-    return QStringLiteral("A vous.");
+    return SpokenTexts::tr("A vous.", "the player's turn, after a move that was just said");
 }
 
 QString ComputerThinkingAnnouncement() {
-    return QStringLiteral("L'ordinateur r\u00e9fl\u00e9chit.");
+    return SpokenTexts::tr("L'ordinateur réfléchit.");
 }
 
 QString RefusalAnnouncement(match::Refusal why, int where) {
     switch (why) {
     case match::Refusal::FullColumn:
-        return QStringLiteral("Colonne %1 pleine.").arg(where + 1);
+        return SpokenTexts::tr("Colonne %1 pleine.").arg(where + 1);
     case match::Refusal::FloatingCell:
-        return QStringLiteral("%1 : pas encore jouable.").arg(capitalised(placeOf(where)));
+        return SpokenTexts::tr("Colonne %1, rangée %2 : pas encore jouable.")
+            .arg(game::ColumnOf(where) + 1)
+            .arg(rowFromBottom(where));
     case match::Refusal::HintWithLine:
-        return QStringLiteral("Pas de conseil : une ligne est faite.");
+        return SpokenTexts::tr("Pas de conseil : une ligne est faite.");
     case match::Refusal::HintOnFullBoard:
-        return QStringLiteral("Pas de conseil : la grille est pleine.");
+        return SpokenTexts::tr("Pas de conseil : la grille est pleine.");
     case match::Refusal::HintWhileThinking:
-        return QStringLiteral("Pas de conseil : l'ordinateur r\u00e9fl\u00e9chit.");
+        return SpokenTexts::tr("Pas de conseil : l'ordinateur réfléchit.");
     case match::Refusal::NothingToTakeBack:
-        return QStringLiteral("Rien \u00e0 reprendre.");
+        return SpokenTexts::tr("Rien à reprendre.");
     case match::Refusal::GameOver:
         return ComputerGameOverAnnouncement();
     case match::Refusal::ComputerThinking:
@@ -200,34 +211,44 @@ QString RefusalAnnouncement(match::Refusal why, int where) {
 }
 
 QString ComputerGameOverAnnouncement() {
-    return QStringLiteral("Partie termin\u00e9e : Nouveau jeu pour rejouer.");
+    return SpokenTexts::tr("Partie terminée : Nouveau jeu pour rejouer.");
 }
 
 QString NewGameAnnouncement(const QString& turn, bool opponentChanged) {
-    return QStringLiteral("Nouvelle partie%1. %2.")
-        .arg(opponentChanged ? QStringLiteral(" \u00e0 deux joueurs") : QString(), turn);
+    return (opponentChanged
+                ? SpokenTexts::tr("Nouvelle partie à deux joueurs. %1.", "%1 says whose turn it is")
+                : SpokenTexts::tr("Nouvelle partie. %1.", "%1 says whose turn it is"))
+        .arg(turn);
 }
 
 QString NewComputerGameAnnouncement(int computerPlayer, game::Level level) {
-    QString opponent = OpponentDescription(computerPlayer, level);
-    opponent[0] = opponent[0].toLower();
-    return QStringLiteral("Nouvelle partie ") + opponent;
+    return (computerPlayer == 1 ? SpokenTexts::tr("Nouvelle partie contre l'ordinateur (rouge), "
+                                                  "niveau %1.",
+                                                  "%1 is the level")
+                                : SpokenTexts::tr("Nouvelle partie contre l'ordinateur (jaune), "
+                                                  "niveau %1.",
+                                                  "%1 is the level"))
+        .arg(LevelName(level));
 }
 
 QString TakeBackAnnouncement(const QList<game::Placement>& taken,
                              std::optional<int> computerPlayer) {
-    const auto who = [computerPlayer](std::int16_t value) {
-        if (!computerPlayer)
-            return colourOf(value);
-        return value == *computerPlayer + 1 ? QStringLiteral("l'ordinateur")
-                                            : QStringLiteral("vous");
-    };
     QStringList moves;
-    for (const game::Placement& placed : taken)
-        moves.append(QStringLiteral("%1 en %2").arg(who(placed.value), placeOf(placed.cell)));
-    const QString heading =
-        taken.size() > 1 ? QStringLiteral("Coups repris : ") : QStringLiteral("Coup repris : ");
-    return heading + moves.join(QStringLiteral(" ; ")) + u'.';
+    for (const game::Placement& placed : taken) {
+        const int column = game::ColumnOf(placed.cell) + 1;
+        const int row = rowFromBottom(placed.cell);
+        QString move;
+        if (!computerPlayer)
+            move = placed.value == 1 ? SpokenTexts::tr("jaune en colonne %1, rangée %2")
+                                     : SpokenTexts::tr("rouge en colonne %1, rangée %2");
+        else if (placed.value == *computerPlayer + 1)
+            move = SpokenTexts::tr("l'ordinateur en colonne %1, rangée %2");
+        else
+            move = SpokenTexts::tr("vous en colonne %1, rangée %2");
+        moves.append(move.arg(column).arg(row));
+    }
+    return SpokenTexts::tr("Coup(s) repris : %1.", "%1 lists the moves taken back", taken.size())
+        .arg(moves.join(SpokenTexts::tr(" ; ", "between two moves")));
 }
 
 } // namespace quatrelle::main_window

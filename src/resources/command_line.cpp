@@ -2,14 +2,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "command_line.h"
 
+#include "resources/language.h"
 #include "resources/settings.h"
 #include "resources/version.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QLocale>
 #include <cstdio>
 
 namespace quatrelle::resources {
+
+// The context that translators find these texts in.
+class CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
 
 std::variant<Options, int> ParseCommandLine(int argc, char* argv[]) {
     // Most starts have no argument and need no parser.
@@ -17,22 +24,23 @@ std::variant<Options, int> ParseCommandLine(int argc, char* argv[]) {
         return Options{};
     // A core application only, for the program's name in the usage: no window system yet.
     QCoreApplication application(argc, argv);
+    InstallTranslations(application, QLocale::system().uiLanguages());
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Four in a row for two players sharing one mouse, or against the computer."));
+    parser.setApplicationDescription(CommandLine::tr(
+        "Quatre en ligne pour deux joueurs qui partagent une souris, ou contre l'ordinateur."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption computer(
         QStringLiteral("computer"),
-        QStringLiteral("The computer plays <colour>: red or rouge (second), yellow or jaune "
-                       "(first), or none for two players."),
-        QStringLiteral("colour"));
+        CommandLine::tr("L'ordinateur joue <couleur> : rouge ou red (en second), jaune ou yellow "
+                        "(en premier), ou none pour deux joueurs."),
+        CommandLine::tr("couleur"));
     parser.addOption(computer);
     const QCommandLineOption level(
         QStringLiteral("level"),
-        QStringLiteral("How well the computer plays: 1 D\u00e9butant, 2 Moyen (the first "
-                       "time), 3 Fort, 4 Imbattable."),
-        QStringLiteral("level"));
+        CommandLine::tr("Le niveau de l'ordinateur : 1 Débutant, 2 Moyen (la première fois), 3 "
+                        "Fort, 4 Imbattable."),
+        CommandLine::tr("niveau"));
     parser.addOption(level);
 
     const auto fail = [&parser](const QString& problem) {
@@ -43,7 +51,7 @@ std::variant<Options, int> ParseCommandLine(int argc, char* argv[]) {
     if (!parser.parse(QCoreApplication::arguments()))
         return fail(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
-        return fail(QStringLiteral("Unexpected argument '%1'.")
+        return fail(CommandLine::tr("Argument inattendu '%1'.")
                         .arg(parser.positionalArguments().constFirst()));
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         std::fputs(qPrintable(parser.helpText()), stdout);
@@ -58,15 +66,15 @@ std::variant<Options, int> ParseCommandLine(int argc, char* argv[]) {
         const QString colour = parser.value(computer);
         options.computerPlayer = OpponentNamed(colour);
         if (!options.computerPlayer)
-            return fail(QStringLiteral("Unknown colour '%1' for --computer: red, yellow, rouge, "
-                                       "jaune or none.")
+            return fail(CommandLine::tr("Couleur inconnue '%1' pour --computer : rouge, jaune, "
+                                        "red, yellow ou none.")
                             .arg(colour));
     }
     if (parser.isSet(level)) {
         bool isNumber = false;
         const int value = parser.value(level).toInt(&isNumber);
         if (!isNumber || !game::IsValidLevel(value))
-            return fail(QStringLiteral("Unknown level '%1' for --level: 1, 2, 3 or 4.")
+            return fail(CommandLine::tr("Niveau inconnu '%1' pour --level : 1, 2, 3 ou 4.")
                             .arg(parser.value(level)));
         options.level = static_cast<game::Level>(value);
     }

@@ -6,6 +6,7 @@
 #include "runtime/twips.h"
 #include "stored_values.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
@@ -36,7 +37,8 @@ FlatBttn::FlatBttn(QWidget* parent, const FlatButtonLayout& stored)
     : QAbstractButton(parent)
     , m_stored(stored)
     , m_alignment(CaptionAlignment(stored.alignCaption)) {
-    setText(ToQString(stored.caption));
+    // The stored caption is the French text that the translations start from.
+    setText(QCoreApplication::translate("FlatBttn", std::string(stored.caption).c_str()));
     setFont(FontFor(stored.font));
     setCursor(CursorShape(stored.mousePointer));
     setMouseTracking(true);

@@ -8,6 +8,7 @@
 #include "picture_files.h"
 #include "runtime/twips.h"
 
+#include <QtGlobal>
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -107,8 +108,10 @@ inline constexpr FlatButtonLayout Button(std::int16_t index, float top, std::str
 }
 
 inline constexpr std::array<FlatButtonLayout, 4> FlatBttn1{
-    Button(0, 240, "Nouveau jeu"), Button(1, 720, "A propos de"), Button(2, 1200, "Aide"),
-    Button(3, 1680, "Quitter")};
+    Button(0, 240, QT_TRANSLATE_NOOP("FlatBttn", "Nouveau jeu")),
+    Button(1, 720, QT_TRANSLATE_NOOP("FlatBttn", "A propos de")),
+    Button(2, 1200, QT_TRANSLATE_NOOP("FlatBttn", "Aide")),
+    Button(3, 1680, QT_TRANSLATE_NOOP("FlatBttn", "Quitter"))};
 
 // The prototypes of the arrow row and of the board: the other elements are made from them.
 inline constexpr ImageLayout imgFleche0{0, {1560, 240, 480, 480}, std::nullopt, true};
@@ -144,7 +147,7 @@ inline constexpr FlatButtonLayout FlatBttn1{std::nullopt,
                                             {3720, 3690, 600, 270},
                                             1058,
                                             476,
-                                            "Fermer",
+                                            QT_TRANSLATE_NOOP("FlatBttn", "Fermer"),
                                             MSSansSerif,
                                             PureBlue,
                                             SystemColour::ButtonText,

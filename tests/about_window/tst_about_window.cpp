@@ -32,22 +32,24 @@ private Q_SLOTS:
 };
 
 void TestAboutWindow::textNamesTheVersionAndTheBetaNotice() {
-    const std::string comments = version::Comments;
-    const std::string beta = about::AboutText({0, 0, 10, comments, 2026});
-    QVERIFY(beta.starts_with("Programmation : "));
-    QVERIFY(beta.find(" - Graphismes : ") != std::string::npos);
-    QVERIFY(beta.find(" - visitez le site web de Korvantis sur ") != std::string::npos);
-    const std::string expectedMiddle =
-        " - Version 0.0.10 - Version beta, ne pas distribuer - " + comments + " - ";
-    QVERIFY2(beta.find(expectedMiddle) != std::string::npos, beta.c_str());
-    QVERIFY(beta.find("0.00.0010") == std::string::npos);
-    QVERIFY(beta.find("2026") != std::string::npos);
+    const std::string_view comments = version::Comments;
+    const QString beta = about::AboutText({0, 0, 10, comments, 2026});
+    QVERIFY(beta.startsWith(QStringLiteral("Programmation : ")));
+    QVERIFY(beta.contains(QStringLiteral(" - Graphismes : ")));
+    QVERIFY(beta.contains(QStringLiteral(" - visitez le site web de Korvantis sur ")));
+    const QString expectedMiddle =
+        QStringLiteral(" - Version 0.0.10 - Version beta, ne pas distribuer - ") +
+        QString::fromUtf8(comments) + QStringLiteral(" - ");
+    QVERIFY2(beta.contains(expectedMiddle), qPrintable(beta));
+    QVERIFY(!beta.contains(QStringLiteral("0.00.0010")));
+    QVERIFY(beta.contains(QStringLiteral("2026")));
 
-    const std::string release = about::AboutText({1, 2, 3, comments, 2026});
-    QVERIFY(release.find("Version 1.2.3 - ") != std::string::npos);
-    QVERIFY(release.find("beta") == std::string::npos);
-    QVERIFY(release.find(comments) == std::string::npos);
-    QCOMPARE(release.substr(0, release.find("Version")), beta.substr(0, beta.find("Version")));
+    const QString release = about::AboutText({1, 2, 3, comments, 2026});
+    QVERIFY(release.contains(QStringLiteral("Version 1.2.3 - ")));
+    QVERIFY(!release.contains(QStringLiteral("beta")));
+    QVERIFY(!release.contains(QString::fromUtf8(comments)));
+    QCOMPARE(release.left(release.indexOf(QStringLiteral("Version"))),
+             beta.left(beta.indexOf(QStringLiteral("Version"))));
 
     // The program's own text comes from its version information.
     QCOMPARE(about::AboutText(), beta);
@@ -193,7 +195,7 @@ void TestAboutWindow::everyShowingStartsAgainAtTheRightEdge() {
     window.Show();
     QVERIFY(window.isLoaded());
     QCOMPARE(window.Label1()->Left(), entry);
-    QCOMPARE(window.Label1()->text(), QString::fromStdString(about::AboutText()));
+    QCOMPARE(window.Label1()->text(), about::AboutText());
     window.Unload();
 }
 

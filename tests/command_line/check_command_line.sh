@@ -4,13 +4,18 @@
 # The command line with no display at all: help and version print and succeed, a wrong option
 # or value is named on the error output and fails, and none of them reaches a window system
 # (which, with no display, would abort the program instead); a plain start says that there is
-# no display and fails.
+# no display and fails. The help speaks the desktop's language; the rest of the checks read
+# its English.
 # Usage: check_command_line.sh PATH_TO_QUATRELLE VERSION
 set -uo pipefail
 program=$1
 version=$2
 fail() { echo "FAIL: $*" >&2; exit 1; }
-run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$@" >"$out" 2>"$err"; }
+language=en_US.UTF-8
+run() {
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LANGUAGE= LC_ALL= LC_MESSAGES= \
+        LANG=$language "$program" "$@" >"$out" 2>"$err"
+}
 out=$(mktemp) err=$(mktemp)
 trap 'rm -f "$out" "$err"' EXIT
 
@@ -19,6 +24,14 @@ for help in -h --help; do
     grep -q -- '--computer <colour>' "$out" || fail "$help does not show --computer"
     grep -q -- '--level <level>' "$out" || fail "$help does not show --level"
 done
+for spoken in "C.UTF-8:--computer <couleur>:Le niveau de l'ordinateur" \
+    "fr_FR.UTF-8:--computer <couleur>:Affiche" "de_DE.UTF-8:--computer <Farbe>:Zeigt"; do
+    IFS=: read -r language option words <<<"$spoken"
+    run --help || fail "--help in $language exited with $?"
+    grep -qF -- "$option" "$out" || fail "--help in $language: $(cat "$out")"
+    grep -qF -- "$words" "$out" || fail "--help in $language: $(cat "$out")"
+done
+language=en_US.UTF-8
 run -v || fail "-v exited with $?"
 [ "$(cat "$out")" = "quatrelle $version" ] || fail "-v printed '$(cat "$out")'"
 run --version || fail "--version exited with $?"
@@ -54,4 +67,4 @@ for home in "$config" "$config/file/below"; do
     [ "$home" != "$config" ] || [ "$(grep -c 'settings file' "$err")" -eq 1 ] ||
         fail "a garbage settings file is not said once: $(cat "$err")"
 done
-echo "command line: 7 passed, 0 failed"
+echo "command line: 8 passed, 0 failed"

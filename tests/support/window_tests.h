@@ -3,8 +3,10 @@
 #pragma once
 
 #include "resources/application.h"
+#include "resources/language.h"
 
 #include <QGuiApplication>
+#include <QLocale>
 #include <QString>
 
 namespace quatrelle::testing {
@@ -21,10 +23,12 @@ inline QString unexpectedPixelRatio() {
         .arg(expected);
 }
 
-// What every window test program does first: it names the application as the program does and
-// checks the screen. Returns what is wrong, empty when nothing is.
+// What every window test program does first: it names the application and speaks the
+// environment's language as the program does, and checks the screen. Returns what is wrong,
+// empty when nothing is.
 inline QString prepareWindowTests() {
     resources::DescribeApplication();
+    resources::InstallTranslations(*qApp, QLocale::system().uiLanguages());
     return unexpectedPixelRatio();
 }
 

@@ -1,0 +1,83 @@
+// SPDX-FileCopyrightText: 2026 Korvantis
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "language.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace quatrelle::resources {
+
+namespace {
+
+constexpr char16_t SourceLanguage[] = u"fr";
+
+// The languages that the build embeds a translation for, from the translation files' names.
+QStringList translatedLanguages() {
+    return QString::fromLatin1(QUATRELLE_TRANSLATED_LANGUAGES).split(u',', Qt::SkipEmptyParts);
+}
+
+// "de-DE" and "de_DE" both ask for German; "C" and "POSIX" for no language at all.
+QString languageOf(const QString& uiLanguage) {
+    return uiLanguage.section(u'-', 0, 0).section(u'_', 0, 0).toLower();
+}
+
+// Qt's own words are a courtesy: a system without them shows Qt's English ones, as it would
+// for any program, and says nothing.
+void installQtTranslation(QCoreApplication& application, const QString& language,
+                          const QString& folder) {
+    auto* qt = new QTranslator(&application);
+    if (qt->load(QStringLiteral("qtbase_") + language,
+                 folder.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : folder))
+        QCoreApplication::installTranslator(qt);
+    else
+        delete qt;
+}
+
+// The game's own translation into a language; false, with a line on the error output, where
+// it cannot be read.
+bool installGameTranslation(QCoreApplication& application, const QString& language,
+                            const QString& folder) {
+    const QString file = folder + QStringLiteral("/quatrelle_") + language + QStringLiteral(".qm");
+    auto* game = new QTranslator(&application);
+    if (game->load(file) && !game->isEmpty()) {
+        QCoreApplication::installTranslator(game);
+        return true;
+    }
+    delete game;
+    qWarning("quatrelle: the translation %s cannot be read; the game speaks French",
+             qPrintable(QFileInfo(file).fileName()));
+    return false;
+}
+
+} // namespace
+
+QString InstallTranslations(QCoreApplication& application, const QStringList& uiLanguages,
+                            const TranslationFolders& folders) {
+    const QString french = QString::fromUtf16(SourceLanguage);
+    const QStringList translated = translatedLanguages();
+    QString qtLanguage; // none: Qt's words as they are, as the game always had them
+    for (const QString& uiLanguage : uiLanguages) {
+        const QString language = languageOf(uiLanguage);
+        if (language == u"c" || language == u"posix")
+            break;
+        if (language == french) {
+            qtLanguage = french;
+            break;
+        }
+        if (!translated.contains(language))
+            continue;
+        if (!installGameTranslation(application, language, folders.game))
+            break;
+        installQtTranslation(application, language, folders.qt);
+        return language;
+    }
+    // The French texts are the sources: only those that count need their forms.
+    installGameTranslation(application, french, folders.game);
+    if (!qtLanguage.isEmpty())
+        installQtTranslation(application, qtLanguage, folders.qt);
+    return french;
+}
+
+} // namespace quatrelle::resources
