@@ -39,10 +39,6 @@
 <context>
     <name>Credits</name>
     <message>
-        <source>Programmation : l&apos;équipe de développement de Korvantis - Graphismes : l&apos;atelier graphique de Korvantis - visitez le site web de Korvantis sur %1 - </source>
-        <translation>Programmierung: das Entwicklungsteam von Korvantis - Grafik: das Grafikatelier von Korvantis - besuchen Sie die Website von Korvantis unter %1 - </translation>
-    </message>
-    <message>
         <source>Version %1.%2.%3</source>
         <translation>Version %1.%2.%3</translation>
     </message>
@@ -57,6 +53,10 @@
     <message>
         <source>version test sans IA et sans reconaissance des victoires</source>
         <translation>Testversion ohne KI und ohne Erkennung der Siege</translation>
+    </message>
+    <message>
+        <source>Programmation : l&apos;équipe de développement de Korvantis - Graphismes : l&apos;atelier graphique de Korvantis - visitez le site web de Korvantis sur https://www.korvantis.example - </source>
+        <translation>Programmierung: das Entwicklungsteam von Korvantis - Grafik: das Grafikatelier von Korvantis - besuchen Sie die Website von Korvantis unter https://www.korvantis.example - </translation>
     </message>
 </context>
 <context>
@@ -79,7 +79,7 @@
     </message>
     <message>
         <source>Fermer</source>
-        <translation>Schließen</translation>
+        <translation>Zurück</translation>
     </message>
 </context>
 <context>

@@ -39,10 +39,6 @@
 <context>
     <name>Credits</name>
     <message>
-        <source>Programmation : l&apos;équipe de développement de Korvantis - Graphismes : l&apos;atelier graphique de Korvantis - visitez le site web de Korvantis sur %1 - </source>
-        <translation>Programming: the Korvantis development team - Graphics: the Korvantis graphics studio - visit the Korvantis website at %1 - </translation>
-    </message>
-    <message>
         <source>Version %1.%2.%3</source>
         <translation>Version %1.%2.%3</translation>
     </message>
@@ -57,6 +53,10 @@
     <message>
         <source>version test sans IA et sans reconaissance des victoires</source>
         <translation>test version without AI and without recognition of wins</translation>
+    </message>
+    <message>
+        <source>Programmation : l&apos;équipe de développement de Korvantis - Graphismes : l&apos;atelier graphique de Korvantis - visitez le site web de Korvantis sur https://www.korvantis.example - </source>
+        <translation>Programming: the Korvantis development team - Graphics: the Korvantis graphics studio - visit the Korvantis website at https://www.korvantis.example - </translation>
     </message>
 </context>
 <context>

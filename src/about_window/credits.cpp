@@ -22,10 +22,9 @@ static_assert(std::string_view(ProgramComments) == version::Comments);
 } // namespace
 
 QString AboutText(const VersionInfo& version) {
-    QString text =
-        Credits::tr("Programmation : l'équipe de développement de Korvantis - Graphismes : "
-                    "l'atelier graphique de Korvantis - visitez le site web de Korvantis sur %1 - ")
-            .arg(QStringLiteral("https://www.korvantis.example"));
+    QString text = Credits::tr("Programmation : l'équipe de développement de Korvantis - "
+                               "Graphismes : l'atelier graphique de Korvantis - visitez le site "
+                               "web de Korvantis sur https://www.korvantis.example - ");
     text +=
         Credits::tr("Version %1.%2.%3").arg(version.major).arg(version.minor).arg(version.revision);
     if (version.major == 0)

@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Korvantis
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "analysis_window/analysis_window.h"
 #include "game/opening_table.h"
 #include "game/solver.h"
 #include "game/victory.h"
 #include "help_window/help_window.h"
+#include "main_window/commands.h"
 #include "main_window/form1.h"
 #include "match/computer_player.h"
 #include "resources/application.h"
@@ -13,12 +15,15 @@
 #include "support/window_tests.h"
 
 #include <QAccessibleActionInterface>
+#include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <algorithm>
 #include <cmath>
 
@@ -133,6 +138,7 @@ class Listener : public QObject {
 public:
     Listener() { qApp->installEventFilter(this); }
     QString last() const { return m_heard.isEmpty() ? QString() : m_heard.last(); }
+    const QStringList& all() const { return m_heard; }
     qsizetype count() const { return m_heard.size(); }
     qsizetype countOf(const QString& text) const { return m_heard.count(text); }
 
@@ -147,6 +153,39 @@ protected:
 private:
     QStringList m_heard;
 };
+
+// Marks every translation, Qt's own included, around each run of words between its
+// placeholders, so that what is put into a text must bring its own marks: words shown or said
+// without them have escaped the translations.
+class MarkingTranslator : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* source, const char*, int) const override {
+        static const QRegularExpression placeholder(QStringLiteral("%(n|L?\\d+)"));
+        const QString text = QString::fromUtf8(source);
+        QString marked;
+        qsizetype from = 0;
+        for (const QRegularExpressionMatch& found : placeholder.globalMatch(text)) {
+            marked += mark(text.mid(from, found.capturedStart() - from)) + found.captured();
+            from = found.capturedEnd();
+        }
+        return marked + mark(text.mid(from));
+    }
+
+private:
+    static QString mark(const QString& words) {
+        return words.isEmpty() ? words : u'\u27e6' + words + u'\u27e7';
+    }
+};
+
+// The letters of a text that lie outside every mark, but for the game's name and the keys that
+// a letter or a number names.
+QString unmarked(QString text) {
+    static const QRegularExpression marked(QStringLiteral("\u27e6[^\u27e7]*\u27e7"));
+    static const QRegularExpression keyOrName(QStringLiteral("\\b(F\\d+|[A-Z]|Quatrelle)\\b"));
+    static const QRegularExpression notALetter(QStringLiteral("[^\\p{L}]"));
+    return text.replace(marked, QStringLiteral(" ")).remove(keyOrName).remove(notALetter);
+}
 
 } // namespace
 
@@ -194,6 +233,7 @@ private Q_SLOTS:
     void heldCommandKeysActOnce();
     void aPendingReplyWaitsForTheAboutWindow();
     void theMenuOpensOnAClickNotADragAndChoosesTheComputer();
+    void noTextEscapesTheTranslations();
 
 private:
     QTemporaryDir m_settings;
@@ -550,7 +590,8 @@ void TestMainWindow::helpAndUnknownButtonsDoNothing() {
 }
 
 // F1 opens the help beside the board without blocking it, and Escape closes it. The help names
-// every key that the window answers: its commands' shortcuts, and the keys that its board takes.
+// every key that the window answers, as the menu names it in the player's language: its
+// commands' shortcuts, and the keys that its board takes.
 void TestMainWindow::f1OpensAHelpThatNamesEveryKey() {
     Form1& form = *m_form;
     QVERIFY(activate(form));
@@ -563,12 +604,14 @@ void TestMainWindow::f1OpensAHelpThatNamesEveryKey() {
     clickArrow(form, 3);
     QCOMPARE(form.gameState().MoveCount(), 1);
     QCOMPARE(accessible(help)->role(), QAccessible::Dialog);
-    QVERIFY(accessible(help)->text(QAccessible::Description).contains(QStringLiteral("Ctrl+Z")));
+    QVERIFY(accessible(help)
+                ->text(QAccessible::Description)
+                .contains(QKeySequence(QKeySequence::Undo).toString(QKeySequence::NativeText)));
 
     QStringList keys;
     for (const QAction* action : form.actions())
         for (const QKeySequence& shortcut : action->shortcuts())
-            keys.append(shortcut.toString(QKeySequence::PortableText));
+            keys.append(shortcut.toString(QKeySequence::NativeText));
     form.arrows()[3].setFocus(); // the board's keys walk the board from an arrow
     QStringList taken;
     for (int key :
@@ -580,16 +623,18 @@ void TestMainWindow::f1OpensAHelpThatNamesEveryKey() {
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
         QApplication::sendEvent(&form, &press);
         if (press.isAccepted())
-            taken.append(QKeySequence(key).toString(QKeySequence::PortableText));
+            taken.append(QKeySequence(key).toString(QKeySequence::NativeText));
     }
-    QVERIFY(taken.contains(QStringLiteral("Left")) && taken.contains(QStringLiteral("7")));
+    QVERIFY(taken.contains(QKeySequence(Qt::Key_Left).toString(QKeySequence::NativeText)));
+    QVERIFY(taken.contains(QStringLiteral("7")));
     QVERIFY(!taken.contains(QStringLiteral("8")));
     keys.append(taken);
     const QString text = help->plainText();
     for (const QString& key : keys)
         QVERIFY2(
             text.contains(QRegularExpression(
-                QStringLiteral("(^|[^\\w+])%1([^\\w+]|$)").arg(QRegularExpression::escape(key)))),
+                QStringLiteral("(^|[^\\w+])%1([^\\w+]|$)").arg(QRegularExpression::escape(key)),
+                QRegularExpression::UseUnicodePropertiesOption)),
             qPrintable(key));
 
     QTest::keyClick(help, Qt::Key_Escape);
@@ -1180,6 +1225,116 @@ void TestMainWindow::theMenuOpensOnAClickNotADragAndChoosesTheComputer() {
     QCOMPARE(opened.last().mid(33, 99),
              QStringLiteral("L'ordinateur joue rouge|L'ordinateur joue jaune*|Niveau\tImbattable"
                             "[D\u00e9butant|Moyen|Fort|Imbattable*]"));
+}
+
+// Every translation marked, a player reads and hears nothing unmarked: the buttons, the menu,
+// the question, the help, the analysis, the about window, the messages of both kinds of game,
+// the accessible names and descriptions, and what is announced.
+void TestMainWindow::noTextEscapesTheTranslations() {
+    m_form.reset();
+    MarkingTranslator marking;
+    QCoreApplication::installTranslator(&marking);
+    QStringList shown;
+    const auto menuEntries = [&shown](const QMenu& menu, auto& self) -> void {
+        for (const QAction* action : menu.actions()) {
+            // A letter or a digit names its key as it is.
+            shown.append(action->text().section(u'\t', 0, 0));
+            if (action->menu())
+                self(*action->menu(), self);
+        }
+    };
+    {
+        Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(activate(form));
+        Listener heard;
+        for (int i = 0; i < 4; ++i)
+            shown << form.buttons()[i].caption() << form.buttons()[i].toolTip()
+                  << accessible(&form.buttons()[i])->text(QAccessible::Name);
+        menuEntries(form.findChild<main_window::Commands*>()->menu(), menuEntries);
+        play(form, "0516263"); // yellow wins: the message, then play goes on
+        QTest::keyClick(&form, Qt::Key_H);
+        QTest::keyClick(&form, Qt::Key_B);
+        for (int i = 0; i < 35; ++i)
+            shown << accessible(&form.cubes()[i])->text(QAccessible::Name);
+        for (int i = 0; i < 7; ++i)
+            shown << accessible(&form.arrows()[i])->text(QAccessible::Name);
+        shown << accessible(&form)->text(QAccessible::Description);
+        QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
+
+        QVERIFY(activate(form));
+        QTest::keyClick(&form, Qt::Key_F1);
+        auto* help = form.findChild<help::HelpWindow*>();
+        QVERIFY(help);
+        shown << help->windowTitle() << help->plainText();
+        QVERIFY(activate(form));
+        QTest::keyClick(&form, Qt::Key_A);
+        auto* analysis = form.findChild<analysis::AnalysisWindow*>();
+        QVERIFY(analysis);
+        const auto review = [&shown, analysis] {
+            QSignalSpy reviewed(analysis, &analysis::AnalysisWindow::done);
+            QVERIFY(reviewed.wait());
+            shown << analysis->windowTitle() << analysis->findChild<QLabel*>()->text();
+            auto* moves = analysis->findChild<QListWidget*>();
+            shown << accessible(moves)->text(QAccessible::Name);
+            for (int i = 0; i < moves->count(); ++i)
+                shown << moves->item(i)->text();
+        };
+        review();
+
+        form.buttons()[1].click();
+        QTRY_VERIFY(form.aboutWindow() && form.aboutWindow()->isVisible());
+        shown << form.aboutWindow()->windowTitle() << form.aboutWindow()->Label1()->text()
+              << form.aboutWindow()->FlatBttn1()->caption();
+        form.aboutWindow()->FlatBttn1()->click();
+
+        // The question, and a game lost to the computer, which ends with its own message.
+        QTimer chooser;
+        connect(&chooser, &QTimer::timeout, this, [&form] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                menu->actions().at(3)->trigger(); // the computer plays red
+                menu->close();
+            }
+        });
+        // Started before the closer, which would close the menu first.
+        const auto seenBy = [&shown](const testing::ModalCloser& closer) {
+            for (const auto& seen : closer.seen())
+                shown << seen.text << seen.details << seen.buttons << seen.said;
+        };
+        seenBy(*m_closer);
+        m_closer.reset();
+        chooser.start(0);
+        m_closer = std::make_unique<testing::ModalCloser>();
+        QTest::mouseClick(&form, Qt::RightButton, {}, QPoint(40, 200));
+        QTRY_COMPARE(m_closer->seen().size(), 1);
+        form.buttons()[0].click(); // whatever the answer, on an empty board the choice applies
+        QTest::mouseClick(&form, Qt::RightButton, {}, QPoint(40, 200));
+        chooser.stop();
+        QTRY_VERIFY(form.findChild<main_window::Commands*>()->menu().isHidden());
+        const auto over = [&form] {
+            return game::FindWinningLine(form.gameState().Board()) || form.gameState().IsFull();
+        };
+        while (!over()) {
+            for (int column = 0; column < 7; ++column)
+                if (form.gameState().LandingCell(column) >= 0) {
+                    clickArrow(form, column);
+                    break;
+                }
+            QTRY_VERIFY(form.gameState().MoveCount() % 2 == 0 || over());
+        }
+        QTRY_COMPARE(m_closer->seen().size(), 2);
+        shown << accessible(&form)->text(QAccessible::Description) << heard.all();
+        seenBy(*m_closer);
+        QVERIFY(activate(form));
+        QTest::keyClick(&form, Qt::Key_A);
+        review();
+        QVERIFY(heard.count() > 5);
+    }
+    QCoreApplication::removeTranslator(&marking);
+    for (const QString& text : std::as_const(shown))
+        QVERIFY2(unmarked(text).isEmpty(),
+                 qPrintable(unmarked(text) + QStringLiteral(" in ") + text.left(200)));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -3,6 +3,7 @@
 #include "resources/application.h"
 #include "resources/flat_button.h"
 #include "resources/fonts.h"
+#include "resources/language.h"
 #include "resources/layouts.h"
 #include "resources/pictures.h"
 #include "resources/settings.h"
@@ -10,10 +11,14 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeySequence>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <cmath>
 #include <tuple>
 
@@ -82,6 +87,8 @@ private Q_SLOTS:
     void flatButtonReportsClicksAndMoves();
     void settingsGiveTheDefaultsWhenTheyCannotBeTrusted_data();
     void settingsGiveTheDefaultsWhenTheyCannotBeTrusted();
+    void theDesktopsLanguageChoosesTheWords_data();
+    void theDesktopsLanguageChoosesTheWords();
 };
 
 void TestResources::picturesHaveTheirSizeDepthAndResolution_data() {
@@ -410,13 +417,13 @@ void TestResources::settingsGiveTheDefaultsWhenTheyCannotBeTrusted_data() {
                                   << false << none;
     QTest::newRow("in French") << QByteArray("[General]\nopponent=jaune\n") << 0 << 2 << false
                                << none;
-    QTest::newRow("garbage") << QByteArray("\x7f\x45LF\x02\x01[[[\x00\xff==\n\n") << -1 << 2
-                             << true << none;
+    QTest::newRow("garbage") << QByteArray("\x7f\x45LF\x02\x01[[[\x00\xff==\n\n") << -1 << 2 << true
+                             << none;
     QTest::newRow("level 9") << QByteArray("[General]\nopponent=red\nlevel=9\n") << -1 << 2 << true
                              << none;
     QTest::newRow("level x") << QByteArray("[General]\nlevel=x\n") << -1 << 2 << true << none;
-    QTest::newRow("blue computer") << QByteArray("[General]\nopponent=blue\n") << -1 << 2 << true
-                                   << none;
+    QTest::newRow("blue computer")
+        << QByteArray("[General]\nopponent=blue\n") << -1 << 2 << true << none;
     QTest::newRow("a score alone")
         << QByteArray("[score]\nlevel2\\won=3\nlevel2\\drawn=1\nlevel2\\lost=2\n") << -1 << 2
         << false << QStringLiteral("3,1,2");
@@ -461,6 +468,71 @@ void TestResources::settingsGiveTheDefaultsWhenTheyCannotBeTrusted() {
     QVERIFY(!resources::SaveChoices({0, game::Level::Beginner}));
     QVERIFY(!resources::SaveScore(game::Level::Strong, {}));
     QCOMPARE(resources::LoadChoices(problem).level, game::DefaultLevel);
+}
+
+void TestResources::theDesktopsLanguageChoosesTheWords_data() {
+    QTest::addColumn<QStringList>("asked");
+    QTest::addColumn<QString>("german"); // the German file, when not the embedded one
+    QTest::addColumn<QString>("quit");   // the button's caption
+    QTest::addColumn<QString>("left");   // Qt's name of a key
+    const QString french = QStringLiteral("Quitter");
+    const QString german = QStringLiteral("Beenden");
+    const QString left = QStringLiteral("Left");
+    QTest::newRow("C") << QStringList{QStringLiteral("C")} << QString() << french << left;
+    QTest::newRow("none") << QStringList() << QString() << french << left;
+    QTest::newRow("French") << QStringList{QStringLiteral("fr-CA"), QStringLiteral("de")}
+                            << QString() << french << QStringLiteral("Gauche");
+    QTest::newRow("German") << QStringList{QStringLiteral("de-DE"), QStringLiteral("de")}
+                            << QString() << german << QStringLiteral("Links");
+    QTest::newRow("English") << QStringList{QStringLiteral("en-GB"), QStringLiteral("de")}
+                             << QString() << QStringLiteral("Quit") << left;
+    QTest::newRow("untranslated") << QStringList{QStringLiteral("es_ES"), QStringLiteral("de")}
+                                  << QString() << german << QStringLiteral("Links");
+    QTest::newRow("missing") << QStringList{QStringLiteral("de")} << QStringLiteral("missing")
+                             << french << left;
+    QTest::newRow("empty") << QStringList{QStringLiteral("de")} << QStringLiteral("") << french
+                           << left;
+    QTest::newRow("corrupt") << QStringList{QStringLiteral("de")}
+                             << QStringLiteral("<\xb8d\x18\x00\x00\x00\x01garbage") << french
+                             << left;
+}
+
+// The first language of the desktop's that the game speaks is spoken, with Qt's words in it;
+// a translation that cannot be read gives French, with one line. Every caption fits its button.
+void TestResources::theDesktopsLanguageChoosesTheWords() {
+    QFETCH(QStringList, asked);
+    QFETCH(QString, german);
+    QFETCH(QString, quit);
+    QFETCH(QString, left);
+    const auto speakFrenchAgain =
+        qScopeGuard([] { qDeleteAll(qApp->findChildren<QTranslator*>()); });
+    QTemporaryDir folder;
+    resources::TranslationFolders folders;
+    const bool broken = !german.isNull();
+    if (broken) {
+        folders.game = folder.path();
+        QVERIFY(QFile::copy(QStringLiteral(":/i18n/quatrelle_fr.qm"),
+                            folder.filePath(QStringLiteral("quatrelle_fr.qm"))));
+        QFile file(folder.filePath(QStringLiteral("quatrelle_de.qm")));
+        if (german != u"missing")
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(german.toLatin1()) >= 0);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
+                                               "^quatrelle: the translation quatrelle_de.qm")));
+    }
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+    resources::InstallTranslations(*qApp, asked, folders);
+
+    QWidget window;
+    QCOMPARE(resources::FlatBttn(&window, resources::form1::FlatBttn1[3]).caption(), quit);
+    QCOMPARE(QKeySequence(Qt::Key_Left).toString(QKeySequence::NativeText), left);
+    for (const auto& stored : resources::form1::FlatBttn1) {
+        resources::FlatBttn button(&window, stored);
+        QVERIFY2(button.fontMetrics().horizontalAdvance(button.caption()) <= button.width() - 4,
+                 qPrintable(button.caption()));
+    }
+    resources::FlatBttn close(&window, resources::frmSplash::FlatBttn1);
+    QVERIFY2(close.fontMetrics().horizontalAdvance(close.caption()) <= close.width(),
+             qPrintable(close.caption()));
 }
 
 #include "tst_resources.moc"

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Korvantis
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Every translation is whole: each file, brought up to date with the sources as the
+# update_translations target does it, has no text left unfinished or missing, and the French
+# file has the forms of every text that counts.
+# Usage: check_translations.sh LUPDATE LRELEASE SOURCE_DIR TS_FILE...
+set -uo pipefail
+lupdate=$1 lrelease=$2 sources=$3
+shift 3
+fail() { echo "FAIL: $*" >&2; exit 1; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+checked=0
+for ts in "$@"; do
+    copy=$work/$(basename "$ts")
+    cp "$ts" "$copy"
+    options=()
+    [[ $ts == *_fr.ts ]] && options=(-pluralonly)
+    "$lupdate" -silent -no-obsolete -locations none -source-language fr_FR "${options[@]}" \
+        "$sources" -ts "$copy" || fail "lupdate failed on $ts"
+    report=$("$lrelease" "$copy" -qm "$work/out.qm" 2>&1) || fail "lrelease failed on $ts: $report"
+    unfinished=$(sed -n 's/.*finished and \([0-9]*\) unfinished.*/\1/p' <<<"$report")
+    untranslated=$(sed -n 's/.*Ignored \([0-9]*\) untranslated.*/\1/p' <<<"$report")
+    [ -n "$unfinished" ] || fail "lrelease said nothing of $ts: $report"
+    [ "$unfinished" -eq 0 ] && [ "${untranslated:-0}" -eq 0 ] ||
+        fail "$(basename "$ts"): $unfinished unfinished, ${untranslated:-0} untranslated: $report"
+    checked=$((checked + 1))
+done
+echo "translations: $checked passed, 0 failed"
