@@ -11,7 +11,10 @@
 #                       here or in a clean chroot of SUITE, for ARCH with a cross compiler
 set -euo pipefail
 
-build_packages=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
+# Qt's translation tools compile the game's translations; Qt's own translations give its buttons
+# and key names in the player's language.
+build_packages=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+    fonts-dejavu-core)
 # What the tests start or inspect: a real X server and a way to drive and photograph it, the
 # Windows resource compiler that checks the version resource, the desktop files' validators,
 # the Debian packaging tools and their checkers, clang for fuzzing and valgrind for the memory

@@ -12,8 +12,10 @@ export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 # The program's own data folders hold nothing, so that an installed copy of the game, its icons
 # among them, does not stand in for the build's; the session's services still read /usr/share.
+# It speaks the C locale's French, whatever the caller's language, unless a test names another
+# after these.
 mkdir "$work/share"
-own_data=(env "XDG_DATA_DIRS=$work/share")
+own_data=(env "XDG_DATA_DIRS=$work/share" LANGUAGE= LC_ALL= LC_MESSAGES= LANG=C.UTF-8)
 
 end_session() {
     local pids
