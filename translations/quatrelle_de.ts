@@ -600,10 +600,6 @@
         <translation>Die Analyse der Partie</translation>
     </message>
     <message>
-        <source>Analyser la partie (%1) ouvre, à côté de la grille, la liste des coups joués. Pour chacun, la valeur de la partie avant lui pour celui qui joue (« gagnant en 7 coups », « nul », « perdant en 4 coups ») et ce que le coup en a fait : bon coup, gain plus lent, erreur (un gain devenu nul, ou un nul devenu défaite) ou gaffe (un gain devenu défaite), avec la colonne qu&apos;il fallait jouer. Le graphique montre la valeur coup après coup, pour jaune, ou pour vous contre l&apos;ordinateur : en haut la partie est gagnée, en bas perdue, au milieu nulle ; un cercle marque une erreur, un disque une gaffe. Choisir un coup dans la liste ou sur le graphique montre la grille après lui. %2 ferme l&apos;analyse.</source>
-        <translation>Partie analysieren (%1) öffnet neben dem Spielfeld die Liste der gespielten Züge. Für jeden den Wert der Partie vor ihm für die Seite, die ihn spielt („gewinnt in 7 Zügen“, „unentschieden“, „verliert in 4 Zügen“), und was der Zug daraus machte: guter Zug, langsamerer Sieg, Fehler (aus einem Sieg wurde ein Unentschieden, oder aus einem Unentschieden eine Niederlage) oder Patzer (aus einem Sieg wurde eine Niederlage), mit der Spalte, die besser war. Die Grafik zeigt den Wert Zug für Zug, für Gelb, oder gegen den Computer für Sie: oben ist die Partie gewonnen, unten verloren, in der Mitte unentschieden; ein Kreis markiert einen Fehler, eine Scheibe einen Patzer. Wer einen Zug in der Liste oder in der Grafik wählt, sieht das Spielfeld nach ihm. %2 schließt die Analyse.</translation>
-    </message>
-    <message>
         <source>Les touches</source>
         <translation>Die Tasten</translation>
     </message>
@@ -622,6 +618,14 @@
     <message>
         <source>Aide - Quatrelle</source>
         <translation>Hilfe - Quatrelle</translation>
+    </message>
+    <message>
+        <source>Analyser la partie (%1) ouvre, à côté de la grille, la liste des coups joués. Pour chacun, la valeur de la partie avant lui pour celui qui joue (« gagnant en 7 coups », « nul », « perdant en 4 coups ») et ce que le coup en a fait : bon coup, gain plus lent, erreur (un gain devenu nul, ou un nul devenu défaite) ou gaffe (un gain devenu défaite), avec la colonne qu&apos;il fallait jouer.</source>
+        <translation>Partie analysieren (%1) öffnet neben dem Spielfeld die Liste der gespielten Züge. Für jeden den Wert der Partie vor ihm für die Seite, die ihn spielt („gewinnt in 7 Zügen“, „unentschieden“, „verliert in 4 Zügen“), und was der Zug daraus machte: guter Zug, langsamerer Sieg, Fehler (aus einem Sieg wurde ein Unentschieden, oder aus einem Unentschieden eine Niederlage) oder Patzer (aus einem Sieg wurde eine Niederlage), mit der Spalte, die besser war.</translation>
+    </message>
+    <message>
+        <source>Le graphique montre la valeur coup après coup, pour jaune, ou pour vous contre l&apos;ordinateur : en haut la partie est gagnée, en bas perdue, au milieu nulle ; un cercle marque une erreur, un disque une gaffe. Choisir un coup dans la liste ou sur le graphique montre la grille après lui. %1 ferme l&apos;analyse.</source>
+        <translation>Die Grafik zeigt den Wert Zug für Zug, für Gelb, oder gegen den Computer für Sie: oben ist die Partie gewonnen, unten verloren, in der Mitte unentschieden; ein Kreis markiert einen Fehler, eine Scheibe einen Patzer. Wer einen Zug in der Liste oder in der Grafik wählt, sieht das Spielfeld nach ihm. %1 schließt die Analyse.</translation>
     </message>
 </context>
 <context>

@@ -600,10 +600,6 @@
         <translation>The analysis of the game</translation>
     </message>
     <message>
-        <source>Analyser la partie (%1) ouvre, à côté de la grille, la liste des coups joués. Pour chacun, la valeur de la partie avant lui pour celui qui joue (« gagnant en 7 coups », « nul », « perdant en 4 coups ») et ce que le coup en a fait : bon coup, gain plus lent, erreur (un gain devenu nul, ou un nul devenu défaite) ou gaffe (un gain devenu défaite), avec la colonne qu&apos;il fallait jouer. Le graphique montre la valeur coup après coup, pour jaune, ou pour vous contre l&apos;ordinateur : en haut la partie est gagnée, en bas perdue, au milieu nulle ; un cercle marque une erreur, un disque une gaffe. Choisir un coup dans la liste ou sur le graphique montre la grille après lui. %2 ferme l&apos;analyse.</source>
-        <translation>Analyse the game (%1) opens the list of the moves played beside the board. For each, the value of the game before it for the side that plays it (“winning in 7 moves”, “draw”, “losing in 4 moves”) and what the move did to it: good move, slower win, error (a win that became a draw, or a draw that became a loss) or blunder (a win that became a loss), with the column that was better. The graph shows the value move after move, for yellow, or for you against the computer: at the top the game is won, at the bottom lost, in the middle drawn; a circle marks an error, a disc a blunder. Choosing a move in the list or on the graph shows the board after it. %2 closes the analysis.</translation>
-    </message>
-    <message>
         <source>Les touches</source>
         <translation>The keys</translation>
     </message>
@@ -622,6 +618,14 @@
     <message>
         <source>Aide - Quatrelle</source>
         <translation>Help - Quatrelle</translation>
+    </message>
+    <message>
+        <source>Analyser la partie (%1) ouvre, à côté de la grille, la liste des coups joués. Pour chacun, la valeur de la partie avant lui pour celui qui joue (« gagnant en 7 coups », « nul », « perdant en 4 coups ») et ce que le coup en a fait : bon coup, gain plus lent, erreur (un gain devenu nul, ou un nul devenu défaite) ou gaffe (un gain devenu défaite), avec la colonne qu&apos;il fallait jouer.</source>
+        <translation>Analyse the game (%1) opens the list of the moves played beside the board. For each, the value of the game before it for the side that plays it (“winning in 7 moves”, “draw”, “losing in 4 moves”) and what the move did to it: good move, slower win, error (a win that became a draw, or a draw that became a loss) or blunder (a win that became a loss), with the column that was better.</translation>
+    </message>
+    <message>
+        <source>Le graphique montre la valeur coup après coup, pour jaune, ou pour vous contre l&apos;ordinateur : en haut la partie est gagnée, en bas perdue, au milieu nulle ; un cercle marque une erreur, un disque une gaffe. Choisir un coup dans la liste ou sur le graphique montre la grille après lui. %1 ferme l&apos;analyse.</source>
+        <translation>The graph shows the value move after move, for yellow, or for you against the computer: at the top the game is won, at the bottom lost, in the middle drawn; a circle marks an error, a disc a blunder. Choosing a move in the list or on the graph shows the board after it. %1 closes the analysis.</translation>
     </message>
 </context>
 <context>
