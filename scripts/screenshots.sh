@@ -3,7 +3,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's screenshots under a private Xvfb: the main window after a few moves with
 # an arrow highlighted, the about window, a game lost to the unbeatable computer with its line
-# marked, and that game's analysis. Usage: scripts/screenshots.sh [PROGRAM] [FOLDER]
+# marked, and that game's analysis, in French; then in English and in German, one picture each
+# of the window, its menu, the help, the message of a game lost to the computer and its
+# analysis. Usage: scripts/screenshots.sh [PROGRAM] [FOLDER]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 program=${1:-build/default/src/quatrelle}
@@ -11,7 +13,7 @@ folder=${2:-docs/screenshots}
 mkdir -p "$folder"
 source tests/support/x_session.sh
 start_xvfb 800x600x24
-"$program" 2>/dev/null &
+"${own_data[@]}" "$program" 2>/dev/null &
 game=$!
 main=$(xdotool search --sync --onlyvisible --name '^Quatrelle$' | head -n 1)
 sleep 0.5
@@ -29,17 +31,22 @@ import -window root -crop 292x268+254+166 +repage "$folder/about-window.png"
 kill "$game"
 wait "$game" 2>/dev/null || true
 
-"$program" --computer red --level 4 2>/dev/null &
-game=$!
-main=$(xdotool search --sync --onlyvisible --name '^Quatrelle$' | head -n 1)
-sleep 1.2
-xdotool windowfocus --sync "$main"
+# Plays the same keys against the unbeatable computer until its winning message shows; sets
+# $game and $main. Usage: lose_to_the_computer [LANG]
+lose_to_the_computer() {
+    "${own_data[@]}" LANG="${1:-C.UTF-8}" "$program" --computer red --level 4 2>/dev/null &
+    game=$!
+    main=$(xdotool search --sync --onlyvisible --name '^Quatrelle$' | head -n 1)
+    sleep 1.2
+    xdotool windowfocus --sync "$main"
+    for key in 1 1 1 1 1 2 2 2 2 2 6 6 6 6 6 7 7 7 7 7; do
+        xdotool key "$key"
+        sleep 0.8
+        [ "$(xdotool search --onlyvisible --pid "$game" | wc -l)" -gt 1 ] && break
+    done
+}
+lose_to_the_computer
 eval "$(xdotool getwindowgeometry --shell "$main")"
-for key in 1 1 1 1 1 2 2 2 2 2 6 6 6 6 6 7 7 7 7 7; do
-    xdotool key "$key"
-    sleep 0.8
-    [ "$(xdotool search --onlyvisible --pid "$game" | wc -l)" -gt 1 ] && break
-done
 xdotool key Return
 sleep 0.5
 import -window root -crop 403x275+"$X"+"$Y" +repage "$folder/computer-game-over.png"
@@ -50,5 +57,38 @@ review=$(xdotool search --onlyvisible --name '^Analyse de la partie' | head -n 1
 sleep 0.5
 import -window "$review" "$folder/analysis-window.png"
 kill "$game"
-echo "wrote $folder/main-window.png, $folder/about-window.png, $folder/computer-game-over.png" \
-    "and $folder/analysis-window.png"
+wait "$game" 2>/dev/null || true
+
+# One picture for each language: the window, its menu, the help, the computer's winning
+# message and the analysis of that game.
+for language in en_US:english de_DE:german; do
+    rm -rf "$XDG_CONFIG_HOME"
+    lose_to_the_computer "${language%%:*}.UTF-8"
+    shot=$work/${language#*:}
+    box=$(xdotool search --onlyvisible --pid "$game" | grep -vx "$main" | head -n 1)
+    import -window "$box" "$shot-result.png"
+    xdotool key Return
+    sleep 0.5
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    import -window root -crop 403x275+"$X"+"$Y" +repage "$shot-window.png"
+    xdotool windowfocus --sync "$main" key shift+F10
+    sleep 0.5
+    import -window root -trim +repage "$shot-menu.png"
+    xdotool key Escape
+    xdotool windowfocus --sync "$main" key F1
+    wait_for "the help did not open" eval '[ "$(xdotool search --onlyvisible --pid "$game" | wc -l)" -gt 1 ]'
+    sleep 0.5
+    import -window "$(xdotool search --onlyvisible --pid "$game" | grep -vx "$main" | head -n 1)" \
+        "$shot-help.png"
+    xdotool key Escape
+    xdotool windowfocus --sync "$main" key a
+    sleep 1
+    import -window "$(xdotool search --onlyvisible --pid "$game" | grep -vx "$main" | tail -n 1)" \
+        "$shot-analysis.png"
+    montage -background '#d8d8d8' -geometry +8+8 -tile 3x2 "$shot-window.png" "$shot-menu.png" \
+        "$shot-help.png" "$shot-result.png" "$shot-analysis.png" "$folder/in-${language#*:}.png"
+    kill "$game"
+    wait "$game" 2>/dev/null || true
+done
+echo "wrote $folder/main-window.png, $folder/about-window.png, $folder/computer-game-over.png," \
+    "$folder/analysis-window.png, $folder/in-english.png and $folder/in-german.png"
