@@ -36,6 +36,7 @@ package_packages=(dpkg-dev debhelper)
 # above the release before it and below the one in the making: 0.0.0.11~git20261208.071500.1a2b3c4-1.
 # A tree with no git history, unpacked from ./build.sh dist's tarball, names its commit in the
 # .commit file that git archive fills in; a shallow clone has the date and name of its commit.
+# Two commits made in the same second sort by their hashes, which is to say by chance.
 # Usage: package_version [COMMIT]
 package_version() {
     local commit=${1:-HEAD} root changelog hash date version
