@@ -295,8 +295,8 @@
         <source>%n nulle(s)</source>
         <comment>games drawn</comment>
         <translation>
-            <numerusform>%n unentschieden</numerusform>
-            <numerusform>%n unentschieden</numerusform>
+            <numerusform>%n remis</numerusform>
+            <numerusform>%n remis</numerusform>
         </translation>
     </message>
     <message numerus="yes">
