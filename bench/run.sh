@@ -99,6 +99,18 @@ instructions_over_ten_seconds() {
 
 callgrind() { exec valgrind --tool=callgrind --callgrind-out-file="$work/callgrind.%p" "$@"; }
 
+# Instructions from the process's start until its window has been on screen for a second, in
+# the language that the locale names. Usage: start_up_instructions LANG
+start_up_instructions() {
+    rm -f "$work"/callgrind.*
+    launch env LANGUAGE= LC_ALL= LC_MESSAGES= LANG="$1" valgrind --tool=callgrind \
+        --callgrind-out-file="$work/callgrind.%p" "$program"
+    callgrind_control --dump=started "$child" >/dev/null 2>&1
+    awk '/Trigger: dump started/ {found = 1} found && /^summary:/ {print $2; exit}' \
+        "$work"/callgrind.*
+    stop
+}
+
 # The program and the floor start in turn, so each pair meets the machine in the same state,
 # and which of the two goes first alternates; the ratio is the median of the pairs' ratios.
 for pair in $(seq "$runs"); do
@@ -159,6 +171,8 @@ if command -v valgrind >/dev/null; then
     instructions_over_ten_seconds "$child"
     floor_scroll_instructions=$instructions
     stop
+    french_start=$(start_up_instructions C.UTF-8)
+    german_start=$(start_up_instructions de_DE.UTF-8)
 fi
 
 ms() { awk -v us="$1" 'BEGIN {printf "%.1f ms", us / 1000}'; }
@@ -169,6 +183,7 @@ echo "idle main window, 10 s:      $(ms "$idle_us") of CPU, $idle_wakes wake-ups
 echo "scrolling credits, 10 s:     Quatrelle $(ms "$scroll_us"), floor $(ms "$floor_scroll_us") of CPU, ratio $(ratio "$scroll_us" "$floor_scroll_us") (target 1.2)"
 if [ -n "$instructions" ]; then
     echo "  the same, in instructions: Quatrelle $scroll_instructions, floor $floor_scroll_instructions, ratio $(ratio "$scroll_instructions" "$floor_scroll_instructions")"
+    echo "start-up in instructions:    German $german_start, the C locale's French $french_start, ratio $(ratio "$german_start" "$french_start") (target 1.03)"
 fi
 "$decision_times" 1000
 # The levels against the stand-in players, with each level's decision times.
