@@ -54,10 +54,14 @@ MoveReview ReviewMove(Solver& solver, const std::vector<int>& columns, int index
 }
 
 int MovesToEnd(int value, int moveCount) {
-    // A win scored s comes with the player's piece put down when 36 - 2s pieces are down; a
-    // loss scored -s, with the opponent's piece put down then.
-    const int endsAt = CellCount + 1 - 2 * std::abs(value);
-    return (endsAt - moveCount) / 2 + 1;
+    // A line made on top of m pieces scores (36 - m) / 2, rounded down: yellow's pieces go down
+    // on an even count, red's on an odd one, so the winner's colour tells which m a score means.
+    const int mover = moveCount % 2;
+    const int winner = value > 0 ? mover : 1 - mover;
+    const int piecesBeforeLine = CellCount + 1 - 2 * std::abs(value) - winner;
+    // The mover's own pieces go down on moveCount, moveCount + 2, …; the opponent's in between.
+    return value > 0 ? (piecesBeforeLine - moveCount) / 2 + 1
+                     : (piecesBeforeLine - moveCount + 1) / 2;
 }
 
 GameSummary Summarise(const std::vector<MoveReview>& reviews) {

@@ -170,6 +170,15 @@ void TestSolver::agreesWithExhaustiveSearchNearTheEnd() {
         QCOMPARE(withTable.BestColumns(position), best);
         const int column = best[random() % best.size()];
         QCOMPARE(scoreOfMove(plain, position, column), expected);
+        // Both sides playing best from here, the line comes after as many of the mover's moves
+        // (a win) or of the opponent's (a loss) as the value says.
+        if (expected != 0) {
+            Position playedOut = position;
+            int pieces = 0;
+            for (; !playedOut.HasLine(); ++pieces)
+                playedOut.Play(plain.BestColumns(playedOut).front());
+            QCOMPARE(MovesToEnd(expected, game->MoveCount()), (pieces + 1) / 2);
+        }
         QVERIFY(std::find(best.begin(), best.end(),
                           ChooseColumn(Level::Unbeatable, position, withTable, random)) !=
                 best.end());
