@@ -109,35 +109,47 @@ make_dist() {
 # quatrelle_VERSION_ARCH.deb, its debug symbols and the build's records. A snapshot's changelog
 # entry takes the snapshot's version and the commit's date, so that two builds of one commit
 # give the same packages. In a tree without git history the tree itself is the tarball.
-# Further options go to dpkg-buildpackage: -S -d makes the source package alone.
+# Further options go to dpkg-buildpackage: -S -d makes the source package alone. DIR may hold
+# an earlier build's packages, which this one replaces, and nothing else: the build works in a
+# folder of its own inside it and deletes nothing that it did not make.
 # Usage: make_package DIR [COMMIT [DPKG_BUILDPACKAGE_OPTION...]]
 make_package() {
-    local out commit=${2:-HEAD} version upstream tree tarball debian
+    local out commit=${2:-HEAD} version upstream tree tarball debian stranger
     mkdir -p "$1"
     out=$(cd "$1" && pwd)
     shift $(($# < 2 ? $# : 2))
-    rm -f "$out"/quatrelle[_-]*
+    local built='.*/quatrelle\(-dbgsym\)?_[^/]*\.\(deb\|ddeb\|dsc\|changes\|buildinfo\|tar\.[gx]z\)'
+    stranger=$(find "$out" -mindepth 1 -maxdepth 1 ! \( -type f -regex "$built" \) \
+        ! \( -type d -name 'quatrelle-build.*' \) -print -quit)
+    if [ -n "$stranger" ]; then
+        echo "$out holds ${stranger##*/}, which no package build made: give ./build.sh package" \
+            "an empty folder, or one that holds only its packages" >&2
+        return 1
+    fi
+    # An interrupted build's folder, and the packages that this build replaces.
+    find "$out" -mindepth 1 -maxdepth 1 \( -type d -name 'quatrelle-build.*' -exec rm -rf {} + \) \
+        -o \( -type f -regex "$built" -delete \)
     version=$(package_version "$commit")
     upstream=${version%-*}
-    rm -rf "$out/source"
-    mkdir -p "$out/source"
+    local scratch
+    scratch=$(mktemp -d "$out/quatrelle-build.XXXXXX")
     if git rev-parse -q --verify "$commit^{commit}" >/dev/null 2>&1; then
         [ -z "$(git status --porcelain --untracked-files=no)" ] || [ "$commit" != HEAD ] ||
             echo "Uncommitted changes are not in the package: it is built from $(git rev-parse --short HEAD)" >&2
-        tarball=$(make_dist "$out/source" "$commit")
+        tarball=$(make_dist "$scratch" "$commit")
         # The folder's own tree, which the root's attributes do not leave out.
         debian=(git archive --prefix=debian/ "$commit:debian")
     else
-        tarball=$out/source/quatrelle-$upstream.tar.gz
+        tarball=$scratch/quatrelle-$upstream.tar.gz
         debian=(tar -cf - debian)
         # The output folder may lie inside the tree: it is not source.
         tar --exclude=./build --exclude='./obj-*' --exclude="./${out#"$PWD"/}" --exclude=./debian \
             --transform="s,^\.,quatrelle-$upstream," \
             --sort=name --owner=0 --group=0 --numeric-owner -cf - . | gzip -9n >"$tarball"
     fi
-    mv "$tarball" "$out/source/quatrelle_$upstream.orig.tar.gz"
-    tar -xzf "$out/source/quatrelle_$upstream.orig.tar.gz" -C "$out/source"
-    tree=$out/source/quatrelle-$upstream
+    mv "$tarball" "$scratch/quatrelle_$upstream.orig.tar.gz"
+    tar -xzf "$scratch/quatrelle_$upstream.orig.tar.gz" -C "$scratch"
+    tree=$scratch/quatrelle-$upstream
     "${debian[@]}" | tar -xf - -C "$tree"
     if [ "$version" != "$(dpkg-parsechangelog -l "$tree/debian/changelog" -S Version)" ]; then
         local hash date
@@ -148,8 +160,8 @@ make_package() {
     fi
     (cd "$tree" && dpkg-buildpackage -us -uc "$@")
     rm -rf "$tree"
-    mv "$out"/source/* "$out"/
-    rm -rf "$out/source"
+    mv "$scratch"/* "$out"/
+    rm -rf "$scratch"
 }
 
 # Sourced by a test for the lists, versions and packaging above alone.

@@ -51,6 +51,12 @@ size=$(stat -c %s "$tarball")
 [ "$size" -lt 1048576 ] || fail "the tarball is $size bytes: $(tar -tzf "$tarball" | cut -d/ -f2 | sort | uniq -c | sort -rn | head -5)"
 pass "version $version: $compared commits after their parents ($same_second in their parent's second), the same from a shallow clone, and the $size-byte tarball's"
 
+# A folder of someone's own files is refused and left as it was.
+mkdir -p "$work/mine/source" && touch "$work/mine/source/notes" "$work/mine/quatrelle_notes.txt"
+! "$source_dir/build.sh" package "$work/mine" >/dev/null 2>&1 || fail "./build.sh package used a folder of other files"
+[ -f "$work/mine/source/notes" ] && [ -f "$work/mine/quatrelle_notes.txt" ] ||
+    fail "./build.sh package deleted files that it did not make"
+
 "$source_dir/build.sh" package "$work/out" >"$work/build.log" 2>&1 ||
     { tail -30 "$work/build.log" >&2; fail "the package did not build"; }
 deb=$work/out/quatrelle_${version}_$architecture.deb
