@@ -470,6 +470,10 @@
         <comment>between two moves</comment>
         <translation>; </translation>
     </message>
+    <message>
+        <source>Score remis à zéro.</source>
+        <translation>Bilanz auf null gesetzt.</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

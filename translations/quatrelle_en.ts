@@ -470,6 +470,10 @@
         <comment>between two moves</comment>
         <translation>; </translation>
     </message>
+    <message>
+        <source>Score remis à zéro.</source>
+        <translation>Score reset to zero.</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

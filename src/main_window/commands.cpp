@@ -92,6 +92,7 @@ Commands::Commands(QWidget& window, match::Match& match)
         if (!resources::SaveScore(m_match.level(), {}))
             qWarning("quatrelle: the settings cannot be written; the score is not kept");
         showChoices();
+        Q_EMIT scoreReset();
     });
     showChoices();
 }

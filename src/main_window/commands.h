@@ -41,6 +41,10 @@ public:
     QAction about;
     QAction quit;
 
+Q_SIGNALS:
+    // The score of the level being played is back to nothing.
+    void scoreReset();
+
 private:
     void choose(std::optional<int> computerPlayer, game::Level level);
     // A person has dropped a piece in a game that has not ended: a change would throw it away.

@@ -69,6 +69,7 @@ Form1::Form1(const resources::Choices& choices)
     connectCommands();
     connect(&m_commands->readBoard, &QAction::triggered, m_narrator, &Narrator::readBoard);
     connect(&m_commands->repeat, &QAction::triggered, m_narrator, &Narrator::repeat);
+    connect(m_commands, &Commands::scoreReset, m_narrator, &Narrator::scoreReset);
     // The computer's opening waits for the window to be read, so that a screen reader says it is
     // the computer's turn before it says it is the player's.
     m_match.hold();

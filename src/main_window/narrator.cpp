@@ -133,6 +133,11 @@ void Narrator::repeat() {
                                                        : m_lastAnnouncement);
 }
 
+void Narrator::scoreReset() {
+    describeWindow();
+    announce(ScoreResetAnnouncement());
+}
+
 void Narrator::announce(const QString& text) {
     m_lastAnnouncement = text;
     m_announcer->announce(text);

@@ -44,6 +44,8 @@ public:
     void readBoard();
     // The last announcement again, or the window's description before any.
     void repeat();
+    // The level's score was reset: the window's description shows it, and a player hears it.
+    void scoreReset();
 
 private:
     void dropped(game::Placement placed, bool byComputer);

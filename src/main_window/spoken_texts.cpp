@@ -186,6 +186,10 @@ QString ComputerThinkingAnnouncement() {
     return SpokenTexts::tr("L'ordinateur réfléchit.");
 }
 
+QString ScoreResetAnnouncement() {
+    return SpokenTexts::tr("Score remis à zéro.");
+}
+
 QString RefusalAnnouncement(match::Refusal why, int where) {
     switch (why) {
     case match::Refusal::FullColumn:

@@ -62,6 +62,8 @@ QString YourTurnAnnouncement();
 QString BriefYourTurnAnnouncement();
 // "L'ordinateur réfléchit."
 QString ComputerThinkingAnnouncement();
+// "Score remis à zéro.", once the player has asked for it.
+QString ScoreResetAnnouncement();
 // Why the match refused: "Colonne 4 pleine.", "Colonne 4, rangée 3 : pas encore jouable.",
 // "Pas de conseil : une ligne est faite.", "Rien à reprendre." ...
 QString RefusalAnnouncement(match::Refusal why, int where);

@@ -972,12 +972,25 @@ void TestMainWindow::playAloneAgainstTheComputerWithHintsAndTakeBacks() {
     QCOMPARE(heard.countOf(QStringLiteral("Partie termin\u00e9e : Nouveau jeu pour rejouer.")), 2);
     // Ctrl+Z takes back the computer's winning move and the player's before it, and the marks.
     const int before = form.gameState().MoveCount();
+    const int lastOfYours = game::ColumnOf(form.gameState().CellOfMove(before - 2));
     QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(form.gameState().MoveCount(), before - 2);
     QCOMPARE(markedCells(form), QList<int>{});
     QCOMPARE(resources::LoadScore(game::Level::Unbeatable), resources::Score{}); // unfinished
     QTest::qWait(50);
     QCOMPARE(m_closer->seen().size(), 1); // taking back announces nothing
+
+    // Lost again; resetting the score is heard, and the window's description follows.
+    QTest::keyClick(&form, Qt::Key(Qt::Key_1 + lastOfYours));
+    QTRY_COMPARE(m_closer->seen().size(), 2);
+    const QString endOfDescription = QStringLiteral(" perdue. Nouveau jeu pour rejouer.");
+    QTRY_VERIFY(description().endsWith(QStringLiteral(", 1") + endOfDescription));
+    for (QAction* entry : form.findChild<main_window::Commands*>()->menu().actions())
+        if (entry->text() == QStringLiteral("Remettre le score \u00e0 z\u00e9ro"))
+            entry->trigger();
+    QCOMPARE(heard.last(), QStringLiteral("Score remis \u00e0 z\u00e9ro."));
+    QVERIFY2(description().endsWith(QStringLiteral(", 0") + endOfDescription),
+             qPrintable(description()));
 }
 
 void TestMainWindow::walkTheBoardFromTheKeyboardAndHearEveryMove() {
