@@ -474,6 +474,10 @@
         <source>Score remis à zéro.</source>
         <translation>Bilanz auf null gesetzt.</translation>
     </message>
+    <message>
+        <source>Grille pleine. Nouveau jeu pour rejouer.</source>
+        <translation>Volles Spielfeld. Neues Spiel, um wieder zu spielen.</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

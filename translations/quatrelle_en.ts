@@ -474,6 +474,10 @@
         <source>Score remis à zéro.</source>
         <translation>Score reset to zero.</translation>
     </message>
+    <message>
+        <source>Grille pleine. Nouveau jeu pour rejouer.</source>
+        <translation>Full board. New game to play again.</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

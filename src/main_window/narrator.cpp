@@ -173,7 +173,7 @@ void Narrator::describeWindow() {
     const game::Game& game = m_match.game();
     QString description;
     if (!computer) {
-        description = turnText();
+        description = game.IsFull() ? FullBoardDescription() : turnText();
     } else if (const std::optional<match::Outcome> outcome = m_match.outcome()) {
         const game::Level level = m_match.level();
         description = GameOverDescription(*outcome, game.CellOfMove(game.MoveCount() - 1),

@@ -113,6 +113,10 @@ QString TurnDescription(int player) {
                        : SpokenTexts::tr("Au joueur 2 (rouge) de jouer");
 }
 
+QString FullBoardDescription() {
+    return SpokenTexts::tr("Grille pleine. Nouveau jeu pour rejouer.");
+}
+
 QString OpponentDescription(int computerPlayer, game::Level level) {
     return (computerPlayer == 1
                 ? SpokenTexts::tr("Contre l'ordinateur (rouge), niveau %1.", "%1 is the level")

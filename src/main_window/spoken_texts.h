@@ -30,6 +30,8 @@ QString CellName(int cell, std::int16_t value);
 QString ColumnName(const game::Game& game, int column);
 // "Au joueur 1 (jaune) de jouer", for player 0 or 1.
 QString TurnDescription(int player);
+// "Grille pleine. Nouveau jeu pour rejouer.", when between two players nobody can play.
+QString FullBoardDescription();
 // "Conseil : colonne 4", for column 3.
 QString HintDescription(int column);
 

@@ -484,6 +484,12 @@ void TestMainWindow::winMessageIsExactAndComesAgain() {
     clickCell(form, 0);  // floating
     clickCell(form, 29); // occupied
     QCOMPARE(m_closer->seen().size(), announced);
+
+    // The last cell filled, nobody is to play, and the window says so.
+    play(form, "0000222233334444555566");
+    QVERIFY(form.gameState().IsFull());
+    QCOMPARE(accessible(&form)->text(QAccessible::Description),
+             QStringLiteral("Grille pleine. Nouveau jeu pour rejouer."));
 }
 
 void TestMainWindow::bothPlayersWithLinesNameTheFirstInScanOrder() {
