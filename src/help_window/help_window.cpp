@@ -21,40 +21,39 @@ QString key(QKeyCombination keys) {
 // Each paragraph is a text of its own for the translators, and names its keys as the keyboard's
 // legends and the menu name them, so that a player finds them.
 QString HelpWindow::helpHtml() {
-    const QString item = QStringLiteral("<li>%1</li>\n");
-    QString keys;
-    for (const QString& line : QStringList{
-             tr("%1 à %2 : jouer dans la colonne 1 à 7 (aussi sur le pavé numérique) ;")
-                 .arg(key(Qt::Key_1), key(Qt::Key_7)),
-             tr("%1 : aller des boutons à la grille ;").arg(key(Qt::Key_Tab)),
-             tr("sur la grille, %1 et %2 (les flèches gauche et droite) : colonne voisine ; %3 et "
-                "%4 : première et dernière colonne ; %5, %6, %7 ou %8 : jouer dans la colonne "
-                "choisie ;")
-                 .arg(key(Qt::Key_Left), key(Qt::Key_Right), key(Qt::Key_Home), key(Qt::Key_End),
-                      key(Qt::Key_Space), key(Qt::Key_Return), key(Qt::Key_Enter),
-                      key(Qt::Key_Down)),
-             tr("%1 ou %2 : conseil (encore une fois pour l'éteindre) ;")
-                 .arg(key(Qt::Key_H), key(Qt::CTRL | Qt::Key_H)),
-             tr("%1 : reprendre le coup (contre l'ordinateur, aussi sa réponse) ;")
-                 .arg(key(Qt::CTRL | Qt::Key_Z)),
-             tr("%1 : nouveau jeu ;").arg(key(Qt::CTRL | Qt::Key_N)),
-             tr("%1 : lire la grille, colonne par colonne, chacune depuis le bas ;")
-                 .arg(key(Qt::Key_B)),
-             tr("%1 : répéter la dernière annonce ;").arg(key(Qt::Key_R)),
-             tr("%1 : analyser la partie ;").arg(key(Qt::Key_A)),
-             tr("%1 ou %2 : ouvrir le menu ;").arg(key(Qt::Key_Menu), key(Qt::SHIFT | Qt::Key_F10)),
-             tr("%1 : cette aide ; %2 la ferme ;").arg(key(Qt::Key_F1), key(Qt::Key_Escape)),
-             tr("%1 : quitter.").arg(key(Qt::CTRL | Qt::Key_Q))})
-        keys += item.arg(line);
-    QString levels;
-    for (const QString& line :
-         QStringList{tr("Débutant : il aime le milieu et ne voit guère plus loin que "
-                        "son coup ;"),
-                     tr("Moyen : il pare vos lignes et voit venir deux menaces à la "
-                        "fois ;"),
-                     tr("Fort : il regarde six coups plus loin ;"),
-                     tr("Imbattable : il joue parfaitement.")})
-        levels += item.arg(line);
+    const auto bulleted = [](const QStringList& lines) {
+        QString list = QStringLiteral("<ul>\n");
+        for (const QString& line : lines)
+            list += QStringLiteral("<li>%1</li>\n").arg(line);
+        return list + QStringLiteral("</ul>\n");
+    };
+    const QString keys = bulleted(
+        {tr("%1 à %2 : jouer dans la colonne 1 à 7 (aussi sur le pavé numérique) ;")
+             .arg(key(Qt::Key_1), key(Qt::Key_7)),
+         tr("%1 : aller des boutons à la grille ;").arg(key(Qt::Key_Tab)),
+         tr("sur la grille, %1 et %2 (les flèches gauche et droite) : colonne voisine ; %3 et "
+            "%4 : première et dernière colonne ; %5, %6, %7 ou %8 : jouer dans la colonne "
+            "choisie ;")
+             .arg(key(Qt::Key_Left), key(Qt::Key_Right), key(Qt::Key_Home), key(Qt::Key_End),
+                  key(Qt::Key_Space), key(Qt::Key_Return), key(Qt::Key_Enter), key(Qt::Key_Down)),
+         tr("%1 ou %2 : conseil (encore une fois pour l'éteindre) ;")
+             .arg(key(Qt::Key_H), key(Qt::CTRL | Qt::Key_H)),
+         tr("%1 : reprendre le coup (contre l'ordinateur, aussi sa réponse) ;")
+             .arg(key(Qt::CTRL | Qt::Key_Z)),
+         tr("%1 : nouveau jeu ;").arg(key(Qt::CTRL | Qt::Key_N)),
+         tr("%1 : lire la grille, colonne par colonne, chacune depuis le bas ;")
+             .arg(key(Qt::Key_B)),
+         tr("%1 : répéter la dernière annonce ;").arg(key(Qt::Key_R)),
+         tr("%1 : analyser la partie ;").arg(key(Qt::Key_A)),
+         tr("%1 ou %2 : ouvrir le menu ;").arg(key(Qt::Key_Menu), key(Qt::SHIFT | Qt::Key_F10)),
+         tr("%1 : cette aide ; %2 la ferme ;").arg(key(Qt::Key_F1), key(Qt::Key_Escape)),
+         tr("%1 : quitter.").arg(key(Qt::CTRL | Qt::Key_Q))});
+    const QString levels = bulleted({
+        tr("Débutant : il aime le milieu et ne voit guère plus loin que son coup ;"),
+        tr("Moyen : il pare vos lignes et voit venir deux menaces à la fois ;"),
+        tr("Fort : il regarde six coups plus loin ;"),
+        tr("Imbattable : il joue parfaitement."),
+    });
 
     const QString heading = QStringLiteral("<h3>%1</h3>\n");
     const QString paragraph = QStringLiteral("<p>%1</p>\n");
@@ -71,7 +70,7 @@ QString HelpWindow::helpHtml() {
            paragraph.arg(tr("Un clic droit sur la fenêtre ouvre le menu : «L'ordinateur joue "
                             "rouge» (il vous répond) ou «L'ordinateur joue jaune» (il commence), "
                             "puis «Niveau» :")) +
-           QStringLiteral("<ul>\n") + levels + QStringLiteral("</ul>\n") +
+           levels +
            paragraph.arg(tr(
                "Son coup tombe dans sa colonne et reste marqué d'un anneau blanc jusqu'à votre "
                "coup suivant. La partie finit à la première ligne ou quand la grille est pleine ; "
@@ -99,8 +98,7 @@ QString HelpWindow::helpHtml() {
                   "nulle ; un cercle marque une erreur, un disque une gaffe. Choisir un coup dans "
                   "la liste ou sur le graphique montre la grille après lui. %1 ferme l'analyse.")
                    .arg(key(Qt::Key_Escape))) +
-           heading.arg(tr("Les touches")) + QStringLiteral("<ul>\n") + keys +
-           QStringLiteral("</ul>\n") + heading.arg(tr("Avec un lecteur d'écran")) +
+           heading.arg(tr("Les touches")) + keys + heading.arg(tr("Avec un lecteur d'écran")) +
            paragraph.arg(tr("Chaque case et chaque colonne disent leurs pièces ; chaque coup est "
                             "annoncé, avec sa colonne et sa rangée, comptée depuis le bas. La "
                             "fenêtre dit à qui est le tour, et le conseil donne sa colonne.")) +

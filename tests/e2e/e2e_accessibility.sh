@@ -19,45 +19,11 @@ QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "${own_data[@]}" "$program" 2>"$work/program.
 first=$!
 
 # Debian's pyatspi is for the system's Python, whatever python3 comes first on the PATH.
+export PYTHONPATH=$(cd "$(dirname "$0")" && pwd)
 /usr/bin/python3 - <<'PYTHON' || fail "the accessible tree is not as a screen reader needs it"
-import subprocess, sys, time
+import subprocess
 import pyatspi
-
-def fail(message):
-    print("FAIL:", message, file=sys.stderr)
-    sys.exit(1)
-
-def wait_for(description, find, seconds=10):
-    end = time.time() + seconds
-    while time.time() < end:
-        found = find()
-        if found:
-            return found
-        time.sleep(0.1)
-    fail(description)
-
-def application():
-    desktop = pyatspi.Registry.getDesktop(0)
-    for app in desktop:
-        if app is not None and app.name == "Quatrelle":
-            return app
-    return None
-
-def window(app, name):
-    for child in app:
-        if child is not None and child.name == name and child.getRoleName() in ("window", "frame", "dialog"):
-            return child
-    return None
-
-def named(root, name):
-    return pyatspi.findDescendant(root, lambda node: node is not None and node.name == name)
-
-def press(node):
-    actions = node.queryAction()
-    names = [actions.getName(i) for i in range(actions.nActions)]
-    if "Press" not in names:
-        fail(f"{node.name!r} has no Press action: {names}")
-    actions.doAction(names.index("Press"))
+from accessible import application, fail, find, named, press, wait_for, window
 
 app = wait_for("the program is not on the accessibility bus", application)
 main = wait_for("no window named Quatrelle", lambda: window(app, "Quatrelle"))
@@ -164,31 +130,14 @@ speaks() { # speaks LANG BUTTONS DESCRIPTION COLUMN MENU_ENTRY WIN_MESSAGE
     /usr/bin/python3 - "$@" <<'PYTHON' || fail "in $language the game does not speak it"
 import subprocess, sys, time
 import pyatspi
+from accessible import application, fail, find, wait_for
 buttons, description, column, entry, won = sys.argv[1].split("|"), *sys.argv[2:]
 
-def wait_for(what, find, seconds=10):
-    end = time.time() + seconds
-    while time.time() < end:
-        found = find()
-        if found:
-            return found
-        time.sleep(0.1)
-    print("FAIL:", what, file=sys.stderr)
-    sys.exit(1)
-
-def app():
-    return next((a for a in pyatspi.Registry.getDesktop(0)
-                 if a is not None and a.name == "Quatrelle" and a.childCount), None)
-
-def find(root, test):
-    return pyatspi.findDescendant(root, lambda node: node is not None and test(node))
-
-main = wait_for("no window", lambda: app() and app().getChildAtIndex(0))
+main = wait_for("no window", lambda: application() and application().getChildAtIndex(0))
 wait_for(f"described {main.description!r}", lambda: main.description == description)
 for caption in buttons:
     if find(main, lambda node: node.name == caption and node.getRoleName() == "push button") is None:
-        print("FAIL: no button", repr(caption), file=sys.stderr)
-        sys.exit(1)
+        fail(f"no button {caption!r}")
 # A menu is not a child of the application: its entry is heard as it takes the focus.
 from gi.repository import GLib
 focused = []
@@ -207,8 +156,7 @@ GLib.idle_add(open_menu)
 GLib.timeout_add(100, stop_when_heard)
 pyatspi.Registry.start()
 if ("menu item", entry) not in focused:
-    print("FAIL: the menu's first entry was not", repr(entry), "but", focused, file=sys.stderr)
-    sys.exit(1)
+    fail(f"the menu's first entry was not {entry!r} but {focused}")
 print("  menu entry:", repr(entry))
 subprocess.run(["xdotool", "key", "Escape"], check=True)
 for count, play in enumerate("0101010", 1):
@@ -216,7 +164,7 @@ for count, play in enumerate("0101010", 1):
     arrow.queryAction().doAction(0)
     if count < 7:
         wait_for("no drop", lambda: sum(1 for c in main if c.name.endswith(("gelb", "rot", "yellow", "red"))) == count)
-said = wait_for("no win message", lambda: find(app(), lambda node: node.getRoleName() == "label" and won in node.name))
+said = wait_for("no win message", lambda: find(application(), lambda node: node.getRoleName() == "label" and won in node.name))
 print("  win message:", repr(said.name))
 PYTHON
     kill "$pid"

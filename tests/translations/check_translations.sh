@@ -4,10 +4,11 @@
 # Every translation is whole: each file, brought up to date with the sources as the
 # update_translations target does it, has no text left unfinished or missing, and the French
 # file has the forms of every text that counts.
-# Usage: check_translations.sh LUPDATE LRELEASE SOURCE_DIR TS_FILE...
+# Usage: check_translations.sh LUPDATE LRELEASE "LUPDATE_OPTIONS" SOURCE_DIR TS_FILE...
 set -uo pipefail
-lupdate=$1 lrelease=$2 sources=$3
-shift 3
+lupdate=$1 lrelease=$2 sources=$4
+read -ra lupdate_options <<<"$3"
+shift 4
 fail() { echo "FAIL: $*" >&2; exit 1; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -17,8 +18,8 @@ for ts in "$@"; do
     cp "$ts" "$copy"
     options=()
     [[ $ts == *_fr.ts ]] && options=(-pluralonly)
-    "$lupdate" -silent -no-obsolete -locations none -source-language fr_FR "${options[@]}" \
-        "$sources" -ts "$copy" || fail "lupdate failed on $ts"
+    "$lupdate" -silent "${lupdate_options[@]}" "${options[@]}" "$sources" -ts "$copy" ||
+        fail "lupdate failed on $ts"
     report=$("$lrelease" "$copy" -qm "$work/out.qm" 2>&1) || fail "lrelease failed on $ts: $report"
     unfinished=$(sed -n 's/.*finished and \([0-9]*\) unfinished.*/\1/p' <<<"$report")
     untranslated=$(sed -n 's/.*Ignored \([0-9]*\) untranslated.*/\1/p' <<<"$report")
