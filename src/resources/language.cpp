@@ -3,7 +3,6 @@
 #include "language.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -23,31 +22,33 @@ QString languageOf(const QString& uiLanguage) {
     return uiLanguage.section(u'-', 0, 0).section(u'_', 0, 0).toLower();
 }
 
+// Installs the translation file `name` (with or without its ".qm") of a folder; false where it
+// cannot be read or holds nothing.
+bool install(QCoreApplication& application, const QString& name, const QString& folder) {
+    auto* translator = new QTranslator(&application);
+    if (translator->load(name, folder) && !translator->isEmpty())
+        return QCoreApplication::installTranslator(translator);
+    delete translator;
+    return false;
+}
+
 // Qt's own words are a courtesy: a system without them shows Qt's English ones, as it would
 // for any program, and says nothing.
 void installQtTranslation(QCoreApplication& application, const QString& language,
                           const QString& folder) {
-    auto* qt = new QTranslator(&application);
-    if (qt->load(QStringLiteral("qtbase_") + language,
-                 folder.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : folder))
-        QCoreApplication::installTranslator(qt);
-    else
-        delete qt;
+    install(application, QStringLiteral("qtbase_") + language,
+            folder.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : folder);
 }
 
 // The game's own translation into a language; false, with a line on the error output, where
 // it cannot be read.
 bool installGameTranslation(QCoreApplication& application, const QString& language,
                             const QString& folder) {
-    const QString file = folder + QStringLiteral("/quatrelle_") + language + QStringLiteral(".qm");
-    auto* game = new QTranslator(&application);
-    if (game->load(file) && !game->isEmpty()) {
-        QCoreApplication::installTranslator(game);
+    const QString name = QStringLiteral("quatrelle_") + language + QStringLiteral(".qm");
+    if (install(application, name, folder))
         return true;
-    }
-    delete game;
     qWarning("quatrelle: the translation %s cannot be read; the game speaks French",
-             qPrintable(QFileInfo(file).fileName()));
+             qPrintable(name));
     return false;
 }
 
