@@ -1309,28 +1309,18 @@ void TestMainWindow::noTextEscapesTheTranslations() {
         form.aboutWindow()->FlatBttn1()->click();
 
         // The question, and a game lost to the computer, which ends with its own message.
-        QTimer chooser;
-        connect(&chooser, &QTimer::timeout, this, [&form] {
-            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-                menu->actions().at(3)->trigger(); // the computer plays red
-                menu->close();
-            }
-        });
-        // Started before the closer, which would close the menu first.
         const auto seenBy = [&shown](const testing::ModalCloser& closer) {
             for (const auto& seen : closer.seen())
                 shown << seen.text << seen.details << seen.buttons << seen.said;
         };
         seenBy(*m_closer);
-        m_closer.reset();
-        chooser.start(0);
         m_closer = std::make_unique<testing::ModalCloser>();
-        QTest::mouseClick(&form, Qt::RightButton, {}, QPoint(40, 200));
+        QAction* computerPlaysRed =
+            form.findChild<main_window::Commands*>()->menu().actions().at(3);
+        computerPlaysRed->trigger();
         QTRY_COMPARE(m_closer->seen().size(), 1);
         form.buttons()[0].click(); // whatever the answer, on an empty board the choice applies
-        QTest::mouseClick(&form, Qt::RightButton, {}, QPoint(40, 200));
-        chooser.stop();
-        QTRY_VERIFY(form.findChild<main_window::Commands*>()->menu().isHidden());
+        computerPlaysRed->trigger();
         const auto over = [&form] {
             return game::FindWinningLine(form.gameState().Board()) || form.gameState().IsFull();
         };
