@@ -17,48 +17,54 @@ build_packages=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools 
     fonts-dejavu-core)
 # What the tests start or inspect: a real X server and a way to drive and photograph it, the
 # Windows resource compiler that checks the version resource, the desktop files' validators,
-# the Debian packaging tools and their checkers, clang for fuzzing and valgrind for the memory
+# the Debian packaging tools and their checkers (with gbp, Debian's git packaging tool), clang for fuzzing and valgrind for the memory
 # check; window managers and a Wayland compositor to play under, keyboard layouts to type on,
 # the accessibility bus with a client that reads it as a screen reader does, and a screen
 # reader that speaks French into a file through the speech server.
 test_packages=(xvfb xauth xdotool x11-utils imagemagick binutils-mingw-w64-x86-64
     desktop-file-utils appstream dpkg-dev clang libclang-rt-14-dev valgrind
     openbox i3-wm weston qt6-wayland dbus at-spi2-core python3-pyatspi x11-xkb-utils
-    debhelper lintian devscripts autopkgtest orca speech-dispatcher locales reuse
+    debhelper lintian devscripts git-buildpackage autopkgtest orca speech-dispatcher locales reuse
     g++-aarch64-linux-gnu)
 bench_packages=(xvfb xauth xdotool x11-utils valgrind)
-# What Debian's package build takes from debian/control, and the tools that run it.
-package_packages=(dpkg-dev debhelper)
+# What Debian's package build takes from debian/control, and the tools that run it: fakeroot
+# for a dpkg older than 1.22.13, which gains root to build unless told that it need not.
+package_packages=(dpkg-dev debhelper fakeroot)
 
-# The package's version, read from the tree of the commit built. Once its first entry in
-# debian/changelog is released, that entry's version as it stands: 0.0.0.10-1. While the entry
-# is UNRELEASED, a snapshot of it, named after the commit and dated as the commit, which sorts
-# above the release before it and below the one in the making: 0.0.0.11~git20261208.071500.1a2b3c4-1.
-# A tree with no git history, unpacked from ./build.sh dist's tarball, names its commit in the
-# .commit file that git archive fills in; a shallow clone has the date and name of its commit.
-# Two commits made in the same second sort by their hashes, which is to say by chance.
+# The package's version, read from the tree of the commit built. A released first entry of
+# debian/changelog gives its version as it stands, 0.0.0.10-1, to the commit that released it
+# alone: a later commit that keeps the entry is refused, as debian/releases names the release's
+# commit or, before the release is recorded there, as the entry was last changed before it.
+# While the entry is UNRELEASED, a snapshot of it, named after the commit and dated as the
+# commit was made (not as it was first written, which a rebase keeps), which sorts above the
+# release before it and below the one in the making: 0.0.0.11~git20261208.071500.1a2b3c4-1.
+# A tree with no git history, unpacked from a source package, names its version in its
+# changelog already; a shallow clone has the date and name of its commit. Two commits made in
+# the same second sort by their hashes, which is to say by chance.
 # Usage: package_version [COMMIT]
 package_version() {
-    local commit=${1:-HEAD} root changelog hash date version
+    local commit=${1:-HEAD} root changelog releases hash= date version
     root=$(dirname "${BASH_SOURCE[0]}")
     if git -C "$root" rev-parse -q --verify "$commit^{commit}" >/dev/null 2>&1; then
         changelog=$(git -C "$root" show "$commit:debian/changelog")
+        releases=$(git -C "$root" show "$commit:debian/releases" 2>/dev/null || true)
         read -r hash date <<<"$(git -C "$root" log -1 --format='%H %ct' "$commit")"
     else
-        # No history: an unpacked source package, whose changelog names its version already.
         changelog=$(cat "$root/debian/changelog")
-        hash=
     fi
     version=$(dpkg-parsechangelog -l- -S Version <<<"$changelog")
-    local tag=v${version%-*} released=
-    [ "$(dpkg-parsechangelog -l- -S Distribution <<<"$changelog")" = UNRELEASED ] || released=yes
-    # A commit after a release that kept the released entry would reuse its version.
-    if [ -n "$released" ] && git -C "$root" rev-parse -q --verify "refs/tags/$tag" >/dev/null 2>&1 &&
-        [ "$(git -C "$root" rev-parse "$tag^{commit}")" != "$hash" ]; then
-        echo "$version was released as $tag; open the next entry: dch -v VERSION-1 -D UNRELEASED" >&2
-        return 1
-    fi
-    if [ -n "$released" ] || [[ $version == *~git* ]]; then
+    if [ "$(dpkg-parsechangelog -l- -S Distribution <<<"$changelog")" != UNRELEASED ]; then
+        local released_from
+        released_from=$(awk -v version="$version" '$1 == version { print $2 }' <<<"$releases")
+        [ -n "$released_from" ] || [ -z "$hash" ] ||
+            released_from=$(git -C "$root" log -1 --format=%H "$commit" -- debian/changelog)
+        if [ -n "$hash" ] && [ "$released_from" != "$hash" ]; then
+            echo "$version was released from commit ${released_from:0:12}, not ${hash:0:12}:" \
+                "open the next entry: dch -v VERSION-1 -D UNRELEASED" >&2
+            return 1
+        fi
+        echo "$version"
+    elif [[ $version == *~git* ]]; then
         echo "$version"
     elif [ -n "$hash" ]; then
         echo "${version%-*}~git$(TZ=UTC date -d "@$date" +%Y%m%d.%H%M%S).${hash:0:7}-${version##*-}"
@@ -91,8 +97,9 @@ usage() {
 }
 
 # The upstream tarball of a commit, quatrelle-VERSION.tar.gz, with the upstream part of the
-# package version: git archive of the commit, compressed without a name or a date, so that
-# one commit always gives the same bytes. Prints its path. Usage: make_dist DIR [COMMIT]
+# package version: git archive of the commit without debian/, compressed without a name or a
+# date, so that one commit always gives the same bytes. Prints its path.
+# Usage: make_dist DIR [COMMIT]
 make_dist() {
     local commit=${2:-HEAD} version tarball
     git rev-parse -q --verify "$commit^{commit}" >/dev/null ||
@@ -100,7 +107,8 @@ make_dist() {
     version=$(package_version "$commit")
     mkdir -p "$1"
     tarball=$(cd "$1" && pwd)/quatrelle-${version%-*}.tar.gz
-    git archive --format=tar --prefix="quatrelle-${version%-*}/" "$commit" | gzip -9n >"$tarball"
+    git archive --format=tar --prefix="quatrelle-${version%-*}/" "$commit" -- . ':(exclude)debian' |
+        gzip -9n >"$tarball"
     echo "$tarball"
 }
 
@@ -137,7 +145,6 @@ make_package() {
         [ -z "$(git status --porcelain --untracked-files=no)" ] || [ "$commit" != HEAD ] ||
             echo "Uncommitted changes are not in the package: it is built from $(git rev-parse --short HEAD)" >&2
         tarball=$(make_dist "$scratch" "$commit")
-        # The folder's own tree, which the root's attributes do not leave out.
         debian=(git archive --prefix=debian/ "$commit:debian")
     else
         tarball=$scratch/quatrelle-$upstream.tar.gz
@@ -210,7 +217,7 @@ run)
     exec build/default/src/quatrelle "$@"
     ;;
 test)
-    install_missing "${build_packages[@]}" "${test_packages[@]}"
+    install_missing "${build_packages[@]}" "${test_packages[@]}" "${package_packages[@]}"
     build default test
     ctest --preset default "$@"
     # The random-input test again, under AddressSanitizer and UndefinedBehaviorSanitizer.

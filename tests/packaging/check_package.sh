@@ -49,7 +49,28 @@ tarball=$("$source_dir/build.sh" dist "$work/dist")
 cmp -s "$tarball" "$("$source_dir/build.sh" dist "$work/dist-again")" || fail "./build.sh dist is not reproducible"
 size=$(stat -c %s "$tarball")
 [ "$size" -lt 1048576 ] || fail "the tarball is $size bytes: $(tar -tzf "$tarball" | cut -d/ -f2 | sort | uniq -c | sort -rn | head -5)"
-pass "version $version: $compared commits after their parents ($same_second in their parent's second), the same from a shallow clone, and the $size-byte tarball's"
+# A commit rebased onto this one keeps its older author date, and still sorts after it.
+rebased=$(cd "$source_dir" && GIT_AUTHOR_DATE='2000-01-01T00:00:00Z' \
+    GIT_COMMITTER_DATE="$(($(git log -1 --format=%ct HEAD) + 60)) +0000" git commit-tree -p HEAD -m rebased 'HEAD^{tree}')
+dpkg --compare-versions "$(package_version "$rebased")" gt "$version" || fail "a rebased commit sorts before its parent"
+# Without tags, a commit on top of the last release that keeps its entry is refused.
+read -r released released_from < <(grep -v '^#' "$source_dir/debian/releases" | tail -n 1)
+[ "$(package_version "$released_from")" = "$released" ] || fail "the release $released_from is not $released"
+on_release=$(git -C "$source_dir" commit-tree -p "$released_from" -m after "$released_from^{tree}")
+! after=$(package_version "$on_release" 2>/dev/null) || fail "a commit after the release is packaged as $after"
+! tar -tzf "$tarball" | grep -q '^[^/]*/debian/' || fail "the upstream tarball holds debian/"
+pass "version $version: $compared commits after their parents ($same_second in their parent's second), a rebased one, the same from a shallow clone, and the $size-byte tarball's; the release $released its commit's alone"
+
+# Debian's git tools build the source package from a checkout: gbp, and dpkg-buildpackage
+# with the tarball beside it.
+git clone -q "file://$source_dir" "$work/gbp/quatrelle"
+(cd "$work/gbp/quatrelle" && gbp buildpackage -S -us -uc -d --git-no-hooks --git-no-pristine-tar \
+    --git-debian-branch="$(git branch --show-current)" --git-upstream-tree=SLOPPY \
+    --git-export-dir="$work/gbp/area") >"$work/gbp.log" 2>&1 || { tail -20 "$work/gbp.log" >&2; fail "gbp buildpackage -S failed"; }
+cp "$work"/gbp/area/*.orig.tar.gz "$work/gbp/"
+(cd "$work/gbp/quatrelle" && dpkg-buildpackage -S -us -uc -d) >"$work/dpkg-source.log" 2>&1 ||
+    { tail -20 "$work/dpkg-source.log" >&2; fail "dpkg-buildpackage -S failed in a checkout"; }
+pass "gbp buildpackage -S and dpkg-buildpackage -S from a checkout"
 
 # A folder of someone's own files is refused and left as it was.
 mkdir -p "$work/mine/source" && touch "$work/mine/source/notes" "$work/mine/quatrelle_notes.txt"
@@ -71,9 +92,18 @@ tests_run=$(grep -oE '100% tests passed, 0 tests failed out of [0-9]+' "$work/bu
 for test in tst_match tst_main_window tst_main_window_2x tst_about_window_192dpi; do
     grep -q "Test *#[0-9]*: $test \.\.\." "$work/build.log" || fail "the build did not run $test"
 done
-! grep -qE 'Building CXX object .*(tst_monkey|scripted_game|quatrelle_test_hooks)' "$work/build.log" ||
+! grep -qE 'Building CXX object .*(tst_monkey|scripted_game|quatrelle_test_hooks|opening_generator)' "$work/build.log" ||
     fail "the build compiles tests that it does not run"
-pass "the package built and ran its $tests_run tests"
+# Each protection that debian/rules asks for, on the compiler's line, once.
+compile=$(grep -m 1 -- ' -c .*/src/game/solver\.cpp' "$work/build.log")
+for flag in -fstack-clash-protection -fcf-protection; do
+    [ "$(grep -o -- " $flag " <<<"$compile" | wc -l)" = 1 ] || fail "the compiler is not given $flag once: $compile"
+done
+pass "the package built with its protections and ran its $tests_run tests"
+# The unpacked source package, which has no history, names its own version.
+dpkg-source -x "$work/out/quatrelle_$version.dsc" "$work/unpacked" >/dev/null
+unpacked=$(cd "$work/unpacked" && bash -c 'source ./build.sh && package_version') || fail "the unpacked source has no version"
+[ "$unpacked" = "$version" ] || fail "the unpacked source package gives $unpacked, not $version"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 for library in libqt6widgets6 libqt6gui6 libqt6core6 libc6 fonts-dejavu-core; do
@@ -90,9 +120,18 @@ done
 pass "the package's dependencies and files"
 
 # Neither an error nor a warning nor a note, experimental or pedantic, on either package.
-lintian -I -E --pedantic "$work/out/quatrelle_${version}_$architecture.changes" >"$work/lintian.log" 2>&1 || true
+# A lintian older than unstable's (bookworm's) reads as faults what its successors do not: the
+# newer Standards-Version and watch file version, the fields that policy has since made
+# optional, the opening table as text, and the overrides that only newer lintians need.
+# package_unstable runs unstable's, which knows them all.
+older=() unused='^$'
+if dpkg --compare-versions "$(lintian --print-version)" lt 2.120; then
+    older=(--suppress-tags newer-standards-version,missing-debian-watch-file-standard,recommended-field,silent-on-rules-requiring-root,very-long-line-length-in-source-file)
+    unused=' unused-override '
+fi
+lintian -I -E --pedantic "${older[@]}" "$work/out/quatrelle_${version}_$architecture.changes" >"$work/lintian.log" 2>&1 || true
 cat "$work/lintian.log"
-! grep -qE '^[EWIPX]: ' "$work/lintian.log" || fail "lintian has findings"
+! grep -E '^[EWIPX]: ' "$work/lintian.log" | grep -vqE "$unused" || fail "lintian has findings"
 pass "lintian"
 
 dpkg -x "$deb" "$work/root"
