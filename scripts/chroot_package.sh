@@ -7,7 +7,8 @@
 # binary package without them, and installs only what a build without them needs (a test's
 # dependency may be a package that no other architecture can install). The chroot is made
 # with mmdebstrap from the machine's mirror and kept as a tarball, remade when debian/control
-# changes or after a week.
+# changes or after a week. A native build is then checked with the suite's lintian; a cross
+# build says which machine its program is for.
 # Usage: scripts/chroot_package.sh DSC DIST [HOST_ARCH] OUT_DIR
 # Needs root, or sudo.
 set -euo pipefail
@@ -42,10 +43,18 @@ if [ ! -f "$chroot_tar" ] || [ -n "$(find "$chroot_tar" -mtime +7)" ]; then
     rm -rf "$chroot_name"-*.tar*
     echo "Making the $dist chroot (once a week) into $chroot_tar" >&2
     architectures=$build_arch${host_arch:+,$host_arch}
-    include=ca-certificates${host_arch:+,crossbuild-essential-$host_arch}
-    # A mirror that serves a fixed snapshot of the archive has Release files past their date.
-    mmdebstrap --quiet --variant=buildd --format=tar --aptopt='Acquire::Check-Valid-Until "false"' \
-        --aptopt='Acquire::Check-Date "false"' --architectures="$architectures" \
+    # fakeroot for a dpkg older than 1.22.13, which gains root to build when debian/control does
+    # not say that it need not. For a cross build, python3 before the build dependencies: in
+    # unstable, the python hooks of a Multi-Arch: same package (qmake6) fail while python3 is
+    # being configured with them.
+    include=ca-certificates,fakeroot${host_arch:+,python3,crossbuild-essential-$host_arch}
+    # Release files past their date are trusted only where this machine's apt trusts them: a
+    # mirror that serves a fixed snapshot of the archive has them.
+    date_checks=()
+    for option in Acquire::Check-Valid-Until Acquire::Check-Date; do
+        [ "$(apt-config dump --format '%v' "$option")" != false ] || date_checks+=(--aptopt="$option \"false\"")
+    done
+    mmdebstrap --quiet --variant=buildd --format=tar "${date_checks[@]}" --architectures="$architectures" \
         --include="$include" \
         --customize-hook="cp -r '$work/source' \"\$1/tmp/source\"" \
         --customize-hook="chroot \"\$1\" apt-get build-dep -y -qq ${host_arch:+-a $host_arch -P nocheck} /tmp/source" \
@@ -75,3 +84,20 @@ unshare --mount --fork sh -c '
 ' chroot-build "$root" "$DEB_BUILD_OPTIONS" "${options[*]}"
 find "$root/build" -maxdepth 1 -type f -exec cp {} "$out/" \;
 echo "Built in $dist${host_arch:+ for $host_arch}: $(cd "$out" && ls ./*.deb | tr '\n' ' ')" >&2
+if [ -n "$host_arch" ]; then
+    # The program that the cross compiler made, for the machine that it names.
+    dpkg-deb --fsys-tarfile "$out"/quatrelle_*_"$host_arch".deb | tar -xOf - ./usr/games/quatrelle >"$work/program"
+    echo "The $host_arch program: $(readelf -h "$work/program" | grep -o 'Machine:.*' | tr -s ' ')" >&2
+else
+    # The suite's own lintian on the packages that it built, which only the suite's packages
+    # can check as its archive will.
+    cp "$out"/quatrelle_*.dsc "$out"/quatrelle_*.orig.tar.* "$out"/quatrelle_*.debian.tar.* "$root/build/"
+    unshare --mount --fork sh -c '
+        mount --rbind /dev "$1/dev" && mount -t proc proc "$1/proc" &&
+        chroot "$1" sh -c "apt-get install -y -qq --no-install-recommends lintian >/dev/null &&
+            cd /build && runuser -u builder -- lintian -I -E --pedantic quatrelle_*.changes quatrelle_*.dsc"
+    ' lintian "$root" >"$work/lintian.log" 2>&1 || true
+    tags=$(grep -cE '^[EWIPX]: ' "$work/lintian.log" || true)
+    cat "$work/lintian.log" >&2
+    echo "lintian ($dist, $(chroot "$root" dpkg-query -W -f='${Version}' lintian 2>/dev/null)): $tags tags" >&2
+fi

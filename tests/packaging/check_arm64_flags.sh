@@ -4,7 +4,8 @@
 # The package and the project's own hardening build on every architecture: for arm64, neither
 # debian/rules with dpkg-buildflags nor the CMake option asks for x86's control-flow
 # protection, and the rules of the game compile with exactly those flags under the arm64 cross
-# compiler; on amd64 both still ask for it. Usage: check_arm64_flags.sh SOURCE_DIR
+# compiler; on amd64 both still ask for it, once. Only away from x86 do the package's tests
+# get a longer time limit. Usage: check_arm64_flags.sh SOURCE_DIR
 set -euo pipefail
 source_dir=$(cd "$1" && pwd)
 work=$(mktemp -d)
@@ -29,11 +30,20 @@ probe() { # probe NAME CXXFLAGS [CMAKE_OPTION...]
     cat "$work/$name/compile_commands.json"
 }
 
+# The tests' time limit that the package build of an architecture configures.
+timeout_factor() {
+    (cd "$source_dir" && dpkg-architecture -a "$1" -c make -n -s -f debian/rules override_dh_auto_configure 2>/dev/null) |
+        grep -o 'TIMEOUT_FACTOR=[0-9]*'
+}
+
 arm64=$(package_flags arm64)
 amd64=$(package_flags amd64)
 echo "arm64 package flags: $arm64"
 [[ $arm64 != *-fcf-protection* ]] || fail "debian/rules asks arm64 for -fcf-protection"
 [[ $amd64 == *-fcf-protection* ]] || fail "debian/rules no longer asks amd64 for -fcf-protection"
+[ "$(tr ' ' '\n' <<<"$amd64" | sort | uniq -d)" = "" ] || fail "debian/rules asks twice for: $amd64"
+[ "$(timeout_factor arm64) $(timeout_factor amd64)" = "TIMEOUT_FACTOR=5 TIMEOUT_FACTOR=1" ] ||
+    fail "the tests' time limit is not longer on arm64 alone"
 
 commands=$(probe arm64 "$arm64" -DCMAKE_SYSTEM_NAME=Linux -DCMAKE_SYSTEM_PROCESSOR=aarch64 \
     -DCMAKE_CXX_COMPILER=aarch64-linux-gnu-g++)
@@ -46,4 +56,4 @@ echo "arm64: the rules of the game compiled with the package's and the project's
 
 native=$(probe native "")
 grep -q -- '-fcf-protection' <<<"$native" || fail "CMake no longer asks x86 for -fcf-protection"
-echo "arm64 flags: 4 passed, 0 failed"
+echo "arm64 flags: 5 passed, 0 failed"
