@@ -20,9 +20,8 @@ constexpr std::array<Direction, 4> Directions{{
     {+1, -1, [](int x, int y) { return y > 3 && x < 5; }},
 }};
 
-} // namespace
-
-std::optional<WinningLine> FindWinningLine(const BoardArray& board) {
+// Calls found(line) for each line of four equal pieces in scan order, until it returns false.
+template <typename Found> void ScanLines(const BoardArray& board, Found found) {
     const auto at = [&board](int x, int y) { return board[CellIndex(x, y)]; };
     for (int x = 1; x <= Columns; ++x) {
         for (int y = 1; y <= Rows; ++y) {
@@ -37,12 +36,37 @@ std::optional<WinningLine> FindWinningLine(const BoardArray& board) {
                     WinningLine line{s, {}};
                     for (int step = 0; step < 4; ++step)
                         line.cells[step] = CellIndex(x + step * d.dx, y + step * d.dy);
-                    return line;
+                    if (!found(line))
+                        return;
                 }
             }
         }
     }
-    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<WinningLine> FindWinningLine(const BoardArray& board) {
+    std::optional<WinningLine> first;
+    ScanLines(board, [&first](const WinningLine& line) {
+        first = line;
+        return false;
+    });
+    return first;
+}
+
+std::vector<int> CellsOfLines(const BoardArray& board) {
+    std::vector<bool> inLine(board.size());
+    ScanLines(board, [&inLine](const WinningLine& line) {
+        for (const std::int16_t cell : line.cells)
+            inLine[static_cast<std::size_t>(cell)] = true;
+        return true;
+    });
+    std::vector<int> cells;
+    for (std::size_t cell = 0; cell < inLine.size(); ++cell)
+        if (inLine[cell])
+            cells.push_back(static_cast<int>(cell));
+    return cells;
 }
 
 } // namespace quatrelle::game

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 namespace quatrelle::game {
 
@@ -18,5 +19,9 @@ struct WinningLine {
 // the direction (right, down, right-down, right-up). Only that line is reported, however many
 // lines the board holds.
 std::optional<WinningLine> FindWinningLine(const BoardArray& board);
+
+// Every cell of every line of four equal pieces, in increasing order: all that a move that
+// makes two lines at once, or a line of five, has won with.
+std::vector<int> CellsOfLines(const BoardArray& board);
 
 } // namespace quatrelle::game

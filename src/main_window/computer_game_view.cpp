@@ -122,7 +122,7 @@ void ComputerGameView::count(match::Outcome outcome, int games) {
     int& counted = outcome == match::Outcome::PlayerWon     ? score.won
                    : outcome == match::Outcome::ComputerWon ? score.lost
                                                             : score.drawn;
-    counted = std::max(0, counted + games);
+    counted = std::clamp(counted + games, 0, resources::MaxScoreCount);
     if (!resources::SaveScore(m_match.level(), score))
         qWarning("quatrelle: the settings cannot be written; the score is not kept");
 }

@@ -68,7 +68,7 @@ private:
     QPropertyAnimation m_fall;
     int m_fallingCell = -1;
     int m_computerCell = -1;
-    QList<int> m_line;
+    QList<int> m_line;                             // every cell of the lines that ended the game
     std::optional<match::Outcome> m_pendingResult; // shown once the computer's piece has landed
     std::optional<match::Outcome> m_counted;       // the end of the game on the board, counted
 };

@@ -150,44 +150,47 @@ void TestGame::scanFindsTheFirstLine_data() {
     QTest::addColumn<BoardArray>("board");
     QTest::addColumn<int>("player");
     QTest::addColumn<Cells>("cells");
+    QTest::addColumn<QList<int>>("all"); // every cell of every line
 
     const Cells none{};
     // clang-format off
-    QTest::newRow("empty board") << boardFrom(".......  .......  .......  .......  .......") << 0 << none;
+    QTest::newRow("empty board") << boardFrom(".......  .......  .......  .......  .......") << 0 << none << QList<int>{};
     QTest::newRow("bottom row, columns 1 to 4")
-        << boardFrom(".......  .......  .......  .......  1111...") << 1 << Cells{28, 29, 30, 31};
+        << boardFrom(".......  .......  .......  .......  1111...") << 1 << Cells{28, 29, 30, 31} << QList<int>{28, 29, 30, 31};
     QTest::newRow("bottom row, columns 4 to 7")
-        << boardFrom(".......  .......  .......  .......  ...1111") << 1 << Cells{31, 32, 33, 34};
+        << boardFrom(".......  .......  .......  .......  ...1111") << 1 << Cells{31, 32, 33, 34} << QList<int>{31, 32, 33, 34};
     QTest::newRow("top row, right edge")
-        << boardFrom("...2222  ...1111  .......  .......  .......") << 2 << Cells{3, 4, 5, 6};
+        << boardFrom("...2222  ...1111  .......  .......  .......") << 2 << Cells{3, 4, 5, 6} << QList<int>{3, 4, 5, 6, 10, 11, 12, 13};
     QTest::newRow("row wrap 11-12-13-14 is no line")
-        << boardFrom(".......  ....111  1......  .......  .......") << 0 << none;
+        << boardFrom(".......  ....111  1......  .......  .......") << 0 << none << QList<int>{};
     QTest::newRow("three in a row is no line")
-        << boardFrom(".......  .......  .......  .......  111.111") << 0 << none;
+        << boardFrom(".......  .......  .......  .......  111.111") << 0 << none << QList<int>{};
     QTest::newRow("vertical rows 2 to 5, last column")
-        << boardFrom(".......  ......2  ......2  ......2  ......2") << 2 << Cells{13, 20, 27, 34};
+        << boardFrom(".......  ......2  ......2  ......2  ......2") << 2 << Cells{13, 20, 27, 34} << QList<int>{13, 20, 27, 34};
     QTest::newRow("vertical rows 1 to 4, first column")
-        << boardFrom("1......  1......  1......  1......  2......") << 1 << Cells{0, 7, 14, 21};
+        << boardFrom("1......  1......  1......  1......  2......") << 1 << Cells{0, 7, 14, 21} << QList<int>{0, 7, 14, 21};
     QTest::newRow("diagonal up from the bottom-left corner")
-        << boardFrom(".......  ...1...  ..1....  .1.....  1......") << 1 << Cells{28, 22, 16, 10};
+        << boardFrom(".......  ...1...  ..1....  .1.....  1......") << 1 << Cells{28, 22, 16, 10} << QList<int>{10, 16, 22, 28};
     QTest::newRow("diagonal up to the right edge")
-        << boardFrom(".......  ......2  .....2.  ....2..  ...2...") << 2 << Cells{31, 25, 19, 13};
+        << boardFrom(".......  ......2  .....2.  ....2..  ...2...") << 2 << Cells{31, 25, 19, 13} << QList<int>{13, 19, 25, 31};
     QTest::newRow("diagonal down from column 4 row 1")
-        << boardFrom("...2...  ....2..  .....2.  ......2  .......") << 2 << Cells{3, 11, 19, 27};
+        << boardFrom("...2...  ....2..  .....2.  ......2  .......") << 2 << Cells{3, 11, 19, 27} << QList<int>{3, 11, 19, 27};
     QTest::newRow("diagonal down from the top-left corner")
-        << boardFrom("1......  .1.....  ..1....  ...1...  .......") << 1 << Cells{0, 8, 16, 24};
+        << boardFrom("1......  .1.....  ..1....  ...1...  .......") << 1 << Cells{0, 8, 16, 24} << QList<int>{0, 8, 16, 24};
     QTest::newRow("five in a row is found at its left end")
-        << boardFrom(".......  .......  .......  .......  11111..") << 1 << Cells{28, 29, 30, 31};
+        << boardFrom(".......  .......  .......  .......  11111..") << 1 << Cells{28, 29, 30, 31} << QList<int>{28, 29, 30, 31, 32};
     QTest::newRow("both players: smaller start column wins")
-        << boardFrom(".......  .......  .......  .2222..  11112..") << 1 << Cells{28, 29, 30, 31};
+        << boardFrom(".......  .......  .......  .2222..  11112..") << 1 << Cells{28, 29, 30, 31} << QList<int>{22, 23, 24, 25, 28, 29, 30, 31};
     QTest::newRow("both players: same column, smaller start row wins")
-        << boardFrom(".......  .......  2222...  .......  1111...") << 2 << Cells{14, 15, 16, 17};
+        << boardFrom(".......  .......  2222...  .......  1111...") << 2 << Cells{14, 15, 16, 17} << QList<int>{14, 15, 16, 17, 28, 29, 30, 31};
     QTest::newRow("same start cell: right before down")
-        << boardFrom("1111...  1......  1......  1......  .......") << 1 << Cells{0, 1, 2, 3};
+        << boardFrom("1111...  1......  1......  1......  .......") << 1 << Cells{0, 1, 2, 3} << QList<int>{0, 1, 2, 3, 7, 14, 21};
     QTest::newRow("same start cell: down before the diagonal")
-        << boardFrom("1......  11.....  1.1....  1..1...  .......") << 1 << Cells{0, 7, 14, 21};
+        << boardFrom("1......  11.....  1.1....  1..1...  .......") << 1 << Cells{0, 7, 14, 21} << QList<int>{0, 7, 8, 14, 16, 21, 24};
+    QTest::newRow("one piece makes two lines")
+        << boardFrom(".......  1......  1......  1......  1111...") << 1 << Cells{7, 14, 21, 28} << QList<int>{7, 14, 21, 28, 29, 30, 31};
     QTest::newRow("mixed pieces make no line")
-        << boardFrom(".......  .......  .......  .......  1121...") << 0 << none;
+        << boardFrom(".......  .......  .......  .......  1121...") << 0 << none << QList<int>{};
     // clang-format on
 }
 
@@ -195,7 +198,10 @@ void TestGame::scanFindsTheFirstLine() {
     QFETCH(BoardArray, board);
     QFETCH(int, player);
     QFETCH(Cells, cells);
+    QFETCH(QList<int>, all);
 
+    const std::vector<int> inLines = CellsOfLines(board);
+    QCOMPARE(QList<int>(inLines.begin(), inLines.end()), all);
     const auto line = FindWinningLine(board);
     QCOMPARE(line.has_value(), player != 0);
     if (line) {
