@@ -710,6 +710,11 @@
         <source>Non</source>
         <translation>Nein</translation>
     </message>
+    <message>
+        <source>Remettre à zéro le score du niveau %1 ?</source>
+        <comment>%1 is the level&apos;s name</comment>
+        <translation>Die Bilanz der Stufe %1 zurücksetzen?</translation>
+    </message>
 </context>
 <context>
     <name>quatrelle::main_window::ComputerGameView</name>

@@ -710,6 +710,11 @@
         <source>Non</source>
         <translation>No</translation>
     </message>
+    <message>
+        <source>Remettre à zéro le score du niveau %1 ?</source>
+        <comment>%1 is the level&apos;s name</comment>
+        <translation>Reset the score of level %1?</translation>
+    </message>
 </context>
 <context>
     <name>quatrelle::main_window::ComputerGameView</name>

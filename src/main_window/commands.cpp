@@ -89,6 +89,9 @@ Commands::Commands(QWidget& window, match::Match& match)
     m_score.setEnabled(false);
     named(m_resetScore, tr("Remettre le score à zéro"));
     connect(&m_resetScore, &QAction::triggered, this, [this] {
+        if (!confirmed(tr("Remettre à zéro le score du niveau %1 ?", "%1 is the level's name")
+                           .arg(LevelName(m_match.level()))))
+            return;
         if (!resources::SaveScore(m_match.level(), {}))
             qWarning("quatrelle: the settings cannot be written; the score is not kept");
         showChoices();
@@ -127,7 +130,7 @@ QMenu& Commands::menu() {
 // agreed to give up the game under way.
 void Commands::choose(std::optional<int> computerPlayer, game::Level level) {
     const bool changes = computerPlayer != m_match.computerPlayer() || level != m_match.level();
-    if (changes && gameUnderWay() && !abandonConfirmed()) {
+    if (changes && gameUnderWay() && !confirmed(tr("Abandonner la partie en cours ?"))) {
         showChoices();
         return;
     }
@@ -145,10 +148,9 @@ bool Commands::gameUnderWay() const {
     return !m_match.outcome() && m_match.game().MoveCount() > computerOpening;
 }
 
-bool Commands::abandonConfirmed() {
+bool Commands::confirmed(const QString& question) {
     runtime::CentredMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(),
-                                   tr("Abandonner la partie en cours ?"), QMessageBox::NoButton,
-                                   &m_window);
+                                   question, QMessageBox::NoButton, &m_window);
     QPushButton* yes = box.addButton(tr("Oui"), QMessageBox::YesRole);
     box.setDefaultButton(box.addButton(tr("Non"), QMessageBox::NoRole));
     m_match.hold();

@@ -49,7 +49,9 @@ private:
     void choose(std::optional<int> computerPlayer, game::Level level);
     // A person has dropped a piece in a game that has not ended: a change would throw it away.
     bool gameUnderWay() const;
-    bool abandonConfirmed();
+    // Asks before what cannot be undone; the computer waits for the answer. «Non» is the
+    // default, as Enter or Escape answer.
+    bool confirmed(const QString& question);
     // Ticks the opponent and the level being played; the level only counts against the
     // computer.
     void showChoices();

@@ -100,13 +100,22 @@ void ComputerGameView::gameOver(match::Outcome outcome) {
 void ComputerGameView::showResult(match::Outcome outcome) {
     runtime::CentredMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(),
                                    ResultText(outcome), QMessageBox::Ok, &m_window);
-    box.setInformativeText(ScoreText(m_match.level(), resources::LoadScore(m_match.level())));
+    // The score wraps, where it must, between its counts, never inside one; a screen reader
+    // reads it as it is written.
+    const QString score = ScoreText(m_match.level(), resources::LoadScore(m_match.level()));
+    QStringList counts = score.split(QStringLiteral(", "));
+    for (QString& count : counts)
+        count.replace(u' ', QChar::Nbsp);
+    box.setInformativeText(counts.join(QStringLiteral(", ")));
+    for (QLabel* label : box.findChildren<QLabel*>())
+        if (label->text() == box.informativeText())
+            label->setAccessibleName(score);
     Q_EMIT resultShowing(&box);
     m_match.hold();
     box.exec();
     m_match.resume();
-    if (const auto line = game::FindWinningLine(m_match.game().Board()))
-        m_line = QList<int>(line->cells.begin(), line->cells.end());
+    const std::vector<int> lines = game::CellsOfLines(m_match.game().Board());
+    m_line = QList<int>(lines.begin(), lines.end());
     m_redraw();
     Q_EMIT resultShown(outcome);
 }

@@ -3,6 +3,7 @@
 #include "settings.h"
 
 #include <QFileInfo>
+#include <QSet>
 #include <QSettings>
 
 namespace quatrelle::resources {
@@ -76,9 +77,22 @@ bool SaveChoices(const Choices& choices) {
 Score LoadScore(game::Level level) {
     const QSettings settings;
     const auto count = [&](const char* name) {
+        const QString key = scoreKey(level, name);
+        const QVariant stored = settings.value(key);
+        if (!stored.isValid())
+            return 0;
         bool isNumber = false;
-        const int value = settings.value(scoreKey(level, name)).toInt(&isNumber);
-        return isNumber && value >= 0 ? value : 0;
+        const int value = stored.toInt(&isNumber);
+        if (isNumber && value >= 0 && value <= MaxScoreCount)
+            return value;
+        // Said once for each count: the score is read again at every move.
+        static QSet<QString> reported;
+        if (!reported.contains(key)) {
+            reported.insert(key);
+            qWarning("quatrelle: the score's %s is not a number from 0 to %d; it counts as 0",
+                     qPrintable(key), MaxScoreCount);
+        }
+        return 0;
     };
     return {count("won"), count("drawn"), count("lost")};
 }

@@ -34,7 +34,10 @@ struct Score {
     int lost = 0;
     bool operator==(const Score&) const = default;
 };
-// Kept in the same file; a count that is not a whole number from 0 up reads as 0.
+// The most games that a count holds: more than anyone plays, and far from overflowing.
+inline constexpr int MaxScoreCount = 999'999;
+// Kept in the same file. A count that is not a whole number from 0 to MaxScoreCount reads as
+// 0, with one line on the error output.
 Score LoadScore(game::Level level);
 // False when the file cannot be written.
 bool SaveScore(game::Level level, const Score& score);

@@ -941,7 +941,10 @@ void TestMainWindow::playAloneAgainstTheComputerWithHintsAndTakeBacks() {
     QCOMPARE(m_closer->seen().front().text,
              QStringLiteral("L'ordinateur a gagn\u00e9 ! - Der Computer hat gewonnen !"));
     QCOMPARE(m_closer->seen().front().details,
-             QStringLiteral("Score (Imbattable) : 0 gagn\u00e9e, 0 nulle, 1 perdue"));
+             QStringLiteral("Score\u00a0(Imbattable)\u00a0:\u00a00\u00a0gagn\u00e9e, "
+                            "0\u00a0nulle, 1\u00a0perdue"));
+    QVERIFY(m_closer->seen().front().said.contains(
+        QStringLiteral("Score (Imbattable) : 0 gagn\u00e9e, 0 nulle, 1 perdue")));
     const auto line = game::FindWinningLine(form.gameState().Board());
     QVERIFY(line);
     QList<int> lineCells(line->cells.begin(), line->cells.end());
@@ -991,9 +994,14 @@ void TestMainWindow::playAloneAgainstTheComputerWithHintsAndTakeBacks() {
     QTRY_COMPARE(m_closer->seen().size(), 2);
     const QString endOfDescription = QStringLiteral(" perdue. Nouveau jeu pour rejouer.");
     QTRY_VERIFY(description().endsWith(QStringLiteral(", 1") + endOfDescription));
+    // The reset asks first, and wipes the level played alone.
+    QVERIFY(resources::SaveScore(game::Level::Medium, {1, 2, 3}));
     for (QAction* entry : form.findChild<main_window::Commands*>()->menu().actions())
         if (entry->text() == QStringLiteral("Remettre le score \u00e0 z\u00e9ro"))
             entry->trigger();
+    QCOMPARE(m_closer->seen().last().text,
+             QStringLiteral("Remettre \u00e0 z\u00e9ro le score du niveau Imbattable ?"));
+    QCOMPARE(resources::LoadScore(game::Level::Medium), (resources::Score{1, 2, 3}));
     QCOMPARE(heard.last(), QStringLiteral("Score remis \u00e0 z\u00e9ro."));
     QVERIFY2(description().endsWith(QStringLiteral(", 0") + endOfDescription),
              qPrintable(description()));

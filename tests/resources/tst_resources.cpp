@@ -431,6 +431,10 @@ void TestResources::settingsGiveTheDefaultsWhenTheyCannotBeTrusted_data() {
         << QByteArray("[General]\nopponent=red\n[score]\nlevel2\\won=x\nlevel2\\drawn=-4\n"
                       "level2\\lost=2\n")
         << 1 << 2 << false << QStringLiteral("0,0,2");
+    QTest::newRow("a score past its bound")
+        << QByteArray(
+               "[score]\nlevel2\\won=2147483647\nlevel2\\drawn=999999\nlevel2\\lost=1000000\n")
+        << -1 << 2 << false << QStringLiteral("0,999999,0");
 }
 
 void TestResources::settingsGiveTheDefaultsWhenTheyCannotBeTrusted() {
