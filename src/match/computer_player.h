@@ -26,6 +26,8 @@ public:
     int player() const { return m_player; }
     // True from the moment its player is to move until its piece has dropped.
     bool isToMove() const;
+    // The solver has answered: the reply waits for its delay, or for the match to be resumed.
+    bool hasChosen() const { return m_column.has_value(); }
 
     // The board changed: whatever was under way answers a position that is gone. The match has
     // already dropped the solver's question.

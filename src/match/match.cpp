@@ -37,6 +37,10 @@ bool Match::computerToMove() const {
     return m_computer && m_computer->isToMove();
 }
 
+bool Match::computerHasChosen() const {
+    return m_computer && m_computer->hasChosen();
+}
+
 bool Match::lineStands() const {
     return game::Position::FromGame(m_game).HasLine();
 }

@@ -54,6 +54,8 @@ public:
     // True from the moment the computer is to move until its piece has dropped: meanwhile the
     // player's drops are refused.
     bool computerToMove() const;
+    // The computer knows its reply, which waits for its delay to pass or for a hold to end.
+    bool computerHasChosen() const;
     // Some player has four in a line on the board.
     bool lineStands() const;
     // Against the computer, how the game ended: at its first line, or on a full board. Between

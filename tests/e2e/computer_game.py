@@ -14,7 +14,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(__file__))
-from beginner import COLUMNS, beginner, board, has_line, run, wait, windows  # noqa: E402
+from beginner import COLUMNS, beginner, board, run, wait, windows  # noqa: E402
 import pyatspi  # noqa: E402
 
 
@@ -40,6 +40,19 @@ def marked(origin, cells):
         x, y = cell_centre(origin, cell)
         if value and pixel(x + 6, y) == (255, 255, 255):
             found.append(cell)
+    return found
+
+
+def in_lines(cells):
+    """Every cell of every line of four equal pieces."""
+    found = set()
+    for cell, value in enumerate(cells):
+        row, column = divmod(cell, COLUMNS)
+        for dr, dc in ((0, 1), (1, 0), (1, 1), (1, -1)):
+            line = [(row + k * dr) * COLUMNS + column + k * dc for k in range(4)
+                    if 0 <= row + k * dr < len(cells) // COLUMNS and 0 <= column + k * dc < COLUMNS]
+            if value and len(line) == 4 and all(cells[c] == value for c in line):
+                found.update(line)
     return found
 
 
@@ -120,11 +133,12 @@ def main():
             break
         cells = seen
         if scenario == "beginner":
-            time.sleep(0.3)  # the piece's fall
-            if not message():
-                shown = marked(origin, read())
-                if len(shown) != 1 or read()[shown[0]] != 2:
-                    fail(f"the computer's last piece is not marked alone: {shown}")
+            # The piece falls, then stays marked alone; or the game ends with its message.
+            def marked_alone():
+                now = read()
+                shown = marked(origin, now) if now else []
+                return len(shown) == 1 and now[shown[0]] == 2 and shown
+            if wait(lambda: message() or marked_alone(), "the computer's last piece is not marked alone") is not True:
                 checked_marks += 1
     text = wait(message_text, "the message cannot be read")
     draw = "Match nul ! - Unentschieden !"
@@ -137,12 +151,13 @@ def main():
     won = not text.endswith(draw)
     run("xdotool", "key", "Return")
     wait(lambda: not message(), "the message did not close")
-    time.sleep(0.2)
     cells = wait(read, "the board cannot be read")
-    shown = marked(origin, cells)
-    if scenario == "beginner" and won and (len(shown) != 4 or not has_line([cells[c] if c in shown else 0
-                                                                    for c in range(len(cells))], cells[shown[0]])):
-        fail(f"the marked pieces {shown} are not the line")
+    if scenario == "beginner" and won:
+        # Every cell of every line that the last move made is ringed, and no other.
+        def lines_ringed():
+            now = read()
+            return now and set(marked(origin, now)) == in_lines(now) and now
+        cells = wait(lines_ringed, "the marked pieces are not the lines")
     open_column = next((c for c in range(COLUMNS) if not cells[c]), None)
     if open_column is not None:
         run("xdotool", "windowactivate", "--sync", window)
