@@ -14,7 +14,11 @@ source "$(dirname "$0")/../support/x_session.sh"
 
 start_xvfb 1024x768x24
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
-sleep 0.5
+bus_up() {
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q 'boolean true'
+}
+wait_for "the accessibility bus did not start" bus_up
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "${own_data[@]}" "$program" 2>"$work/program.log" &
 first=$!
 

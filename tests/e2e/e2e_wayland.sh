@@ -21,10 +21,15 @@ done
 
 QT_QPA_PLATFORM=wayland "${own_data[@]}" "$program" 2>"$work/program.log" &
 game=$!
-sleep 2
-kill -0 "$game" 2>/dev/null || fail "the program did not stay up: $(cat "$work/program.log")"
-(cd "$work" && timeout 20 weston-screenshooter) || fail "no screenshot"
-shot=$(ls "$work"/wayland-screenshot-*.png)
+# Screenshots until the window's pure blue shows, or the program ends.
+shown() {
+    kill -0 "$game" 2>/dev/null || fail "the program did not stay up: $(cat "$work/program.log")"
+    rm -f "$work"/wayland-screenshot-*.png
+    (cd "$work" && timeout 20 weston-screenshooter) || fail "no screenshot"
+    shot=$(ls "$work"/wayland-screenshot-*.png)
+    [ "$(convert "$shot" -fill black +opaque 'rgb(0,0,255)' -format '%[fx:maxima.b]' info:)" != 0 ]
+}
+wait_for "the main window never showed" shown
 
 # The window is where the skin's pure blue is; its corners must show what lies beneath.
 read -r width height left top < <(convert "$shot" -fill black +opaque 'rgb(0,0,255)' -trim \

@@ -70,14 +70,17 @@ if [ -z "$window_manager" ]; then
     [ $((x * 2 + width - 1024)) -ge -1 ] && [ $((x * 2 + width - 1024)) -le 1 ] || fail "not centred horizontally: $x"
     [ $((y * 2 + height - 768)) -ge -1 ] && [ $((y * 2 + height - 768)) -le 1 ] || fail "not centred vertically: $y"
 fi
-sleep 0.3
 # The skin is white there: what shows instead is whatever lies beneath the window.
-for corner in "1 1" "401 1" "1 272" "401 273"; do
-    read -r cx cy <<<"$corner"
-    case "$(pixel $((x + cx)) $((y + cy)))" in
-    255,255,255 | 255,248,255) fail "corner $cx,$cy not cut" ;;
-    esac
-done
+corners_cut() {
+    local corner cx cy
+    for corner in "1 1" "401 1" "1 272" "401 273"; do
+        read -r cx cy <<<"$corner"
+        case "$(pixel $((x + cx)) $((y + cy)))" in
+        255,255,255 | 255,248,255) return 1 ;;
+        esac
+    done
+}
+wait_for "a corner is not cut" corners_cut
 wait_for "no skin below the buttons: $(pixel $((x + 60)) $((y + 200)))" eval 'test "$(pixel $((x + 60)) $((y + 200)))" = "0,0,251"'
 # The icon follows once the board is on screen, in its 16 and 32 pixel images.
 has_icon() {
@@ -138,10 +141,8 @@ for button in 1 2 3; do
         sleep 0.03
     done
     xdotool mouseup $button
-    sleep 0.2
-    read -r _ nx ny _ _ < <(window_of_size 403 275)
-    [ "$nx" -eq $((x + 50)) ] && [ "$ny" -eq $((y - 25)) ] ||
-        fail "a drag with button $button moved the window to $nx,$ny from $x,$y"
+    moved() { read -r _ nx ny _ _ < <(window_of_size 403 275) && [ "$nx" -eq $((x + 50)) ] && [ "$ny" -eq $((y - 25)) ]; }
+    wait_for "a drag with button $button did not move the window by the pointer's offset from $x,$y" moved
     x=$nx
     y=$ny
 done
@@ -152,12 +153,12 @@ click_at 52 60
 wait_for "the about window did not appear" has_about_window
 read -r _ ax ay _ _ < <(window_of_size 292 268)
 [ -n "$window_manager" ] || { [ "$ax" -eq 366 ] && [ "$ay" -eq 250 ]; } || fail "about window at $ax,$ay, not centred"
-sleep 1
 import -window root -crop 290x20+$((ax + 1))+$((ay + 1)) "$work/strip1.png"
-sleep 0.5
-import -window root -crop 290x20+$((ax + 1))+$((ay + 1)) "$work/strip2.png"
-[ "$(compare -metric AE "$work/strip1.png" "$work/strip2.png" null: 2>&1 || true)" != "0" ] ||
-    fail "the about text does not move"
+text_moved() {
+    import -window root -crop 290x20+$((ax + 1))+$((ay + 1)) "$work/strip2.png"
+    [ "$(compare -metric AE "$work/strip1.png" "$work/strip2.png" null: 2>&1 || true)" != "0" ]
+}
+wait_for "the about text does not move" text_moved
 # Clicks on the disabled main window beside it neither reach the board nor hide the about
 # window: the picture below its scrolling line stays on screen.
 about_picture() { import -window root -crop 280x100+$((ax + 6))+$((ay + 32)) "$1"; }
