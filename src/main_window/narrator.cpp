@@ -6,12 +6,18 @@
 #include "runtime/announcer.h"
 #include "spoken_texts.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 
 namespace quatrelle::main_window {
 
 namespace {
+
+// A reader's voice says about fifteen characters a second, and starts a moment after the text
+// is sent.
+constexpr int VoiceCharactersPerSecond = 15;
+constexpr int VoiceStartMs = 500;
 
 // A screen reader announces every change of a name: one that did not change stays quiet, so
 // that a new game does not bury its announcement under forty-two renamings.
@@ -43,6 +49,8 @@ Narrator::Narrator(QWidget& window, Controls& cells, Controls& arrows, const mat
 }
 
 void Narrator::dropped(game::Placement placed, bool byComputer) {
+    if (!byComputer)
+        keepReplyIfCut();
     describeCell(placed.cell);
     describeColumn(game::ColumnOf(placed.cell));
     describeWindow();
@@ -57,13 +65,47 @@ void Narrator::dropped(game::Placement placed, bool byComputer) {
             announce(game.IsFull() ? drop : drop + u' ' + TurnAnnouncement(turnText()));
         return;
     }
-    addPending(byComputer ? ComputerMoveText(placed.cell) : PlayerMoveText(placed.cell));
-    // The end is said with the result; the player's move, with the reply.
-    if (!byComputer || m_match.outcome())
+    if (!byComputer) {
+        // Said with the reply, after it; or with the result.
+        addPending(PlayerMoveText(placed.cell));
         return;
-    if (game.MoveCount() == 1)
+    }
+    const QString reply = ComputerMoveText(placed.cell);
+    // The new game's heading, when the computer opens, comes before its move.
+    const bool opening = game.MoveCount() == 1;
+    m_pending = opening
+                    ? m_pending + (m_pending.isEmpty() ? QString() : QStringLiteral(" ")) + reply
+                    : reply + (m_pending.isEmpty() ? QString() : u' ' + m_pending);
+    if (m_match.outcome())
+        return; // the result's message says the end
+    if (opening)
         addPending(BriefYourTurnAnnouncement());
-    announce(std::exchange(m_pending, QString()));
+    const QString said = std::exchange(m_pending, QString());
+    announce(said);
+    // announce() put a reply cut before this one in front; this one is said from there on.
+    m_reply = reply;
+    m_replySaidBy.setRemainingTime(
+        VoiceStartMs + 1000 * static_cast<int>(m_lastAnnouncement.indexOf(reply) + reply.size()) /
+                           VoiceCharactersPerSecond);
+}
+
+void Narrator::keepReplyIfCut() {
+    if (!m_reply.isEmpty() && !m_replySaidBy.hasExpired())
+        m_cutReply = m_reply;
+    m_reply.clear();
+}
+
+bool Narrator::eventFilter(QObject* watched, QEvent* event) {
+    // R in a result's message says it again.
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_R) {
+        if (auto* box = qobject_cast<QMessageBox*>(watched)) {
+            if (auto* announcer = box->findChild<runtime::Announcer*>()) {
+                announcer->announce(m_lastAnnouncement);
+                return true;
+            }
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 // The result's message follows, and says the last moves.
@@ -72,8 +114,14 @@ void Narrator::gameOver() {
 }
 
 void Narrator::nameResult(QMessageBox* box) {
-    addPending(box->text());
-    m_lastAnnouncement = std::exchange(m_pending, QString());
+    keepReplyIfCut();
+    const QString moves = std::exchange(m_pending, QString());
+    m_lastAnnouncement = box->text();
+    for (const QString& said : {std::exchange(m_cutReply, QString()), moves})
+        if (!said.isEmpty())
+            m_lastAnnouncement += u' ' + said;
+    new runtime::Announcer(box);
+    box->installEventFilter(this);
     // The box shows its text in a label of its own, which is what a screen reader reads.
     for (QLabel* label : box->findChildren<QLabel*>()) {
         if (label->text() == box->text()) {
@@ -84,11 +132,14 @@ void Narrator::nameResult(QMessageBox* box) {
 }
 
 void Narrator::refused(match::Refusal why, int where) {
+    keepReplyIfCut();
     announce(RefusalAnnouncement(why, where));
 }
 
 void Narrator::takenBack(const QList<game::Placement>& taken) {
     m_pending.clear();
+    m_reply.clear();
+    m_cutReply.clear();
     for (const game::Placement& placed : taken) {
         describeCell(placed.cell);
         describeColumn(game::ColumnOf(placed.cell));
@@ -102,6 +153,8 @@ void Narrator::takenBack(const QList<game::Placement>& taken) {
 void Narrator::newGameStarted() {
     const bool opponentChanged = std::exchange(m_opponent, m_match.computerPlayer()) != m_opponent;
     m_pending.clear();
+    m_reply.clear();
+    m_cutReply.clear();
     describeBoard();
     if (!m_opponent) {
         announce(NewGameAnnouncement(turnText(), opponentChanged));
@@ -121,14 +174,20 @@ void Narrator::hintChanged(std::optional<int> column) {
         return;
     }
     m_window.setAccessibleDescription(HintDescription(*column));
+    keepReplyIfCut();
     announce(HintDescription(*column) + u'.');
 }
 
+// The board and the last announcement say where the computer played: nothing is carried.
 void Narrator::readBoard() {
+    m_reply.clear();
+    m_cutReply.clear();
     m_announcer->announce(BoardAnnouncement(m_match.game()));
 }
 
 void Narrator::repeat() {
+    m_reply.clear();
+    m_cutReply.clear();
     m_announcer->announce(m_lastAnnouncement.isEmpty() ? m_window.accessibleDescription()
                                                        : m_lastAnnouncement);
 }
@@ -139,8 +198,9 @@ void Narrator::scoreReset() {
 }
 
 void Narrator::announce(const QString& text) {
-    m_lastAnnouncement = text;
-    m_announcer->announce(text);
+    const QString cut = std::exchange(m_cutReply, QString());
+    m_lastAnnouncement = cut.isEmpty() ? text : cut + u' ' + text;
+    m_announcer->announce(m_lastAnnouncement);
 }
 
 void Narrator::addPending(const QString& sentence) {

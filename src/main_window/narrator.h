@@ -7,6 +7,7 @@
 #include "runtime/control_array.h"
 #include "runtime/image_control.h"
 
+#include <QDeadlineTimer>
 #include <QObject>
 #include <QString>
 #include <optional>
@@ -24,9 +25,11 @@ namespace quatrelle::main_window {
 // hint, or the end of a game against the computer), and speaks each change where the player
 // is, in the order a player needs it.
 //
-// Against the computer a move and its reply are one announcement: the player's drop waits for
-// the reply, so that the next key, which makes a screen reader cut what it is saying, can never
-// hide where a piece went. A new game waits likewise for the computer's opening.
+// Against the computer a move and its reply are one announcement, the reply first: the player's
+// drop waits for it, so that the next key, which makes a screen reader cut what it is saying,
+// cuts the player's own move rather than the news. A reply that a key may still have cut, as a
+// reader's voice would not have finished it, is said again in front of the next announcement.
+// A new game waits likewise for the computer's opening.
 class Narrator : public QObject {
     Q_OBJECT
 
@@ -37,8 +40,8 @@ public:
     // A game against the computer has ended and its score is counted: the window says so.
     void gameOver();
     // A result's message is about to show. A screen reader reads it as an alert, which cuts
-    // whatever it was saying, so the message itself says the moves that ended the game, before
-    // its own text; what the box shows is unchanged.
+    // whatever it was saying, so the message itself says the result, then the moves that ended
+    // the game; what the box shows is unchanged. R in the message says it all again.
     void nameResult(QMessageBox* box);
     // The whole board, in one sentence.
     void readBoard();
@@ -55,6 +58,9 @@ private:
     void hintChanged(std::optional<int> column);
 
     void announce(const QString& text);
+    // A key now may cut a reply that a voice is still saying: the next announcement says it.
+    void keepReplyIfCut();
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // Adds a sentence to what waits for the computer's move or the result.
     void addPending(const QString& sentence);
     void describeBoard();
@@ -72,6 +78,10 @@ private:
     // What waits to be said with the computer's next move or the result: the new game's
     // heading, the player's move, a drop that leaves a line.
     QString m_pending;
+    // The computer's last reply, and until when a reader's voice may still be saying it.
+    QString m_reply;
+    QDeadlineTimer m_replySaidBy;
+    QString m_cutReply;            // said again in front of the next announcement
     std::optional<int> m_opponent; // the computer's player when the last game began
 };
 

@@ -9,6 +9,7 @@ Usage: computer_game.py PID SCENARIO, where SCENARIO is
   draw:     against the unbeatable computer, playing each hint: a full board is «Match nul !»;
   two:      between two players: «Le joueur 1 a gagné!», no mark, and play goes on."""
 import os
+import re
 import subprocess
 import sys
 import time
@@ -100,7 +101,7 @@ def main():
             cells = read() if seen is True else seen
         wait(message, "no win message between two players")
         text = wait(message_text, "the message cannot be read")
-        if text != "Jaune en colonne 4, rangée 1. Le joueur 1 a gagné! - Der Spieler 1 hat gewonnen !":
+        if text != "Le joueur 1 a gagné! - Der Spieler 1 hat gewonnen ! Jaune en colonne 4, rangée 1.":
             fail(f"two players read {text!r}")
         run("xdotool", "key", "Return")
         wait(lambda: not message(), "the message did not close")
@@ -145,10 +146,11 @@ def main():
     expected = (draw,) if scenario == "draw" else \
         ("Vous avez gagné ! - Sie haben gewonnen !", "L'ordinateur a gagné ! - Der Computer hat gewonnen !",
          draw)  # a beginner draws with level 1 about once in twenty games
-    # The message says the last moves first: a screen reader cuts what it says when it appears.
-    if not text.startswith("Vous : ") or not text.endswith(expected):
+    # The message says the result, then the last moves: a screen reader cuts what it says when it
+    # appears.
+    if not text.startswith(expected) or not re.search(r" Vous : [1-7], rangée [1-5]\.$", text):
         fail(f"the end reads {text!r}")
-    won = not text.endswith(draw)
+    won = not text.startswith(draw)
     run("xdotool", "key", "Return")
     wait(lambda: not message(), "the message did not close")
     cells = wait(read, "the board cannot be read")

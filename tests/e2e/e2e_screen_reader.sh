@@ -92,6 +92,11 @@ said_whole() {
         END { exit !found }' "$voice/log"
 }
 said_whole_quietly() { said_whole "$1" >/dev/null; }
+# said_start TEXT: prints when the first utterance since the last key that holds TEXT began.
+said_start() {
+    awk -v mark="$mark" -v text="$1" '/^start / && ++n > mark && index($0, text) > 0 { print $2; found = 1; exit }
+        END { exit !found }' "$voice/log"
+}
 expect_whole() { # expect_whole TEXT
     wait_for "never heard «$1» to its end; heard: «$(heard)»" said_whole_quietly "$1"
     echo "  heard whole: $(heard)"
@@ -164,13 +169,16 @@ expect "Colonne 6 : vide"
 press Right
 expect "Colonne 7 : rouge ; prochaine pièce en rangée 2"
 
-# Yellow completes the bottom row beside its first piece: the drop, then the win message, and
-# nothing of the next turn before the message is closed.
+# Yellow completes the bottom row beside its first piece: the win message, then the drop, and
+# nothing of the next turn before the message is closed; R in the message says it again.
 for column in 3 7 2 7; do press "$column"; done
 expect "Rouge en colonne 7, rangée 3."
 press 1
 expect_before "Le joueur 1 a gagné! - Der Spieler 1 hat gewonnen !" "de jouer"
-expect_before "Jaune en colonne 1, rangée 1." "gagné"
+expect_before "gagné" "Jaune en colonne 1, rangée 1."
+expect "Jaune en colonne 1, rangée 1."
+press r
+expect "Le joueur 1 a gagné! - Der Spieler 1 hat gewonnen ! Jaune en colonne 1, rangée 1."
 press Return
 # No hint once a line stands; the winning drop is taken back by name.
 press h
@@ -208,7 +216,7 @@ expect "A vous"
 # Each move and its reply are one sentence, said whole; a digit pressed while the computer
 # chooses is answered, and the move before it is still heard. The player fills the columns from
 # the left until the game ends.
-times=()
+times=() replies=()
 # The result comes as an alert, said in several utterances: the game is over once its score is.
 game_over() { has_heard "Score ("; }
 answered() { # answered COLUMN
@@ -223,6 +231,8 @@ move() { # move COLUMN: plays it, and waits for what is said of it and of the re
     if ! game_over && said_whole_quietly "Vous : $1, rangée"; then
         times+=("$(awk -v from="$pressed_at" -v to="$(said_whole "Vous : $1, rangée")" \
             'BEGIN { printf "%.2f", to - from }')")
+        replies+=("$(awk -v from="$pressed_at" -v to="$(said_start "Ordinateur : ")" \
+            'BEGIN { printf "%.2f", to - from }')")
     fi
 }
 move 4
@@ -231,6 +241,15 @@ move 4
 press "4 5"
 expect "L'ordinateur réfléchit."
 expect_whole "Vous : 4, rangée"
+# A key while the reply is being said cuts it, as Orca cuts speech at every key: the next
+# announcement says it again, in front.
+press 3
+wait_for "never heard the reply; heard: «$(heard)»" has_heard "Ordinateur : "
+reply=$(heard | grep -oE "Ordinateur : [1-7], rangée [1-5]\." | head -n 1)
+mark=$(utterances | wc -l)
+xdotool key 3
+expect "$reply Ordinateur : "
+expect_whole "Vous : 3, rangée"
 # Then the player answers on top of the computer's last piece, or in the next column with room.
 play_to_the_end() { # play_to_the_end COLUMN [MOVES]: to the end, or MOVES moves at most
     local column=$1 moves=${2:-35} said
@@ -247,14 +266,14 @@ play_to_the_end() { # play_to_the_end COLUMN [MOVES]: to the end, or MOVES moves
 }
 play_to_the_end 4
 
-# The result's message is read, and says the last moves before the result, each once: nothing
+# The result's message is read, and says the result, then the last moves, each once: nothing
 # said in front of it was cut. Once it is closed, the window, read again as the player comes
 # back to it, says the game is over, and so does a drop.
 expect "alerte Quatrelle. "
-expect " ! Score (Débutant) : "
-heard | grep -qE "alerte Quatrelle\. Vous : [1-7], rangée [1-5]\. (Ordinateur : [1-7], rangée [1-5]\. )?(Vous avez gagné|L'ordinateur a gagné|Match nul) ! " &&
+expect " Score (Débutant) : "
+heard | grep -qE "alerte Quatrelle\. (Vous avez gagné|L'ordinateur a gagné|Match nul) ! - [^!]* ! (Ordinateur : [1-7], rangée [1-5]\. )*Vous : [1-7], rangée [1-5]\. " &&
     [ "$(heard | grep -o "Vous : " | wc -l)" -eq 1 ] ||
-    fail "the alert did not say the last moves, then the result: «$(heard)»"
+    fail "the alert did not say the result, then the last moves: «$(heard)»"
 press Return
 expect "Quatrelle cadre. Partie terminée : "
 expect "Nouveau jeu pour rejouer."
@@ -287,10 +306,12 @@ press ctrl+z
 expect "Coups repris : l'ordinateur en colonne "
 expect " ; vous en colonne 4, rangée "
 play_to_the_end 4 6
-median=$(printf '%s\n' "${times[@]}" | sort -n | awk '{ t[NR] = $1 } END { print t[int((NR + 1) / 2)] }')
+median() { printf '%s\n' "$@" | sort -n | awk '{ t[NR] = $1 } END { print t[int((NR + 1) / 2)] }'; }
+median=$(median "${times[@]}")
 echo "key to end of speech, per move: ${times[*]} s"
+echo "key to the reply's start, per move: ${replies[*]} s; median $(median "${replies[@]}") s"
 ! game_over || press Return
 stop_orca
 quit_game
-echo "screen reader: 18 passed, 0 failed; median key to end of speech per move: $median s" \
+echo "screen reader: 19 passed, 0 failed; median key to end of speech per move: $median s" \
     "(${#times[@]} moves)"
