@@ -204,6 +204,11 @@
         <source>La partie s&apos;est jouée au coup %1.</source>
         <translation>Die Partie wurde in Zug %1 entschieden.</translation>
     </message>
+    <message>
+        <source>%1 : %2, %3, la première au coup %4.</source>
+        <comment>a side, its errors and its blunders, the move of the first</comment>
+        <translation>%1: %2, %3, der erste in Zug %4.</translation>
+    </message>
 </context>
 <context>
     <name>SpokenTexts</name>
@@ -477,6 +482,14 @@
     <message>
         <source>Grille pleine. Nouveau jeu pour rejouer.</source>
         <translation>Volles Spielfeld. Neues Spiel, um wieder zu spielen.</translation>
+    </message>
+    <message>
+        <source>Conseil retiré.</source>
+        <translation>Tipp ausgeblendet.</translation>
+    </message>
+    <message>
+        <source>Rien à analyser : la grille est vide.</source>
+        <translation>Nichts zu analysieren: das Spielfeld ist leer.</translation>
     </message>
 </context>
 <context>

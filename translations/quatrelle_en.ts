@@ -204,6 +204,11 @@
         <source>La partie s&apos;est jouée au coup %1.</source>
         <translation>The game was decided at move %1.</translation>
     </message>
+    <message>
+        <source>%1 : %2, %3, la première au coup %4.</source>
+        <comment>a side, its errors and its blunders, the move of the first</comment>
+        <translation>%1: %2, %3, the first at move %4.</translation>
+    </message>
 </context>
 <context>
     <name>SpokenTexts</name>
@@ -477,6 +482,14 @@
     <message>
         <source>Grille pleine. Nouveau jeu pour rejouer.</source>
         <translation>Full board. New game to play again.</translation>
+    </message>
+    <message>
+        <source>Conseil retiré.</source>
+        <translation>Hint put out.</translation>
+    </message>
+    <message>
+        <source>Rien à analyser : la grille est vide.</source>
+        <translation>Nothing to analyse: the board is empty.</translation>
     </message>
 </context>
 <context>

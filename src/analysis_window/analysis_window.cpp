@@ -6,6 +6,7 @@
 #include "runtime/accessible_window.h"
 #include "runtime/announcer.h"
 
+#include <QAction>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -35,6 +36,12 @@ AnalysisWindow::AnalysisWindow(QWidget* parent)
     connect(&m_showTimer, &QTimer::timeout, this, &AnalysisWindow::showReview);
     connect(&m_graph, &ValueGraph::moveClicked, this,
             [this](int move) { m_list.setCurrentRow(move); });
+    // R says the summary again, wherever the focus is in the window; a shortcut, since the
+    // list would take the letter to search its lines.
+    auto* repeat = new QAction(this);
+    repeat->setShortcut(Qt::Key_R);
+    connect(repeat, &QAction::triggered, this, [this] { m_announcer->announce(m_summary.text()); });
+    addAction(repeat);
 }
 
 void AnalysisWindow::analyse(std::vector<int> columns, std::optional<int> computerPlayer) {
@@ -48,7 +55,6 @@ void AnalysisWindow::analyse(std::vector<int> columns, std::optional<int> comput
     connect(m_review.get(), &match::GameReview::finished, this, &AnalysisWindow::finished);
     m_graph.setReviews({}, m_list.count(), viewer());
     m_list.setCurrentRow(m_list.count() - 1);
-    m_list.setFocus();
     m_showTimer.start();
     m_review->start();
 }
@@ -58,11 +64,14 @@ int AnalysisWindow::viewer() const {
     return m_computerPlayer ? 1 - *m_computerPlayer : 0;
 }
 
+// The list takes the focus once the window shows: a screen reader that met the focus in a
+// hidden window would present it, and never the window with its summary.
 void AnalysisWindow::showReview() {
     m_showTimer.stop();
     show();
     raise();
     activateWindow();
+    m_list.setFocus();
 }
 
 void AnalysisWindow::reviewed(int move) {
@@ -76,7 +85,7 @@ void AnalysisWindow::finished() {
     const QString summary = SummaryText(game::Summarise(m_review->reviews()), m_computerPlayer);
     m_summary.setText(summary);
     if (m_showTimer.isActive())
-        showReview(); // read whole as it opens
+        showReview(); // read whole, its summary with it, as it opens
     else
         m_announcer->announce(summary);
     Q_EMIT done();

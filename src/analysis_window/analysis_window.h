@@ -23,7 +23,8 @@ namespace quatrelle::analysis {
 // value, and a small board that shows the position of the move chosen in the list or on the
 // graph. It stays beside the board without blocking play and closes with Escape. The moves
 // show at once and their values fill in as the solver finds them; a screen reader reads each
-// line whole, and hears the summary once the review is done.
+// line whole, and reads the summary with the window as it opens once the review is done, or
+// hears it when the review is done if the window opened first; R says it again.
 class AnalysisWindow : public QDialog {
     Q_OBJECT
 

@@ -90,11 +90,20 @@ QString MoveLine(int move, int column, std::optional<int> computerPlayer,
 
 QString SummaryText(const game::GameSummary& summary, std::optional<int> computerPlayer) {
     QStringList sentences;
-    for (int player : {0, 1})
-        sentences.append(ReviewTexts::tr("%1 : %2, %3.", "a side, its errors and its blunders")
-                             .arg(capitalised(PlayerName(player, computerPlayer)),
-                                  ReviewTexts::tr("%n erreur(s)", "", summary.errors[player]),
-                                  ReviewTexts::tr("%n gaffe(s)", "", summary.blunders[player])));
+    for (int player : {0, 1}) {
+        const QString side = capitalised(PlayerName(player, computerPlayer));
+        const QString errors = ReviewTexts::tr("%n erreur(s)", "", summary.errors[player]);
+        const QString blunders = ReviewTexts::tr("%n gaffe(s)", "", summary.blunders[player]);
+        const int first = summary.firstMistake[player];
+        sentences.append(
+            first < 0
+                ? ReviewTexts::tr("%1 : %2, %3.", "a side, its errors and its blunders")
+                      .arg(side, errors, blunders)
+                : ReviewTexts::tr("%1 : %2, %3, la première au coup %4.",
+                                  "a side, its errors and its blunders, the move of the first")
+                      .arg(side, errors, blunders)
+                      .arg(first + 1));
+    }
     if (summary.decidedAt < 0)
         sentences.append(ReviewTexts::tr("Aucune erreur : la partie n'a jamais changé de main."));
     else

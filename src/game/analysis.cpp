@@ -75,6 +75,8 @@ GameSummary Summarise(const std::vector<MoveReview>& reviews) {
         else
             continue;
         summary.decidedAt = static_cast<int>(move);
+        if (summary.firstMistake[review.player] < 0)
+            summary.firstMistake[review.player] = static_cast<int>(move);
     }
     return summary;
 }

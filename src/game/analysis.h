@@ -45,6 +45,8 @@ struct GameSummary {
     int blunders[2] = {0, 0}; // per player
     // The last move that changed who wins, or -1 when none did.
     int decidedAt = -1;
+    // Each player's first error or blunder, or -1 when the player made none.
+    int firstMistake[2] = {-1, -1};
 };
 GameSummary Summarise(const std::vector<MoveReview>& reviews);
 

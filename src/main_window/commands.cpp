@@ -48,7 +48,12 @@ Commands::Commands(QWidget& window, match::Match& match)
     named(quit, tr("Quitter"), {QKeySequence(Qt::CTRL | Qt::Key_Q)});
     named(m_openMenu, tr("Menu"),
           {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
-    connect(&hint, &QAction::triggered, &match, &match::Match::askHint);
+    connect(&hint, &QAction::triggered, this, [this] {
+        const bool shown = m_match.hint().has_value();
+        m_match.askHint(); // which puts a hint being shown out
+        if (shown)
+            Q_EMIT hintPutOut();
+    });
     connect(&takeBack, &QAction::triggered, &match, &match::Match::takeBack);
     connect(&m_openMenu, &QAction::triggered, this, [this] {
         const QWidget* at = m_window.focusWidget() ? m_window.focusWidget() : &m_window;

@@ -44,6 +44,8 @@ public:
 Q_SIGNALS:
     // The score of the level being played is back to nothing.
     void scoreReset();
+    // The player put the hint being shown out.
+    void hintPutOut();
 
 private:
     void choose(std::optional<int> computerPlayer, game::Level level);

@@ -70,6 +70,7 @@ Form1::Form1(const resources::Choices& choices)
     connect(&m_commands->readBoard, &QAction::triggered, m_narrator, &Narrator::readBoard);
     connect(&m_commands->repeat, &QAction::triggered, m_narrator, &Narrator::repeat);
     connect(m_commands, &Commands::scoreReset, m_narrator, &Narrator::scoreReset);
+    connect(m_commands, &Commands::hintPutOut, m_narrator, &Narrator::hintPutOut);
     // The computer's opening waits for the window to be read, so that a screen reader says it is
     // the computer's turn before it says it is the player's.
     m_match.hold();
@@ -349,10 +350,17 @@ void Form1::paintEvent(QPaintEvent*) {
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {
-    if (m_boardKeys->handleKey(*event))
+    if (m_boardKeys->handleKey(*event)) {
         event->accept();
-    else
+    } else if (event->key() == Qt::Key_A && event->modifiers() == Qt::NoModifier &&
+               !m_commands->analyse.isEnabled()) {
+        // The analysis's key, while there is no move to analyse, is answered all the same.
+        event->accept();
+        DoBeep();
+        m_narrator->nothingToAnalyse();
+    } else {
         QWidget::keyPressEvent(event);
+    }
 }
 
 void Form1::mousePressEvent(QMouseEvent* event) {

@@ -197,6 +197,15 @@ void Narrator::scoreReset() {
     announce(ScoreResetAnnouncement());
 }
 
+void Narrator::hintPutOut() {
+    keepReplyIfCut();
+    announce(HintPutOutAnnouncement());
+}
+
+void Narrator::nothingToAnalyse() {
+    announce(NothingToAnalyseAnnouncement());
+}
+
 void Narrator::announce(const QString& text) {
     const QString cut = std::exchange(m_cutReply, QString());
     m_lastAnnouncement = cut.isEmpty() ? text : cut + u' ' + text;

@@ -49,6 +49,9 @@ public:
     void repeat();
     // The level's score was reset: the window's description shows it, and a player hears it.
     void scoreReset();
+    // The player put the hint out, or asked for the analysis of an empty board.
+    void hintPutOut();
+    void nothingToAnalyse();
 
 private:
     void dropped(game::Placement placed, bool byComputer);

@@ -194,6 +194,14 @@ QString ScoreResetAnnouncement() {
     return SpokenTexts::tr("Score remis à zéro.");
 }
 
+QString HintPutOutAnnouncement() {
+    return SpokenTexts::tr("Conseil retiré.");
+}
+
+QString NothingToAnalyseAnnouncement() {
+    return SpokenTexts::tr("Rien à analyser : la grille est vide.");
+}
+
 QString RefusalAnnouncement(match::Refusal why, int where) {
     switch (why) {
     case match::Refusal::FullColumn:

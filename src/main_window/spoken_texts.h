@@ -66,6 +66,8 @@ QString BriefYourTurnAnnouncement();
 QString ComputerThinkingAnnouncement();
 // "Score remis à zéro.", once the player has asked for it.
 QString ScoreResetAnnouncement();
+QString HintPutOutAnnouncement();
+QString NothingToAnalyseAnnouncement();
 // Why the match refused: "Colonne 4 pleine.", "Colonne 4, rangée 3 : pas encore jouable.",
 // "Pas de conseil : une ligne est faite.", "Rien à reprendre." ...
 QString RefusalAnnouncement(match::Refusal why, int where);

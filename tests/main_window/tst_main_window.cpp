@@ -232,6 +232,7 @@ private Q_SLOTS:
     void heldCommandKeysActOnce_data();
     void heldCommandKeysActOnce();
     void aPendingReplyWaitsForTheAboutWindow();
+    void theAnalysisIsHeardAsItOpens();
     void theMenuOpensOnAClickNotADragAndChoosesTheComputer();
     void noTextEscapesTheTranslations();
 
@@ -904,6 +905,7 @@ void TestMainWindow::playAloneAgainstTheComputerWithHintsAndTakeBacks() {
     QTest::keyClick(&form, Qt::Key_H);
     QVERIFY(hintedCells(form).isEmpty());
     QCOMPARE(description(), yourTurn);
+    QCOMPARE(heard.last(), QStringLiteral("Conseil retir\u00e9."));
 
     // Ctrl+Z takes back the reply and the move before it; then there is nothing to take back.
     QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
@@ -918,6 +920,9 @@ void TestMainWindow::playAloneAgainstTheComputerWithHintsAndTakeBacks() {
              QStringLiteral("Colonne 4, rang\u00e9e 1 : vide"));
     QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(beeps.count(), 3);
+    QTest::keyClick(&form, Qt::Key_A); // nothing to analyse says so
+    QCOMPARE(beeps.count(), 4);
+    QCOMPARE(heard.last(), QStringLiteral("Rien \u00e0 analyser : la grille est vide."));
 
     // "Nouveau jeu" (here Ctrl+N) drops a pending reply.
     QTest::keyClick(&form, Qt::Key_2);
@@ -1139,6 +1144,26 @@ void TestMainWindow::aPendingReplyWaitsForTheAboutWindow() {
     QTRY_COMPARE(form.gameState().MoveCount(), 2);
     QVERIFY(heard.last().startsWith(QStringLiteral("Ordinateur : ")));
     QVERIFY(heard.last().endsWith(QStringLiteral(" Vous : 4, rang\u00e9e 1.")));
+}
+
+// The analysis says its summary as it opens, the list of moves in the focus, and R says it
+// again; the summary names each side's first mistake.
+void TestMainWindow::theAnalysisIsHeardAsItOpens() {
+    Form1& form = *m_form;
+    Listener heard;
+    play(form, "051626"); // red lets yellow complete the bottom row
+    QTest::keyClick(&form, Qt::Key_A);
+    auto* analysis = form.findChild<analysis::AnalysisWindow*>();
+    QVERIFY(analysis);
+    QTRY_VERIFY(analysis->isDone() && analysis->isVisible());
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<const QWidget*>(&analysis->moveList()));
+    const QString summary = analysis->findChild<QLabel*>()->text();
+    QCOMPARE(summary, QStringLiteral("Jaune : 2 erreurs, 1 gaffe, la premi\u00e8re au coup 1. "
+                                     "Rouge : 1 erreur, 2 gaffes, la premi\u00e8re au coup 2. "
+                                     "La partie s'est jou\u00e9e au coup 6."));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_R);
+    QCOMPARE(heard.last(), summary);
+    analysis->close();
 }
 
 // A right click on the surface that does not move the window opens the menu, also when the
