@@ -235,21 +235,20 @@ move() { # move COLUMN: plays it, and waits for what is said of it and of the re
             'BEGIN { printf "%.2f", to - from }')")
     fi
 }
-move 4
-# The second digit follows the first in the same burst of key events, which the game reads
-# before the computer's delay can end, however loaded the machine.
-press "4 5"
-expect "L'ordinateur réfléchit."
-expect_whole "Vous : 4, rangée"
 # A key while the reply is being said cuts it, as Orca cuts speech at every key: the next
-# announcement says it again, in front.
-press 3
-wait_for "never heard the reply; heard: «$(heard)»" has_heard "Ordinateur : "
+# announcement says it again, in front. With three pieces at most, the computer cannot win yet.
+press 4
+wait_for "never heard the reply" has_heard "Ordinateur : "
 reply=$(heard | grep -oE "Ordinateur : [1-7], rangée [1-5]\." | head -n 1)
 mark=$(utterances | wc -l)
 xdotool key 3
 expect "$reply Ordinateur : "
 expect_whole "Vous : 3, rangée"
+# The second digit follows the first in the same burst of key events, which the game reads
+# before the computer's delay can end, however loaded the machine.
+press "4 5"
+expect "L'ordinateur réfléchit."
+expect_whole "Vous : 4, rangée"
 # Then the player answers on top of the computer's last piece, or in the next column with room.
 play_to_the_end() { # play_to_the_end COLUMN [MOVES]: to the end, or MOVES moves at most
     local column=$1 moves=${2:-35} said
