@@ -130,9 +130,17 @@ start_game() { # start_game [OPTION...]
     wait_for "the main window did not appear" eval 'xdotool search --onlyvisible --pid "$game" >/dev/null 2>&1'
     xdotool windowactivate "$(xdotool search --onlyvisible --pid "$game" | head -n 1)" 2>/dev/null || true
 }
+# Ctrl+Q, again while the game runs: a key sent as a closing message gives the focus back goes
+# nowhere.
 quit_game() {
-    xdotool key ctrl+q
-    local status=0
+    local status=0 tries=0 state
+    running() { state=$(ps -o stat= -p "$game" 2>/dev/null) && [[ $state != Z* ]]; }
+    while running; do
+        [ "$tries" -lt 20 ] || fail "the game did not quit on Ctrl+Q"
+        tries=$((tries + 1))
+        xdotool key ctrl+q
+        for _ in 1 2 3 4 5 6 7 8 9 10; do running || break; sleep 0.1; done
+    done
     wait "$game" || status=$?
     [ "$status" -eq 0 ] || fail "exit status $status"
 }
