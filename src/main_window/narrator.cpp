@@ -73,9 +73,10 @@ void Narrator::dropped(game::Placement placed, bool byComputer) {
     const QString reply = ComputerMoveText(placed.cell);
     // The new game's heading, when the computer opens, comes before its move.
     const bool opening = game.MoveCount() == 1;
-    m_pending = opening
-                    ? m_pending + (m_pending.isEmpty() ? QString() : QStringLiteral(" ")) + reply
-                    : reply + (m_pending.isEmpty() ? QString() : u' ' + m_pending);
+    if (opening)
+        addPending(reply);
+    else
+        m_pending = m_pending.isEmpty() ? reply : reply + u' ' + m_pending;
     if (m_match.outcome())
         return; // the result's message says the end
     if (opening)
@@ -87,6 +88,11 @@ void Narrator::dropped(game::Placement placed, bool byComputer) {
     m_replySaidBy.setRemainingTime(
         VoiceStartMs + 1000 * static_cast<int>(m_lastAnnouncement.indexOf(reply) + reply.size()) /
                            VoiceCharactersPerSecond);
+}
+
+void Narrator::forgetReply() {
+    m_reply.clear();
+    m_cutReply.clear();
 }
 
 void Narrator::keepReplyIfCut() {
@@ -138,8 +144,7 @@ void Narrator::refused(match::Refusal why, int where) {
 
 void Narrator::takenBack(const QList<game::Placement>& taken) {
     m_pending.clear();
-    m_reply.clear();
-    m_cutReply.clear();
+    forgetReply();
     for (const game::Placement& placed : taken) {
         describeCell(placed.cell);
         describeColumn(game::ColumnOf(placed.cell));
@@ -153,8 +158,7 @@ void Narrator::takenBack(const QList<game::Placement>& taken) {
 void Narrator::newGameStarted() {
     const bool opponentChanged = std::exchange(m_opponent, m_match.computerPlayer()) != m_opponent;
     m_pending.clear();
-    m_reply.clear();
-    m_cutReply.clear();
+    forgetReply();
     describeBoard();
     if (!m_opponent) {
         announce(NewGameAnnouncement(turnText(), opponentChanged));
@@ -180,14 +184,12 @@ void Narrator::hintChanged(std::optional<int> column) {
 
 // The board and the last announcement say where the computer played: nothing is carried.
 void Narrator::readBoard() {
-    m_reply.clear();
-    m_cutReply.clear();
+    forgetReply();
     m_announcer->announce(BoardAnnouncement(m_match.game()));
 }
 
 void Narrator::repeat() {
-    m_reply.clear();
-    m_cutReply.clear();
+    forgetReply();
     m_announcer->announce(m_lastAnnouncement.isEmpty() ? m_window.accessibleDescription()
                                                        : m_lastAnnouncement);
 }

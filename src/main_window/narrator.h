@@ -63,6 +63,8 @@ private:
     void announce(const QString& text);
     // A key now may cut a reply that a voice is still saying: the next announcement says it.
     void keepReplyIfCut();
+    // The reply was said again, or is gone from the board: nothing is carried.
+    void forgetReply();
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Adds a sentence to what waits for the computer's move or the result.
     void addPending(const QString& sentence);
