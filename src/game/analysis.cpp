@@ -49,7 +49,7 @@ MoveReview ReviewMove(Solver& solver, const std::vector<int>& columns, int index
     review.valueAfter = review.madeLine ? Solver::WinNextScore(position) : -valueOf(solver, after);
     review.verdict = verdictOf(review.valueBefore, review.valueAfter);
     if (review.verdict != Verdict::Best)
-        review.betterColumn = solver.BestColumns(position).front();
+        review.betterColumn = solver.BestColumn(position);
     return review;
 }
 

@@ -197,6 +197,12 @@ std::vector<int> Solver::BestColumns(const Position& position) {
     return best;
 }
 
+int Solver::BestColumn(const Position& position) {
+    const std::vector<int> best = BestColumns(position);
+    return NearestCentre(
+        [&best](int column) { return std::find(best.begin(), best.end(), column) != best.end(); });
+}
+
 int PlainColumn(const Position& position) {
     const Bits playable = position.Playable();
     for (const Bits wanted :

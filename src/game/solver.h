@@ -44,6 +44,9 @@ public:
     // The columns (0 to 6) whose move keeps the best score open to the player to move: the
     // fastest win, else a draw, else the slowest loss. Empty on a full board.
     std::vector<int> BestColumns(const Position& position);
+    // The one best column that the hint shows and the review advises: of the best columns, the
+    // one nearest the centre; -1 on a full board.
+    int BestColumn(const Position& position);
 
     // Positions searched since the solver was made, for benchmarks.
     std::uint64_t NodeCount() const { return m_nodes; }

@@ -160,11 +160,11 @@ void Match::askHint() {
         Q_EMIT refused(position.HasLine() ? Refusal::HintWithLine : Refusal::HintOnFullBoard);
         return;
     }
-    const auto best = [position](game::Solver& solver) { return solver.BestColumns(position); };
+    const auto best = [position](game::Solver& solver) {
+        return std::vector<int>{solver.BestColumn(position)};
+    };
     solverThread().ask(best, [this](const std::vector<int>& columns) {
-        m_hint = game::NearestCentre([&columns](int column) {
-            return std::find(columns.begin(), columns.end(), column) != columns.end();
-        });
+        m_hint = columns.front();
         Q_EMIT hintChanged(m_hint);
     });
 }
