@@ -119,20 +119,6 @@
         <comment>the value of a drawn position</comment>
         <translation>unentschieden</translation>
     </message>
-    <message numerus="yes">
-        <source>gagnant en %n coup(s)</source>
-        <translation>
-            <numerusform>gewinnt in %n Zug</numerusform>
-            <numerusform>gewinnt in %n Zügen</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>perdant en %n coup(s)</source>
-        <translation>
-            <numerusform>verliert in %n Zug</numerusform>
-            <numerusform>verliert in %n Zügen</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Coup %1, %2, colonne %3 : %4</source>
         <comment>%2 is who played, %4 what the move did</comment>
@@ -145,20 +131,6 @@
     <message>
         <source>%1 ; bon coup.</source>
         <translation>%1; guter Zug.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 ; gagne encore, mais en %n coup(s) ; il fallait jouer %2.</source>
-        <translation>
-            <numerusform>%1; gewinnt noch, aber in %n Zug; besser war %2.</numerusform>
-            <numerusform>%1; gewinnt noch, aber in %n Zügen; besser war %2.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 ; perd plus vite, en %n coup(s) ; il fallait jouer %2.</source>
-        <translation>
-            <numerusform>%1; verliert schneller, in %n Zug; besser war %2.</numerusform>
-            <numerusform>%1; verliert schneller, in %n Zügen; besser war %2.</numerusform>
-        </translation>
     </message>
     <message>
         <source>%1 ; %2 ; il fallait jouer %3.</source>
@@ -208,6 +180,120 @@
         <source>%1 : %2, %3, la première au coup %4.</source>
         <comment>a side, its errors and its blunders, the move of the first</comment>
         <translation>%1: %2, %3, der erste in Zug %4.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n coup(s) de l&apos;ordinateur</source>
+        <translation>
+            <numerusform>%n Zug des Computers</numerusform>
+            <numerusform>%n Zügen des Computers</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n de vos coups</source>
+        <translation>
+            <numerusform>%n Ihrer Züge</numerusform>
+            <numerusform>%n Ihrer Züge</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n coup(s) de jaune</source>
+        <translation>
+            <numerusform>%n Zug von Gelb</numerusform>
+            <numerusform>%n Zügen von Gelb</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n coup(s) de rouge</source>
+        <translation>
+            <numerusform>%n Zug von Rot</numerusform>
+            <numerusform>%n Zügen von Rot</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>gagnant en %1</source>
+        <comment>%1: so many moves of the winner</comment>
+        <translation>gewonnen in %1</translation>
+    </message>
+    <message>
+        <source>perdant en %1</source>
+        <comment>%1: so many moves of the winner</comment>
+        <translation>verloren in %1</translation>
+    </message>
+    <message>
+        <source>%1 ; gagne encore, mais en %2 ; il fallait jouer %3.</source>
+        <comment>%2: so many moves of the winner</comment>
+        <translation>%1; gewinnt noch, aber in %2; %3 war besser.</translation>
+    </message>
+    <message>
+        <source>%1 ; perd plus vite, en %2 ; il fallait jouer %3.</source>
+        <comment>%2: so many moves of the winner</comment>
+        <translation>%1; verliert schneller, in %2; %3 war besser.</translation>
+    </message>
+    <message>
+        <source>L&apos;ordinateur gagne</source>
+        <translation>Der Computer gewinnt</translation>
+    </message>
+    <message>
+        <source>Vous gagnez</source>
+        <translation>Sie gewinnen</translation>
+    </message>
+    <message>
+        <source>Jaune gagne</source>
+        <translation>Gelb gewinnt</translation>
+    </message>
+    <message>
+        <source>Rouge gagne</source>
+        <translation>Rot gewinnt</translation>
+    </message>
+    <message>
+        <source>nul</source>
+        <comment>the graph&apos;s middle line</comment>
+        <translation>remis</translation>
+    </message>
+    <message>
+        <source>coups</source>
+        <comment>the label of the graph&apos;s move numbers</comment>
+        <translation>Züge</translation>
+    </message>
+    <message>
+        <source>gagné</source>
+        <comment>the game, for one side</comment>
+        <translation>gewonnen</translation>
+    </message>
+    <message>
+        <source>perdu</source>
+        <comment>the game, for one side</comment>
+        <translation>verloren</translation>
+    </message>
+    <message>
+        <source>nul</source>
+        <comment>the game, for one side</comment>
+        <translation>remis</translation>
+    </message>
+    <message>
+        <source>%1 au départ</source>
+        <comment>the game&apos;s outlook before any move</comment>
+        <translation>%1 zu Beginn</translation>
+    </message>
+    <message>
+        <source>%1 au coup %2</source>
+        <comment>the game&apos;s outlook after a move</comment>
+        <translation>%1 bei Zug %2</translation>
+    </message>
+    <message>
+        <source>vous</source>
+        <comment>for you</comment>
+        <translation>Sie</translation>
+    </message>
+    <message>
+        <source>Valeur pour %1 : %2.</source>
+        <comment>%1: a side, %2: where the value turned</comment>
+        <translation>Wert für %1: %2.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between the turns of the graph</comment>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -521,6 +607,22 @@
         <source>Analyse en cours…</source>
         <translation>Analyse läuft…</translation>
     </message>
+    <message>
+        <source>Graphique de la valeur</source>
+        <translation>Verlauf des Werts</translation>
+    </message>
+    <message>
+        <source>La grille est vide.</source>
+        <translation>Das Brett ist leer.</translation>
+    </message>
+    <message>
+        <source>Grille après le coup %1</source>
+        <translation>Brett nach Zug %1</translation>
+    </message>
+    <message>
+        <source>Grille vide</source>
+        <translation>Leeres Brett</translation>
+    </message>
 </context>
 <context>
     <name>quatrelle::help::HelpWindow</name>
@@ -647,6 +749,14 @@
     <message>
         <source>Le graphique montre la valeur coup après coup, pour jaune, ou pour vous contre l&apos;ordinateur : en haut la partie est gagnée, en bas perdue, au milieu nulle ; un cercle marque une erreur, un disque une gaffe. Choisir un coup dans la liste ou sur le graphique montre la grille après lui. %1 ferme l&apos;analyse.</source>
         <translation>Die Grafik zeigt den Wert Zug für Zug, für Gelb, oder gegen den Computer für Sie: oben ist die Partie gewonnen, unten verloren, in der Mitte unentschieden; ein Kreis markiert einen Fehler, eine Scheibe einen Patzer. Wer einen Zug in der Liste oder in der Grafik wählt, sieht das Spielfeld nach ihm. %1 schließt die Analyse.</translation>
+    </message>
+    <message>
+        <source>Aide</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Les flèches lisent ligne par ligne ; %1 et %2 vont au titre suivant et au précédent.</source>
+        <translation>Die Pfeiltasten lesen Zeile für Zeile; %1 und %2 springen zur nächsten und zur vorigen Überschrift.</translation>
     </message>
 </context>
 <context>

@@ -119,20 +119,6 @@
         <comment>the value of a drawn position</comment>
         <translation>draw</translation>
     </message>
-    <message numerus="yes">
-        <source>gagnant en %n coup(s)</source>
-        <translation>
-            <numerusform>winning in %n move</numerusform>
-            <numerusform>winning in %n moves</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>perdant en %n coup(s)</source>
-        <translation>
-            <numerusform>losing in %n move</numerusform>
-            <numerusform>losing in %n moves</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Coup %1, %2, colonne %3 : %4</source>
         <comment>%2 is who played, %4 what the move did</comment>
@@ -145,20 +131,6 @@
     <message>
         <source>%1 ; bon coup.</source>
         <translation>%1; good move.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 ; gagne encore, mais en %n coup(s) ; il fallait jouer %2.</source>
-        <translation>
-            <numerusform>%1; still wins, but in %n move; %2 was better.</numerusform>
-            <numerusform>%1; still wins, but in %n moves; %2 was better.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 ; perd plus vite, en %n coup(s) ; il fallait jouer %2.</source>
-        <translation>
-            <numerusform>%1; loses sooner, in %n move; %2 was better.</numerusform>
-            <numerusform>%1; loses sooner, in %n moves; %2 was better.</numerusform>
-        </translation>
     </message>
     <message>
         <source>%1 ; %2 ; il fallait jouer %3.</source>
@@ -208,6 +180,120 @@
         <source>%1 : %2, %3, la première au coup %4.</source>
         <comment>a side, its errors and its blunders, the move of the first</comment>
         <translation>%1: %2, %3, the first at move %4.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n coup(s) de l&apos;ordinateur</source>
+        <translation>
+            <numerusform>%n of the computer&apos;s moves</numerusform>
+            <numerusform>%n of the computer&apos;s moves</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n de vos coups</source>
+        <translation>
+            <numerusform>%n of your moves</numerusform>
+            <numerusform>%n of your moves</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n coup(s) de jaune</source>
+        <translation>
+            <numerusform>%n of yellow&apos;s moves</numerusform>
+            <numerusform>%n of yellow&apos;s moves</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n coup(s) de rouge</source>
+        <translation>
+            <numerusform>%n of red&apos;s moves</numerusform>
+            <numerusform>%n of red&apos;s moves</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>gagnant en %1</source>
+        <comment>%1: so many moves of the winner</comment>
+        <translation>winning in %1</translation>
+    </message>
+    <message>
+        <source>perdant en %1</source>
+        <comment>%1: so many moves of the winner</comment>
+        <translation>losing in %1</translation>
+    </message>
+    <message>
+        <source>%1 ; gagne encore, mais en %2 ; il fallait jouer %3.</source>
+        <comment>%2: so many moves of the winner</comment>
+        <translation>%1; still wins, but in %2; %3 was better.</translation>
+    </message>
+    <message>
+        <source>%1 ; perd plus vite, en %2 ; il fallait jouer %3.</source>
+        <comment>%2: so many moves of the winner</comment>
+        <translation>%1; loses sooner, in %2; %3 was better.</translation>
+    </message>
+    <message>
+        <source>L&apos;ordinateur gagne</source>
+        <translation>The computer wins</translation>
+    </message>
+    <message>
+        <source>Vous gagnez</source>
+        <translation>You win</translation>
+    </message>
+    <message>
+        <source>Jaune gagne</source>
+        <translation>Yellow wins</translation>
+    </message>
+    <message>
+        <source>Rouge gagne</source>
+        <translation>Red wins</translation>
+    </message>
+    <message>
+        <source>nul</source>
+        <comment>the graph&apos;s middle line</comment>
+        <translation>draw</translation>
+    </message>
+    <message>
+        <source>coups</source>
+        <comment>the label of the graph&apos;s move numbers</comment>
+        <translation>moves</translation>
+    </message>
+    <message>
+        <source>gagné</source>
+        <comment>the game, for one side</comment>
+        <translation>won</translation>
+    </message>
+    <message>
+        <source>perdu</source>
+        <comment>the game, for one side</comment>
+        <translation>lost</translation>
+    </message>
+    <message>
+        <source>nul</source>
+        <comment>the game, for one side</comment>
+        <translation>draw</translation>
+    </message>
+    <message>
+        <source>%1 au départ</source>
+        <comment>the game&apos;s outlook before any move</comment>
+        <translation>%1 at the start</translation>
+    </message>
+    <message>
+        <source>%1 au coup %2</source>
+        <comment>the game&apos;s outlook after a move</comment>
+        <translation>%1 at move %2</translation>
+    </message>
+    <message>
+        <source>vous</source>
+        <comment>for you</comment>
+        <translation>you</translation>
+    </message>
+    <message>
+        <source>Valeur pour %1 : %2.</source>
+        <comment>%1: a side, %2: where the value turned</comment>
+        <translation>Value for %1: %2.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between the turns of the graph</comment>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -521,6 +607,22 @@
         <source>Analyse en cours…</source>
         <translation>Analysing…</translation>
     </message>
+    <message>
+        <source>Graphique de la valeur</source>
+        <translation>Value graph</translation>
+    </message>
+    <message>
+        <source>La grille est vide.</source>
+        <translation>The board is empty.</translation>
+    </message>
+    <message>
+        <source>Grille après le coup %1</source>
+        <translation>Board after move %1</translation>
+    </message>
+    <message>
+        <source>Grille vide</source>
+        <translation>Empty board</translation>
+    </message>
 </context>
 <context>
     <name>quatrelle::help::HelpWindow</name>
@@ -647,6 +749,14 @@
     <message>
         <source>Le graphique montre la valeur coup après coup, pour jaune, ou pour vous contre l&apos;ordinateur : en haut la partie est gagnée, en bas perdue, au milieu nulle ; un cercle marque une erreur, un disque une gaffe. Choisir un coup dans la liste ou sur le graphique montre la grille après lui. %1 ferme l&apos;analyse.</source>
         <translation>The graph shows the value move after move, for yellow, or for you against the computer: at the top the game is won, at the bottom lost, in the middle drawn; a circle marks an error, a disc a blunder. Choosing a move in the list or on the graph shows the board after it. %1 closes the analysis.</translation>
+    </message>
+    <message>
+        <source>Aide</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Les flèches lisent ligne par ligne ; %1 et %2 vont au titre suivant et au précédent.</source>
+        <translation>The arrows read line by line; %1 and %2 go to the next and the previous heading.</translation>
     </message>
 </context>
 <context>

@@ -4,34 +4,6 @@
 <context>
     <name>ReviewTexts</name>
     <message numerus="yes">
-        <source>gagnant en %n coup(s)</source>
-        <translation>
-            <numerusform>gagnant en %n coup</numerusform>
-            <numerusform>gagnant en %n coups</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>perdant en %n coup(s)</source>
-        <translation>
-            <numerusform>perdant en %n coup</numerusform>
-            <numerusform>perdant en %n coups</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 ; gagne encore, mais en %n coup(s) ; il fallait jouer %2.</source>
-        <translation>
-            <numerusform>%1 ; gagne encore, mais en %n coup ; il fallait jouer %2.</numerusform>
-            <numerusform>%1 ; gagne encore, mais en %n coups ; il fallait jouer %2.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 ; perd plus vite, en %n coup(s) ; il fallait jouer %2.</source>
-        <translation>
-            <numerusform>%1 ; perd plus vite, en %n coup ; il fallait jouer %2.</numerusform>
-            <numerusform>%1 ; perd plus vite, en %n coups ; il fallait jouer %2.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n erreur(s)</source>
         <translation>
             <numerusform>%n erreur</numerusform>
@@ -43,6 +15,34 @@
         <translation>
             <numerusform>%n gaffe</numerusform>
             <numerusform>%n gaffes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n coup(s) de l&apos;ordinateur</source>
+        <translation>
+            <numerusform>%n coup de l&apos;ordinateur</numerusform>
+            <numerusform>%n coups de l&apos;ordinateur</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n de vos coups</source>
+        <translation>
+            <numerusform>%n de vos coups</numerusform>
+            <numerusform>%n de vos coups</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n coup(s) de jaune</source>
+        <translation>
+            <numerusform>%n coup de jaune</numerusform>
+            <numerusform>%n coups de jaune</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n coup(s) de rouge</source>
+        <translation>
+            <numerusform>%n coup de rouge</numerusform>
+            <numerusform>%n coups de rouge</numerusform>
         </translation>
     </message>
 </context>

@@ -5,30 +5,41 @@
 #include "review_texts.h"
 #include "runtime/accessible_window.h"
 #include "runtime/announcer.h"
+#include "runtime/window_placement.h"
 
 #include <QAction>
-#include <QHBoxLayout>
-#include <QVBoxLayout>
+#include <QBoxLayout>
+#include <algorithm>
 
 namespace quatrelle::analysis {
 
+namespace {
+
+constexpr QSize WantedSize(640, 360);
+
+} // namespace
+
 AnalysisWindow::AnalysisWindow(QWidget* parent)
     : QDialog(parent)
+    , m_body(new QBoxLayout(QBoxLayout::LeftToRight))
+    , m_pictures(new QBoxLayout(QBoxLayout::TopToBottom))
     , m_announcer(new runtime::Announcer(this)) {
     setWindowTitle(tr("Analyse de la partie - Quatrelle"));
     m_summary.setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(&m_summary);
-    auto* body = new QHBoxLayout;
-    body->addWidget(&m_list, 1);
-    auto* pictures = new QVBoxLayout;
-    pictures->addWidget(&m_board);
-    pictures->addWidget(&m_graph, 1);
-    body->addLayout(pictures);
-    layout->addLayout(body, 1);
+    m_body->addWidget(&m_list, 1);
+    m_pictures->addWidget(&m_board);
+    m_pictures->addWidget(&m_graph, 1);
+    m_body->addLayout(m_pictures);
+    layout->addLayout(m_body, 1);
     m_list.setAccessibleName(tr("Coups", "the list of the moves played"));
     m_list.setWordWrap(true);
-    resize(640, 320);
+    m_list.setMinimumSize(120, 60);
+    m_graph.setAccessibleName(tr("Graphique de la valeur"));
+    for (QWidget* picture : {static_cast<QWidget*>(&m_board), static_cast<QWidget*>(&m_graph)})
+        picture->setFocusPolicy(Qt::TabFocus);
+    resize(WantedSize);
     runtime::ExposeAsWindow(*this, QAccessible::Dialog);
     connect(&m_list, &QListWidget::currentRowChanged, this, &AnalysisWindow::select);
     m_showTimer.setSingleShot(true);
@@ -44,24 +55,47 @@ AnalysisWindow::AnalysisWindow(QWidget* parent)
     addAction(repeat);
 }
 
-void AnalysisWindow::analyse(std::vector<int> columns, std::optional<int> computerPlayer) {
-    m_computerPlayer = computerPlayer;
-    m_list.clear();
-    for (std::size_t move = 0; move < columns.size(); ++move)
-        m_list.addItem(MoveLine(int(move), columns[move], computerPlayer, std::nullopt));
-    m_summary.setText(tr("Analyse en cours…"));
-    m_review = std::make_unique<match::GameReview>(std::move(columns));
-    connect(m_review.get(), &match::GameReview::reviewed, this, &AnalysisWindow::reviewed);
-    connect(m_review.get(), &match::GameReview::finished, this, &AnalysisWindow::finished);
-    m_graph.setReviews({}, m_list.count(), viewer());
-    m_list.setCurrentRow(m_list.count() - 1);
-    m_showTimer.start();
-    m_review->start();
+void AnalysisWindow::setBoardReader(std::function<QString(const game::Game&)> reader) {
+    m_boardReader = std::move(reader);
 }
 
-// Against the computer the graph is the player's; between two players, yellow's.
-int AnalysisWindow::viewer() const {
-    return m_computerPlayer ? 1 - *m_computerPlayer : 0;
+void AnalysisWindow::analyse(std::vector<int> columns, std::optional<int> computerPlayer) {
+    m_computerPlayer = computerPlayer;
+    m_following = false;
+    review(std::move(columns), {});
+    m_showTimer.start();
+}
+
+void AnalysisWindow::follow(std::vector<int> columns) {
+    if (!isVisible() || !m_review || columns == m_review->columns())
+        return;
+    // A move's review depends only on the moves before it: those the two games share stand.
+    const std::vector<int>& before = m_review->columns();
+    const auto shared = std::mismatch(before.begin(), before.end(), columns.begin(), columns.end());
+    const std::size_t kept =
+        std::min(std::size_t(shared.first - before.begin()), m_review->reviews().size());
+    std::vector<game::MoveReview> known(m_review->reviews().begin(),
+                                        m_review->reviews().begin() + std::ptrdiff_t(kept));
+    m_following = true;
+    review(std::move(columns), std::move(known));
+}
+
+void AnalysisWindow::review(std::vector<int> columns, std::vector<game::MoveReview> known) {
+    m_list.clear();
+    for (std::size_t move = 0; move < columns.size(); ++move)
+        m_list.addItem(MoveLine(int(move), columns[move], m_computerPlayer,
+                                move < known.size() ? std::optional(known[move]) : std::nullopt));
+    m_summary.setText(tr("Analyse en cours…"));
+    m_review = std::make_unique<match::GameReview>(std::move(columns), std::move(known));
+    connect(m_review.get(), &match::GameReview::reviewed, this, &AnalysisWindow::reviewed);
+    connect(m_review.get(), &match::GameReview::finished, this, &AnalysisWindow::finished);
+    m_graph.setReviews(m_review->reviews(), m_list.count(), m_computerPlayer);
+    m_graph.setAccessibleDescription(
+        GraphText(m_review->reviews(), m_graph.viewer(), m_computerPlayer));
+    m_list.setCurrentRow(m_list.count() - 1);
+    if (m_list.count() == 0)
+        select(-1);
+    m_review->start();
 }
 
 // The list takes the focus once the window shows: a screen reader that met the focus in a
@@ -78,24 +112,55 @@ void AnalysisWindow::reviewed(int move) {
     const std::vector<game::MoveReview>& reviews = m_review->reviews();
     m_list.item(move)->setText(MoveLine(move, reviews[std::size_t(move)].column, m_computerPlayer,
                                         reviews[std::size_t(move)]));
-    m_graph.setReviews(reviews, m_list.count(), viewer());
+    m_graph.setReviews(reviews, m_list.count(), m_computerPlayer);
+    m_graph.setAccessibleDescription(GraphText(reviews, m_graph.viewer(), m_computerPlayer));
+    if (move == m_list.currentRow())
+        select(move); // its better column is known now
 }
 
 void AnalysisWindow::finished() {
     const QString summary = SummaryText(game::Summarise(m_review->reviews()), m_computerPlayer);
-    m_summary.setText(summary);
+    m_summary.setText(m_list.count() > 0 ? summary : tr("La grille est vide."));
     if (m_showTimer.isActive())
         showReview(); // read whole, its summary with it, as it opens
-    else
+    else if (!m_following)
         m_announcer->announce(summary);
     Q_EMIT done();
 }
 
 void AnalysisWindow::select(int move) {
-    if (move < 0 || !m_review)
+    if (!m_review)
         return;
-    m_board.setPosition(m_review->columns(), move + 1);
+    const std::vector<game::MoveReview>& reviews = m_review->reviews();
+    const int better = move >= 0 && std::size_t(move) < reviews.size()
+                           ? reviews[std::size_t(move)].betterColumn
+                           : -1;
+    m_board.setPosition(m_review->columns(), move + 1, better);
     m_graph.setCurrent(move);
+    m_board.setAccessibleName(move >= 0 ? tr("Grille après le coup %1").arg(move + 1)
+                                        : tr("Grille vide"));
+    if (m_boardReader) {
+        game::Game game;
+        for (int played = 0; played <= move; ++played)
+            game.Drop(m_review->columns()[std::size_t(played)]);
+        m_board.setAccessibleDescription(m_boardReader(game));
+    }
+}
+
+// Tall and narrow, the pictures go above the list, side by side if there is room; wide and low,
+// everything stands in one row; else the list has the left, the pictures the right.
+void AnalysisWindow::arrange(QSize size) {
+    const bool low = size.height() < 300;
+    const bool narrow = !low && size.width() < 560;
+    m_body->setDirection(narrow ? QBoxLayout::BottomToTop : QBoxLayout::LeftToRight);
+    m_pictures->setDirection(low || (narrow && size.width() >= 420) ? QBoxLayout::LeftToRight
+                                                                    : QBoxLayout::TopToBottom);
+}
+
+void AnalysisWindow::placeBeside(const QRect& kept) {
+    const QRect placed = runtime::GeometryBeside(*this, *parentWidget(), kept, WantedSize);
+    arrange(placed.size());
+    setGeometry(placed);
 }
 
 } // namespace quatrelle::analysis

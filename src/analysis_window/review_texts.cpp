@@ -38,12 +38,33 @@ QString PlayerName(int player, std::optional<int> computerPlayer) {
                        : ReviewTexts::tr("rouge", "the red side");
 }
 
-QString ValueText(int value, int moveCount) {
+namespace {
+
+// So many moves of one player: "7 coups de jaune", "3 de vos coups".
+QString movesOf(int player, std::optional<int> computerPlayer, int moves) {
+    if (computerPlayer)
+        return player == *computerPlayer ? ReviewTexts::tr("%n coup(s) de l'ordinateur", "", moves)
+                                         : ReviewTexts::tr("%n de vos coups", "", moves);
+    return player == 0 ? ReviewTexts::tr("%n coup(s) de jaune", "", moves)
+                       : ReviewTexts::tr("%n coup(s) de rouge", "", moves);
+}
+
+// The winner's moves until the end that a value means, for the player to move.
+QString movesToEnd(int value, int moveCount, std::optional<int> computerPlayer) {
+    const int mover = moveCount % 2;
+    return movesOf(value > 0 ? mover : 1 - mover, computerPlayer,
+                   game::MovesToEnd(value, moveCount));
+}
+
+} // namespace
+
+QString ValueText(int value, int moveCount, std::optional<int> computerPlayer) {
     if (value == 0)
         return ReviewTexts::tr("nul", "the value of a drawn position");
-    const int moves = game::MovesToEnd(value, moveCount);
-    return value > 0 ? ReviewTexts::tr("gagnant en %n coup(s)", "", moves)
-                     : ReviewTexts::tr("perdant en %n coup(s)", "", moves);
+    const QString moves = movesToEnd(value, moveCount, computerPlayer);
+    return value > 0
+               ? ReviewTexts::tr("gagnant en %1", "%1: so many moves of the winner").arg(moves)
+               : ReviewTexts::tr("perdant en %1", "%1: so many moves of the winner").arg(moves);
 }
 
 QString MoveLine(int move, int column, std::optional<int> computerPlayer,
@@ -55,7 +76,7 @@ QString MoveLine(int move, int column, std::optional<int> computerPlayer,
             .arg(column + 1);
     if (!review)
         return line.arg(QStringLiteral("\u2026"));
-    const QString before = ValueText(review->valueBefore, move);
+    const QString before = ValueText(review->valueBefore, move, computerPlayer);
     const int better = review->betterColumn + 1;
     switch (review->verdict) {
     case game::Verdict::Best:
@@ -63,16 +84,14 @@ QString MoveLine(int move, int column, std::optional<int> computerPlayer,
                                           : ReviewTexts::tr("%1 ; bon coup."))
                             .arg(before));
     case game::Verdict::SlowerWin:
-        return line.arg(ReviewTexts::tr("%1 ; gagne encore, mais en %n coup(s) ; il fallait "
-                                        "jouer %2.",
-                                        "", game::MovesToEnd(review->valueAfter, move))
-                            .arg(before)
-                            .arg(better));
     case game::Verdict::FasterLoss:
-        return line.arg(ReviewTexts::tr("%1 ; perd plus vite, en %n coup(s) ; il fallait jouer "
-                                        "%2.",
-                                        "", game::MovesToEnd(review->valueAfter, move))
-                            .arg(before)
+        return line.arg((review->verdict == game::Verdict::SlowerWin
+                             ? ReviewTexts::tr("%1 ; gagne encore, mais en %2 ; il fallait jouer "
+                                               "%3.",
+                                               "%2: so many moves of the winner")
+                             : ReviewTexts::tr("%1 ; perd plus vite, en %2 ; il fallait jouer %3.",
+                                               "%2: so many moves of the winner"))
+                            .arg(before, movesToEnd(review->valueAfter, move, computerPlayer))
                             .arg(better));
     case game::Verdict::Error:
     case game::Verdict::Blunder:
@@ -86,6 +105,59 @@ QString MoveLine(int move, int column, std::optional<int> computerPlayer,
         return line.arg(ReviewTexts::tr("après la ligne, la partie était jouée."));
     }
     return line.arg(QString());
+}
+
+QString WinnerLabel(int player, std::optional<int> computerPlayer) {
+    if (computerPlayer)
+        return player == *computerPlayer ? ReviewTexts::tr("L'ordinateur gagne")
+                                         : ReviewTexts::tr("Vous gagnez");
+    return player == 0 ? ReviewTexts::tr("Jaune gagne") : ReviewTexts::tr("Rouge gagne");
+}
+
+QString DrawLabel() {
+    return ReviewTexts::tr("nul", "the graph's middle line");
+}
+
+QString MovesAxisLabel() {
+    return ReviewTexts::tr("coups", "the label of the graph's move numbers");
+}
+
+QString ErrorLabel() {
+    return ReviewTexts::tr("erreur");
+}
+
+QString BlunderLabel() {
+    return ReviewTexts::tr("gaffe");
+}
+
+QString GraphText(const std::vector<game::MoveReview>& reviews, int viewer,
+                  std::optional<int> computerPlayer) {
+    const auto outlook = [](int value) {
+        return value > 0   ? ReviewTexts::tr("gagné", "the game, for one side")
+               : value < 0 ? ReviewTexts::tr("perdu", "the game, for one side")
+                           : ReviewTexts::tr("nul", "the game, for one side");
+    };
+    const auto sign = [](int value) { return (value > 0) - (value < 0); };
+    if (reviews.empty() || reviews.front().verdict == game::Verdict::AfterLine)
+        return {};
+    int value = viewer == 0 ? reviews.front().valueBefore : -reviews.front().valueBefore;
+    QStringList turns{
+        ReviewTexts::tr("%1 au départ", "the game's outlook before any move").arg(outlook(value))};
+    for (std::size_t move = 0; move < reviews.size(); ++move) {
+        const game::MoveReview& review = reviews[move];
+        if (review.verdict == game::Verdict::AfterLine)
+            break;
+        const int after = review.player == viewer ? review.valueAfter : -review.valueAfter;
+        if (sign(after) != sign(value))
+            turns.append(ReviewTexts::tr("%1 au coup %2", "the game's outlook after a move")
+                             .arg(outlook(after))
+                             .arg(move + 1));
+        value = after;
+    }
+    const QString side =
+        computerPlayer ? ReviewTexts::tr("vous", "for you") : PlayerName(viewer, std::nullopt);
+    return ReviewTexts::tr("Valeur pour %1 : %2.", "%1: a side, %2: where the value turned")
+        .arg(side, turns.join(ReviewTexts::tr(", ", "between the turns of the graph")));
 }
 
 QString SummaryText(const game::GameSummary& summary, std::optional<int> computerPlayer) {

@@ -4,19 +4,21 @@
 
 #include "game/analysis.h"
 
+#include <QPolygonF>
 #include <QWidget>
 #include <optional>
 #include <vector>
 
 namespace quatrelle::analysis {
 
-// The board after some moves of a game, small, its last piece ringed.
+// The board after some moves of a game, small, its last piece ringed, and, where the last move
+// lost value, the cell of the better column ringed in green.
 class SmallBoard : public QWidget {
     Q_OBJECT
 
 public:
     explicit SmallBoard(QWidget* parent = nullptr);
-    void setPosition(const std::vector<int>& columns, int moves);
+    void setPosition(const std::vector<int>& columns, int moves, int betterColumn = -1);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -24,19 +26,28 @@ protected:
 private:
     std::vector<int> m_columns;
     int m_moves = 0;
+    int m_betterColumn = -1;
 };
 
-// The value of the game move after move, for one player: wins above the middle, the sooner the
-// higher, losses below, draws on it; an error is ringed, a blunder filled. A click chooses the
-// nearest move.
+// The value of the game move after move, for one side (against the computer, the player's;
+// between two players, yellow's): its wins above the middle line, the sooner the higher, in its
+// colour, the other side's below in theirs, draws on the line. The move numbers run along the
+// bottom; an error is ringed, a blunder filled, as the legend says. A click chooses the nearest
+// move.
 class ValueGraph : public QWidget {
     Q_OBJECT
 
 public:
     explicit ValueGraph(QWidget* parent = nullptr);
-    // The values are drawn for `viewer`, 0 yellow or 1 red.
-    void setReviews(const std::vector<game::MoveReview>& reviews, int moves, int viewer);
+    void setReviews(const std::vector<game::MoveReview>& reviews, int moves,
+                    std::optional<int> computerPlayer);
     void setCurrent(int move);
+    // The side whose values are drawn: 0 yellow, 1 red.
+    int viewer() const { return m_computerPlayer ? 1 - *m_computerPlayer : 0; }
+    // The drawn points, from the empty board to the last move reviewed before any line.
+    QPolygonF points() const;
+    // Where the values are drawn: a win at once on the top edge, a loss at once on the bottom.
+    QRectF plotArea() const;
 
 Q_SIGNALS:
     void moveClicked(int move);
@@ -47,11 +58,14 @@ protected:
 
 private:
     double xOf(int point) const;
+    double yOf(int value) const;
+    void drawAxes(QPainter& painter) const;
+    void drawLegend(QPainter& painter) const;
 
     std::vector<game::MoveReview> m_reviews;
     int m_moves = 0;
     int m_current = -1;
-    int m_viewer = 0;
+    std::optional<int> m_computerPlayer;
 };
 
 } // namespace quatrelle::analysis

@@ -3,13 +3,18 @@
 #include "help_window.h"
 
 #include "runtime/accessible_window.h"
+#include "runtime/window_placement.h"
 
+#include <QKeyEvent>
 #include <QKeySequence>
+#include <QTextBlock>
 #include <QVBoxLayout>
 
 namespace quatrelle::help {
 
 namespace {
+
+constexpr QSize WantedSize(480, 420);
 
 // A key as the menu shows it beside an entry, in the player's language: "Ctrl+Z", "Strg+Z".
 QString key(QKeyCombination keys) {
@@ -114,11 +119,41 @@ HelpWindow::HelpWindow(QWidget* parent)
     setWindowTitle(tr("Aide - Quatrelle"));
     m_text.setHtml(helpHtml());
     m_text.setOpenLinks(false);
+    // A caret that the arrows move, line by line, for a screen reader to read where it goes.
+    m_text.setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    m_text.setAccessibleName(tr("Aide"));
+    m_text.setAccessibleDescription(
+        tr("Les flèches lisent ligne par ligne ; %1 et %2 vont au titre suivant et au précédent.")
+            .arg(key(Qt::Key_H), key(Qt::SHIFT | Qt::Key_H)));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(&m_text);
-    resize(480, 420);
-    setAccessibleDescription(m_text.toPlainText());
+    resize(WantedSize);
     runtime::ExposeAsWindow(*this, QAccessible::Dialog);
+}
+
+void HelpWindow::placeBeside(const QRect& kept) {
+    setGeometry(runtime::GeometryBeside(*this, *parentWidget(), kept, WantedSize));
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_H &&
+        (event->modifiers() & ~Qt::ShiftModifier & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        goToHeading(!(event->modifiers() & Qt::ShiftModifier));
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void HelpWindow::goToHeading(bool forward) {
+    const QTextBlock here = m_text.textCursor().block();
+    for (QTextBlock block = forward ? here.next() : here.previous(); block.isValid();
+         block = forward ? block.next() : block.previous()) {
+        if (block.blockFormat().headingLevel() > 0) {
+            m_text.setTextCursor(QTextCursor(block));
+            m_text.ensureCursorVisible();
+            return;
+        }
+    }
 }
 
 } // namespace quatrelle::help

@@ -8,8 +8,9 @@
 namespace quatrelle::help {
 
 // The help: the rules in a few lines, the levels, the menu, every key and what a screen reader
-// hears, as scrolling text. It stays beside the board without blocking it, closes with Escape,
-// and a screen reader reads it whole when it opens.
+// hears, as scrolling text with a caret, so that a screen reader reads it by line with the arrows
+// and H and Shift+H go from heading to heading. It stays beside the board without covering or
+// blocking it, and closes with Escape.
 class HelpWindow : public QDialog {
     Q_OBJECT
 
@@ -18,9 +19,17 @@ public:
 
     // The help's text, as a screen reader reads it.
     QString plainText() const { return m_text.toPlainText(); }
+    // Stands beside `kept`, a part of the screen that it must not cover, or above or below it,
+    // or smaller.
+    void placeBeside(const QRect& kept);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     static QString helpHtml();
+    // Puts the caret on the next heading, or the previous one, if there is one.
+    void goToHeading(bool forward);
 
     QTextBrowser m_text;
 };

@@ -31,10 +31,11 @@ QAction& named(QAction& action, const QString& text, QList<QKeySequence> keys = 
 
 } // namespace
 
-Commands::Commands(QWidget& window, match::Match& match)
+Commands::Commands(QWidget& window, match::Match& match, std::function<QRect()> board)
     : QObject(&window)
     , m_window(window)
     , m_match(match)
+    , m_board(std::move(board))
     , m_opponents(this)
     , m_levels(this) {
     named(newGame, tr("Nouveau jeu"), {QKeySequence(Qt::CTRL | Qt::Key_N)});
@@ -62,6 +63,8 @@ Commands::Commands(QWidget& window, match::Match& match)
     connect(&help, &QAction::triggered, this, [this] {
         if (!m_help)
             m_help = new help::HelpWindow(&m_window);
+        if (!m_help->isVisible())
+            m_help->placeBeside(m_board());
         m_help->show();
         m_help->raise();
         m_help->activateWindow();
@@ -181,23 +184,28 @@ void Commands::showChoices() {
     m_resetScore.setVisible(computer);
 }
 
-// The review opens beside the board, where the screen has room, and reviews the game as it
-// stands; asked again, it reviews it anew.
-void Commands::openAnalysis() {
-    if (!m_analysis)
-        m_analysis = new analysis::AnalysisWindow(&m_window);
+std::vector<int> Commands::playedColumns() const {
     std::vector<int> columns;
     const game::Game& game = m_match.game();
     for (int move = 0; move < game.MoveCount(); ++move)
         columns.push_back(game::ColumnOf(game.CellOfMove(move)));
-    const QRect screen = m_window.screen()->availableGeometry();
-    const QRect frame = m_window.frameGeometry();
-    const int right = frame.right() + 8;
-    m_analysis->move(right + m_analysis->width() <= screen.right()
-                         ? right
-                         : std::max(screen.left(), frame.left() - 8 - m_analysis->width()),
-                     frame.top());
-    m_analysis->analyse(std::move(columns), m_match.computerPlayer());
+    return columns;
+}
+
+// The review opens beside the board, never over it, and reviews the game as it stands; asked
+// again, it reviews it anew. While it is open, it follows the game.
+void Commands::openAnalysis() {
+    if (!m_analysis) {
+        m_analysis = new analysis::AnalysisWindow(&m_window);
+        m_analysis->setBoardReader(BoardAnnouncement);
+        const auto follow = [this] { m_analysis->follow(playedColumns()); };
+        connect(&m_match, &match::Match::dropped, m_analysis, follow);
+        connect(&m_match, &match::Match::takenBack, m_analysis, follow);
+        connect(&m_match, &match::Match::newGameStarted, m_analysis, follow);
+    }
+    if (!m_analysis->isVisible())
+        m_analysis->placeBeside(m_board());
+    m_analysis->analyse(playedColumns(), m_match.computerPlayer());
 }
 
 void Commands::openMenu(const QPoint& at, bool byKeyboard) {

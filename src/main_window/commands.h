@@ -11,6 +11,7 @@
 #include <QActionGroup>
 #include <QMenu>
 #include <array>
+#include <functional>
 #include <optional>
 
 namespace quatrelle::main_window {
@@ -23,7 +24,8 @@ class Commands : public QObject {
     Q_OBJECT
 
 public:
-    Commands(QWidget& window, match::Match& match);
+    // `board` tells where on the screen the board is, which the help and the analysis leave seen.
+    Commands(QWidget& window, match::Match& match, std::function<QRect()> board);
 
     // Opens the menu at a point of the screen and returns once it has closed. Opened by a key,
     // its first entry is active at once, so that a screen reader reads it.
@@ -60,11 +62,13 @@ private:
 
     QWidget& m_window;
     match::Match& m_match;
+    std::function<QRect()> m_board;
     QMenu* m_menu = nullptr; // the window's child
     QMenu* m_levelMenu = nullptr;
     help::HelpWindow* m_help = nullptr;             // the window's child, made when first asked for
     analysis::AnalysisWindow* m_analysis = nullptr; // likewise
     void openAnalysis();
+    std::vector<int> playedColumns() const;
     QActionGroup m_opponents;
     QActionGroup m_levels;
     std::array<QAction, 3> m_opponent;

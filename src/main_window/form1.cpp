@@ -392,9 +392,17 @@ void Form1::mouseReleaseEvent(QMouseEvent* event) {
     Form_MouseUp(runtime::MouseStateOf(*event));
 }
 
+QRect Form1::boardOnScreen() const {
+    QRect board;
+    for (const auto* controls : {&imgFleche, &imgCube})
+        for (int index = 0; index <= controls->ubound(); ++index)
+            board |= (*controls)[index].geometry();
+    return QRect(mapToGlobal(board.topLeft()), board.size());
+}
+
 // The menu's commands that are the window's; the others are the match's.
 void Form1::connectCommands() {
-    m_commands = new Commands(*this, m_match);
+    m_commands = new Commands(*this, m_match, [this] { return boardOnScreen(); });
     connect(&m_commands->newGame, &QAction::triggered, this,
             [this] { FlatBttn1_Click(NewGameButton); });
     connect(&m_commands->about, &QAction::triggered, this,

@@ -43,6 +43,8 @@ public:
     // The about window, once it has been asked for; nullptr before.
     about::frmSplash* aboutWindow() const { return m_about.get(); }
     bool isDragging() const { return IsDragging != 0; }
+    // The arrows and the cells, on the screen: what a window beside this one must leave seen.
+    QRect boardOnScreen() const;
 
 Q_SIGNALS:
     // Emitted by DoBeep, so that a listener can tell a refusal happened.

@@ -4,12 +4,17 @@
 
 #include "solver_thread.h"
 
+#include <algorithm>
+
 namespace quatrelle::match {
 
-GameReview::GameReview(std::vector<int> columns, QObject* parent)
+GameReview::GameReview(std::vector<int> columns, std::vector<game::MoveReview> known,
+                       QObject* parent)
     : QObject(parent)
     , m_columns(std::move(columns))
+    , m_reviews(std::move(known))
     , m_solver(std::make_unique<SolverThread>()) {
+    m_reviews.resize(std::min(m_reviews.size(), m_columns.size()));
     m_reviews.reserve(m_columns.size());
 }
 

@@ -18,7 +18,10 @@ class GameReview : public QObject {
     Q_OBJECT
 
 public:
-    explicit GameReview(std::vector<int> columns, QObject* parent = nullptr);
+    // `known` holds reviews of the game's first moves, from a review of a game that began the
+    // same way: a move's review depends only on the moves before it.
+    explicit GameReview(std::vector<int> columns, std::vector<game::MoveReview> known = {},
+                        QObject* parent = nullptr);
     ~GameReview() override;
     // Starts the review; a game without moves is finished at once.
     void start();

@@ -7,12 +7,74 @@
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
+#include <array>
 
 namespace quatrelle::runtime {
 
 void CentreOnScreen(QWidget& window) {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         window.move(screen->availableGeometry().center() - window.rect().center());
+}
+
+QRect PlaceBeside(const QRect& available, const QRect& kept, QSize wanted) {
+    constexpr int Gap = 8;
+    const std::array<QRect, 4> strips{
+        QRect(QPoint(kept.right() + 1 + Gap, available.top()), available.bottomRight()),
+        QRect(available.topLeft(), QPoint(kept.left() - 1 - Gap, available.bottom())),
+        QRect(QPoint(available.left(), kept.bottom() + 1 + Gap), available.bottomRight()),
+        QRect(available.topLeft(), QPoint(available.right(), kept.top() - 1 - Gap))};
+    const auto fits = [&wanted](const QRect& strip) {
+        return strip.width() >= wanted.width() && strip.height() >= wanted.height();
+    };
+    auto chosen = std::find_if(strips.begin(), strips.end(), fits);
+    QSize size = wanted;
+    if (chosen == strips.end()) {
+        chosen = std::max_element(strips.begin(), strips.end(), [](const QRect& a, const QRect& b) {
+            return qint64(a.width()) * std::max(a.height(), 0) <
+                   qint64(b.width()) * std::max(b.height(), 0);
+        });
+        // Narrower than wanted, the window grows taller, and the other way round.
+        const double area = double(wanted.width()) * wanted.height();
+        if (chosen->width() < wanted.width())
+            size = QSize(chosen->width(), std::min(chosen->height(), int(area / chosen->width())));
+        else
+            size = QSize(std::min(chosen->width(), int(area / std::max(chosen->height(), 1))),
+                         chosen->height());
+    }
+    const bool beside = chosen - strips.begin() < 2;
+    QRect placed(QPoint(), size);
+    // Beside, level with the kept part's top; above or below, with its left edge.
+    placed.moveTopLeft(
+        beside
+            ? QPoint(chosen == strips.begin() ? chosen->left() : chosen->right() + 1 - size.width(),
+                     kept.top())
+            : QPoint(kept.left(), chosen == strips.begin() + 2
+                                      ? chosen->top()
+                                      : chosen->bottom() + 1 - size.height()));
+    placed.moveLeft(std::clamp(placed.left(), chosen->left(),
+                               std::max(chosen->left(), chosen->right() + 1 - size.width())));
+    placed.moveTop(std::clamp(placed.top(), chosen->top(),
+                              std::max(chosen->top(), chosen->bottom() + 1 - size.height())));
+    return placed;
+}
+
+QRect GeometryBeside(const QWidget& window, const QWidget& other, const QRect& kept, QSize wanted) {
+    const QScreen* screen =
+        window.parentWidget() ? window.parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return window.geometry();
+    // The window manager's frame, as it gave it the last time, or before that a usual one.
+    const QRect inner = window.geometry(), outer = window.frameGeometry();
+    QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                   outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    if (frame.isNull())
+        frame = QMargins(4, 30, 4, 4);
+    const QSize framed = wanted.grownBy(frame);
+    QRect placed = PlaceBeside(screen->availableGeometry(), other.frameGeometry(), framed);
+    if (placed.size() != framed)
+        placed = PlaceBeside(screen->availableGeometry(), kept, framed);
+    return placed.marginsRemoved(frame);
 }
 
 bool CompositorPlacesWindows() {

@@ -14,6 +14,18 @@ namespace quatrelle::runtime {
 // Places a top-level window in the middle of the primary screen's available area.
 void CentreOnScreen(QWidget& window);
 
+// Where a window of the given size, its frame included, stands so that it leaves `kept` (a part
+// of another window, on the screen) uncovered: beside it where the screen's available area has
+// room, right then left, else below or above it; where none has, in the largest of those
+// strips, as large as the wanted size's area allows. Never outside the available area.
+QRect PlaceBeside(const QRect& available, const QRect& kept, QSize wanted);
+
+// The geometry for a window beside another, through PlaceBeside on the window's screen: beside
+// the whole of `other` when the wanted size has room there, else beside its part `kept`. The
+// window's frame, once the window manager has given it one, counts with it, and before that a
+// usual title bar.
+QRect GeometryBeside(const QWidget& window, const QWidget& other, const QRect& kept, QSize wanted);
+
 // On Wayland the compositor alone places windows, and a mask only limits where input lands: a
 // program can neither move its window itself nor cut its outline there.
 bool CompositorPlacesWindows();
