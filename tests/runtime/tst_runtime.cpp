@@ -26,6 +26,8 @@ private Q_SLOTS:
     void deferredWorkWaitsForTheFirstPaintAndRunsOnce();
     void dragGoesToTheSystemOnceMovesGoUnanswered();
     void messageBoxOvercomesAFrameAddedToEveryRequest();
+    void aWindowBesideNeverCoversTheBoard_data();
+    void aWindowBesideNeverCoversTheBoard();
 };
 
 void TestRuntime::roundingSendsHalvesToTheEvenNeighbour() {
@@ -273,6 +275,41 @@ void TestRuntime::messageBoxOvercomesAFrameAddedToEveryRequest() {
     QTest::qWait(300);
     QCOMPARE(box.geometry().topLeft(), wanted.topLeft());
     QCOMPARE(manager.placed.size(), 3); // the first request, the plain one, the mirrored one
+}
+
+void TestRuntime::aWindowBesideNeverCoversTheBoard_data() {
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QSize>("wanted");
+    QTest::addColumn<bool>("besideTheWholeWindow");
+    // The analysis and the help, frames included, beside a centred main window.
+    for (const QSize wanted : {QSize(648, 394), QSize(488, 454)}) {
+        QTest::addRow("1024x600, %dx%d", wanted.width(), wanted.height())
+            << QSize(1024, 600) << wanted << false;
+        QTest::addRow("1280x800, %dx%d", wanted.width(), wanted.height())
+            << QSize(1280, 800) << wanted << false;
+        QTest::addRow("1920x1080, %dx%d", wanted.width(), wanted.height())
+            << QSize(1920, 1080) << wanted << true;
+    }
+}
+
+// Beside the window where the screen has room; else beside, above or below the board, smaller
+// if need be, but always on the screen, clear of the board, and large enough to read.
+void TestRuntime::aWindowBesideNeverCoversTheBoard() {
+    QFETCH(QSize, screen);
+    QFETCH(QSize, wanted);
+    QFETCH(bool, besideTheWholeWindow);
+    const QRect available(QPoint(0, 0), screen);
+    QRect window(QPoint(), QSize(400, 274));
+    window.moveCenter(available.center());
+    const QRect board = window.adjusted(100, 16, -25, -20);
+    const QRect besideWindow = PlaceBeside(available, window, wanted);
+    QCOMPARE(besideWindow.size() == wanted, besideTheWholeWindow);
+    const QRect placed =
+        besideTheWholeWindow ? besideWindow : PlaceBeside(available, board, wanted);
+    QVERIFY(available.contains(placed));
+    QVERIFY(!placed.intersects(besideTheWholeWindow ? window : board));
+    QVERIFY2(placed.width() >= 380 && placed.height() >= 380,
+             qPrintable(QStringLiteral("%1x%2").arg(placed.width()).arg(placed.height())));
 }
 
 QTEST_MAIN(TestRuntime)

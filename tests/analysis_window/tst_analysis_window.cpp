@@ -1,0 +1,125 @@
+// SPDX-FileCopyrightText: 2026 Korvantis
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "analysis_window/analysis_window.h"
+#include "support/window_tests.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace quatrelle;
+using analysis::AnalysisWindow;
+
+namespace {
+
+// Yellow lays 4, 5, 6 along the bottom under red's pieces: red's second piece on 5 lets yellow
+// open both ends, and yellow's 7 makes the line; red's 1 comes after it, as two players may go on.
+const std::vector<int> LineThenOneMore{3, 3, 4, 4, 5, 5, 6, 0};
+
+QStringList linesOf(const AnalysisWindow& window) {
+    QStringList lines;
+    for (int row = 0; row < window.moveList().count(); ++row)
+        lines.append(window.moveList().item(row)->text());
+    return lines;
+}
+
+} // namespace
+
+class TestAnalysisWindow : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() {
+        const QString problem = testing::prepareWindowTests();
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    }
+
+    void aKnownGameReadsFromItsLinesAndItsGraph_data();
+    void aKnownGameReadsFromItsLinesAndItsGraph();
+    void theWindowFollowsTheGame();
+};
+
+void TestAnalysisWindow::aKnownGameReadsFromItsLinesAndItsGraph_data() {
+    QTest::addColumn<std::optional<int>>("computerPlayer");
+    QTest::addColumn<QString>("lastMoves");
+    QTest::addColumn<bool>("viewerWon");
+    QTest::addColumn<QString>("graphSays");
+    QTest::addColumn<QString>("summary");
+    QTest::newRow("two players, drawn for yellow")
+        << std::optional<int>()
+        << QStringLiteral("Coup 6, rouge, colonne 6 : perdant en 1 coup "
+                          "de jaune ; bon coup.|Coup 7, jaune, colonne 7 "
+                          ": gagnant en 1 coup de jaune ; quatre en ligne.")
+        << true << QStringLiteral("Valeur pour jaune : nul au départ, gagné au coup 4.")
+        << QStringLiteral("Jaune : 0 erreur, 0 gaffe. Rouge : 1 erreur, 0 gaffe, la première au "
+                          "coup 4. La partie s'est jouée au coup 4.");
+    // The computer played yellow: the graph is the player's, red's, and shows the loss.
+    QTest::newRow("against the computer as yellow, drawn for the player")
+        << std::optional<int>(0)
+        << QStringLiteral("Coup 6, vous, colonne 6 : perdant en 1 coup de l'ordinateur ; bon coup."
+                          "|Coup 7, l'ordinateur, colonne 7 : gagnant en 1 coup de l'ordinateur ; "
+                          "quatre en ligne.")
+        << false << QStringLiteral("Valeur pour vous : nul au départ, perdu au coup 4.")
+        << QStringLiteral("L'ordinateur : 0 erreur, 0 gaffe. Vous : 1 erreur, 0 gaffe, la "
+                          "première au coup 4. La partie s'est jouée au coup 4.");
+}
+
+// What a player reads: each move's line, the graph's points on the side of the player they are
+// drawn for, the graph in words, and the small board read as the game's window reads a board.
+void TestAnalysisWindow::aKnownGameReadsFromItsLinesAndItsGraph() {
+    QFETCH(std::optional<int>, computerPlayer);
+    QFETCH(QString, lastMoves);
+    QFETCH(bool, viewerWon);
+    QFETCH(QString, graphSays);
+    QFETCH(QString, summary);
+    QWidget parent;
+    AnalysisWindow window(&parent);
+    window.setBoardReader(
+        [](const game::Game& game) { return QStringLiteral("%1 pieces").arg(game.MoveCount()); });
+    QSignalSpy done(&window, &AnalysisWindow::done);
+    window.analyse(LineThenOneMore, computerPlayer);
+    QVERIFY(done.wait(20000));
+    const QStringList lines = linesOf(window);
+    QCOMPARE(lines.size(), 8);
+    QCOMPARE(window.findChild<QLabel*>()->text(), summary);
+    QCOMPARE(lines.mid(5, 2).join(u'|'), lastMoves);
+    QVERIFY2(lines[7].endsWith(QStringLiteral(" : après la ligne, la partie était jouée.")),
+             qPrintable(lines[7]));
+
+    const QPolygonF points = window.graph().points();
+    QCOMPARE(points.size(), 8); // the empty board and the moves up to the line
+    const double middle = window.graph().plotArea().center().y();
+    QCOMPARE(points.last().y() < middle, viewerWon);
+    QCOMPARE(points.last().x(),
+             window.graph().plotArea().left() + window.graph().plotArea().width() * 7 / 8);
+    QCOMPARE(window.graph().accessibleDescription(), graphSays);
+    QCOMPARE(window.smallBoard().accessibleName(), QStringLiteral("Grille après le coup 8"));
+    QCOMPARE(window.smallBoard().accessibleDescription(), QStringLiteral("8 pieces"));
+}
+
+// A move played while the window is open adds its line and its point; a take-back removes them,
+// and the moves before keep their reviews.
+void TestAnalysisWindow::theWindowFollowsTheGame() {
+    QWidget parent;
+    AnalysisWindow window(&parent);
+    const std::vector<int> opening(LineThenOneMore.begin(), LineThenOneMore.begin() + 5);
+    window.analyse(opening, std::nullopt);
+    QTRY_VERIFY_WITH_TIMEOUT(window.isDone() && window.isVisible(), 20000);
+    const QStringList before = linesOf(window);
+    std::vector<int> played = opening;
+    played.push_back(5);
+    window.follow(played);
+    QTRY_VERIFY_WITH_TIMEOUT(window.isDone(), 20000);
+    QCOMPARE(linesOf(window).mid(0, 5), before);
+    QCOMPARE(linesOf(window)[5], QStringLiteral("Coup 6, rouge, colonne 6 : perdant en 1 coup de "
+                                                "jaune ; bon coup."));
+    QCOMPARE(window.graph().points().size(), 7);
+    QCOMPARE(window.moveList().currentRow(), 5);
+    window.follow(opening);
+    QTRY_VERIFY_WITH_TIMEOUT(window.isDone(), 20000);
+    QCOMPARE(linesOf(window), before);
+    QCOMPARE(window.graph().points().size(), 6);
+}
+
+QTEST_MAIN(TestAnalysisWindow)
+#include "tst_analysis_window.moc"
