@@ -12,7 +12,7 @@ program=${1:-build/default/src/quatrelle}
 folder=${2:-docs/screenshots}
 mkdir -p "$folder"
 source tests/support/x_session.sh
-start_xvfb 800x600x24
+start_xvfb 1280x800x24
 "${own_data[@]}" "$program" 2>/dev/null &
 game=$!
 main=$(xdotool search --sync --onlyvisible --name '^Quatrelle$' | head -n 1)
@@ -27,7 +27,7 @@ sleep 0.3
 import -window root -crop 403x275+"$X"+"$Y" +repage "$folder/main-window.png"
 xdotool mousemove $((X + 52)) $((Y + 60)) click 1
 sleep 2
-import -window root -crop 292x268+254+166 +repage "$folder/about-window.png"
+import -window root -crop 292x268+494+266 +repage "$folder/about-window.png"
 kill "$game"
 wait "$game" 2>/dev/null || true
 
