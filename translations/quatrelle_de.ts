@@ -369,11 +369,6 @@
         <comment>level 4</comment>
         <translation>Unschlagbar</translation>
     </message>
-    <message>
-        <source>Score (%1) : %2, %3, %4</source>
-        <comment>%1 is the level</comment>
-        <translation>Bilanz (%1): %2, %3, %4</translation>
-    </message>
     <message numerus="yes">
         <source>%n gagnée(s)</source>
         <comment>games won</comment>
@@ -576,6 +571,19 @@
     <message>
         <source>Rien à analyser : la grille est vide.</source>
         <translation>Nichts zu analysieren: das Spielfeld ist leer.</translation>
+    </message>
+    <message>
+        <source>Score (%1) : %2, %3, %4, %5</source>
+        <comment>%1 is the level</comment>
+        <translation>Bilanz (%1): %2, %3, %4, %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n abandonnée(s)</source>
+        <comment>games given up</comment>
+        <translation>
+            <numerusform>%n aufgegeben</numerusform>
+            <numerusform>%n aufgegeben</numerusform>
+        </translation>
     </message>
 </context>
 <context>

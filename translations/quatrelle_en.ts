@@ -369,11 +369,6 @@
         <comment>level 4</comment>
         <translation>Unbeatable</translation>
     </message>
-    <message>
-        <source>Score (%1) : %2, %3, %4</source>
-        <comment>%1 is the level</comment>
-        <translation>Score (%1): %2, %3, %4</translation>
-    </message>
     <message numerus="yes">
         <source>%n gagnée(s)</source>
         <comment>games won</comment>
@@ -576,6 +571,19 @@
     <message>
         <source>Rien à analyser : la grille est vide.</source>
         <translation>Nothing to analyse: the board is empty.</translation>
+    </message>
+    <message>
+        <source>Score (%1) : %2, %3, %4, %5</source>
+        <comment>%1 is the level</comment>
+        <translation>Score (%1): %2, %3, %4, %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n abandonnée(s)</source>
+        <comment>games given up</comment>
+        <translation>
+            <numerusform>%n given up</numerusform>
+            <numerusform>%n given up</numerusform>
+        </translation>
     </message>
 </context>
 <context>

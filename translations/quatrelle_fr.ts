@@ -80,5 +80,13 @@
             <numerusform>Coups repris : %1.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n abandonnée(s)</source>
+        <comment>games given up</comment>
+        <translation>
+            <numerusform>%n abandonnée</numerusform>
+            <numerusform>%n abandonnées</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

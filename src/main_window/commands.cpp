@@ -95,13 +95,13 @@ Commands::Commands(QWidget& window, match::Match& match, std::function<QRect()> 
                 [this, level] { choose(m_match.computerPlayer(), level); });
     }
     m_score.setEnabled(false);
+    connect(&m_match.scores(), &match::ScoreBook::changed, this, &Commands::showChoices);
     named(m_resetScore, tr("Remettre le score à zéro"));
     connect(&m_resetScore, &QAction::triggered, this, [this] {
         if (!confirmed(tr("Remettre à zéro le score du niveau %1 ?", "%1 is the level's name")
                            .arg(LevelName(m_match.level()))))
             return;
-        if (!resources::SaveScore(m_match.level(), {}))
-            qWarning("quatrelle: the settings cannot be written; the score is not kept");
+        m_match.scores().reset(m_match.level());
         showChoices();
         Q_EMIT scoreReset();
     });
@@ -179,7 +179,7 @@ void Commands::showChoices() {
             tr("Niveau") + (computer ? u'\t' + LevelName(m_match.level()) : QString()));
         m_levelMenu->menuAction()->setEnabled(computer);
     }
-    m_score.setText(ScoreText(m_match.level(), resources::LoadScore(m_match.level())));
+    m_score.setText(ScoreText(m_match.level(), m_match.scores().score(m_match.level())));
     m_score.setVisible(computer);
     m_resetScore.setVisible(computer);
 }

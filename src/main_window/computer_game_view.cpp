@@ -31,10 +31,7 @@ ComputerGameView::ComputerGameView(QWidget& window, const Controls& cells, match
     connect(&match, &match::Match::dropped, this, &ComputerGameView::dropped);
     connect(&match, &match::Match::computerGameOver, this, &ComputerGameView::gameOver);
     connect(&match, &match::Match::takenBack, this, &ComputerGameView::takenBack);
-    connect(&match, &match::Match::newGameStarted, this, [this] {
-        m_counted.reset();
-        clearMarks();
-    });
+    connect(&match, &match::Match::newGameStarted, this, &ComputerGameView::clearMarks);
 }
 
 std::optional<resources::Picture> ComputerGameView::pictureOf(int cell) const {
@@ -87,8 +84,6 @@ void ComputerGameView::landed() {
 }
 
 void ComputerGameView::gameOver(match::Outcome outcome) {
-    count(outcome, 1);
-    m_counted = outcome;
     Q_EMIT gameEnded(outcome);
     if (m_fallingCell >= 0)
         m_pendingResult = outcome;
@@ -102,7 +97,7 @@ void ComputerGameView::showResult(match::Outcome outcome) {
                                    ResultText(outcome), QMessageBox::Ok, &m_window);
     // The score wraps, where it must, between its counts, never inside one; a screen reader
     // reads it as it is written.
-    const QString score = ScoreText(m_match.level(), resources::LoadScore(m_match.level()));
+    const QString score = ScoreText(m_match.level(), m_match.scores().score(m_match.level()));
     QStringList counts = score.split(QStringLiteral(", "));
     for (QString& count : counts)
         count.replace(u' ', QChar::Nbsp);
@@ -121,19 +116,7 @@ void ComputerGameView::showResult(match::Outcome outcome) {
 }
 
 void ComputerGameView::takenBack() {
-    if (const std::optional<match::Outcome> counted = std::exchange(m_counted, std::nullopt))
-        count(*counted, -1);
     clearMarks();
-}
-
-void ComputerGameView::count(match::Outcome outcome, int games) {
-    resources::Score score = resources::LoadScore(m_match.level());
-    int& counted = outcome == match::Outcome::PlayerWon     ? score.won
-                   : outcome == match::Outcome::ComputerWon ? score.lost
-                                                            : score.drawn;
-    counted = std::clamp(counted + games, 0, resources::MaxScoreCount);
-    if (!resources::SaveScore(m_match.level(), score))
-        qWarning("quatrelle: the settings cannot be written; the score is not kept");
 }
 
 void ComputerGameView::clearMarks() {

@@ -19,10 +19,8 @@ namespace quatrelle::main_window {
 
 // What a game against the computer shows beyond the two-player board: the computer's piece
 // falls into its cell and stays marked until the player's next drop or a take-back; the end
-// comes as a message in the player's words, after which the cells of the line are marked until
-// a new game or a take-back, and the end is counted in the level's score; a take-back of the
-// end takes its count back too, since only a finished game counts. Between two players it shows
-// and counts nothing.
+// comes as a message in the player's words, with the level's score, after which the cells of the
+// line are marked until a new game or a take-back. Between two players it shows nothing.
 class ComputerGameView : public QObject {
     Q_OBJECT
 
@@ -44,7 +42,7 @@ public:
     static QString ResultText(match::Outcome outcome);
 
 Q_SIGNALS:
-    // The end of the game has been counted in the level's score; its message comes next.
+    // The game has ended, and its end has been counted; its message comes next.
     void gameEnded(quatrelle::match::Outcome outcome);
     // The result's message is about to show.
     void resultShowing(QMessageBox* box);
@@ -58,7 +56,6 @@ private:
     void showResult(match::Outcome outcome);
     void clearMarks();
     void takenBack();
-    void count(match::Outcome outcome, int games);
 
     QWidget& m_window;
     const Controls& m_cells;
@@ -70,7 +67,6 @@ private:
     int m_computerCell = -1;
     QList<int> m_line;                             // every cell of the lines that ended the game
     std::optional<match::Outcome> m_pendingResult; // shown once the computer's piece has landed
-    std::optional<match::Outcome> m_counted;       // the end of the game on the board, counted
 };
 
 } // namespace quatrelle::main_window

@@ -49,6 +49,7 @@ bool shownAtStart(resources::Picture picture) {
 Form1::Form1(const resources::Choices& choices)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
     , m_match(choices.computerPlayer, choices.level) {
+    m_match.scores().setStorage({resources::LoadScore, resources::SaveScore});
     runtime::ExposeAsWindow(*this);
     createStoredControls();
     Form_Load();

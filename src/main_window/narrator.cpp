@@ -248,7 +248,7 @@ void Narrator::describeWindow() {
     } else if (const std::optional<match::Outcome> outcome = m_match.outcome()) {
         const game::Level level = m_match.level();
         description = GameOverDescription(*outcome, game.CellOfMove(game.MoveCount() - 1),
-                                          ScoreText(level, resources::LoadScore(level)));
+                                          ScoreText(level, m_match.scores().score(level)));
     } else {
         description = OpponentDescription(*computer, m_match.level());
         // Player p made the moves of p's parity.

@@ -102,10 +102,11 @@ QString LevelName(game::Level level) {
 }
 
 QString ScoreText(game::Level level, const resources::Score& score) {
-    return SpokenTexts::tr("Score (%1) : %2, %3, %4", "%1 is the level")
+    return SpokenTexts::tr("Score (%1) : %2, %3, %4, %5", "%1 is the level")
         .arg(LevelName(level), SpokenTexts::tr("%n gagnée(s)", "games won", score.won),
              SpokenTexts::tr("%n nulle(s)", "games drawn", score.drawn),
-             SpokenTexts::tr("%n perdue(s)", "games lost", score.lost));
+             SpokenTexts::tr("%n perdue(s)", "games lost", score.lost),
+             SpokenTexts::tr("%n abandonnée(s)", "games given up", score.givenUp));
 }
 
 QString TurnDescription(int player) {

@@ -16,7 +16,7 @@ namespace quatrelle::main_window {
 
 // "Débutant", "Moyen", "Fort", "Imbattable".
 QString LevelName(game::Level level);
-// "Score (Moyen) : 3 gagnées, 1 nulle, 2 perdues".
+// "Score (Moyen) : 3 gagnées, 1 nulle, 2 perdues, 0 abandonnée".
 QString ScoreText(game::Level level, const resources::Score& score);
 
 // What assistive technology reads of the board and speaks of the game, in the game's

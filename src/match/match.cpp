@@ -24,7 +24,30 @@ Match::Match(std::optional<int> computerPlayer, game::Level level, QObject* pare
 
 // The computer goes before the solver thread it asks.
 Match::~Match() {
+    m_scores.blockSignals(true); // the windows that listen are going too
+    giveUp();
     m_computer.reset();
+}
+
+namespace {
+
+int game::Score::*countOf(Outcome outcome) {
+    switch (outcome) {
+    case Outcome::PlayerWon:
+        return &game::Score::won;
+    case Outcome::ComputerWon:
+        return &game::Score::lost;
+    case Outcome::Draw:
+        break;
+    }
+    return &game::Score::drawn;
+}
+
+} // namespace
+
+void Match::giveUp() {
+    if (m_computer && m_game.MoveCount() >= 2 && !outcome())
+        m_scores.add(m_level, &game::Score::givenUp, 1);
 }
 
 std::optional<int> Match::computerPlayer() const {
@@ -59,15 +82,17 @@ void Match::setComputerPlayer(std::optional<int> computerPlayer) {
     // The solver's question goes first: its answer would reach a computer that is gone.
     if (m_solver)
         m_solver->cancel();
+    giveUp();
     m_computer.reset();
     if (computerPlayer)
         m_computer = std::make_unique<ComputerPlayer>(*this, solverThread(), *computerPlayer);
-    newGame();
+    startNewGame();
 }
 
 void Match::setLevel(game::Level level) {
+    giveUp();
     m_level = level;
-    newGame();
+    startNewGame();
 }
 
 SolverThread& Match::solverThread() {
@@ -107,8 +132,11 @@ void Match::place(int column, bool byComputer) {
     }
     changeBoard([&] { Q_EMIT dropped(*placed, byComputer); });
     Q_EMIT dropEnded();
-    if (const std::optional<Outcome> ended = outcome())
+    if (const std::optional<Outcome> ended = outcome()) {
+        m_counted = ended;
+        m_scores.add(m_level, countOf(*ended), 1);
         Q_EMIT computerGameOver(*ended);
+    }
 }
 
 void Match::dropAtCell(int cell) {
@@ -137,10 +165,18 @@ void Match::takeBack() {
     QList<game::Placement> taken;
     for (int i = 0; i < moves; ++i)
         taken.append(*m_game.TakeBack());
+    if (const std::optional<Outcome> counted = std::exchange(m_counted, std::nullopt))
+        m_scores.add(m_level, countOf(*counted), -1);
     changeBoard([&] { Q_EMIT takenBack(taken); });
 }
 
 void Match::newGame() {
+    giveUp();
+    startNewGame();
+}
+
+void Match::startNewGame() {
+    m_counted.reset();
     m_game.NewGame();
     changeBoard([this] { Q_EMIT newGameStarted(); });
 }

@@ -4,6 +4,7 @@
 
 #include "game/board.h"
 #include "game/levels.h"
+#include "score_book.h"
 
 #include <QList>
 #include <QObject>
@@ -63,6 +64,11 @@ public:
     std::optional<Outcome> outcome() const;
     // The column of the hint being shown, if any.
     std::optional<int> hint() const { return m_hint; }
+    // The score of every level. A game against the computer counts at its end, and no longer
+    // once that end is taken back; one given up once both sides have moved (a new game, another
+    // opponent or level, or leaving) counts as given up.
+    ScoreBook& scores() { return m_scores; }
+    const ScoreBook& scores() const { return m_scores; }
 
     // The player's drop into a column; refused while the computer is to move, and once the game
     // against it has ended.
@@ -112,6 +118,10 @@ private:
     // computer choose on the new board.
     template <typename TellViews> void changeBoard(TellViews tellViews);
     SolverThread& solverThread();
+    void startNewGame();
+    // Counts the game against the computer on the board as given up, if both sides have moved
+    // and it has not ended.
+    void giveUp();
 
     game::Game m_game;
     // Made when the computer plays or the first hint is asked for, so that a game without them
@@ -121,6 +131,8 @@ private:
     game::Level m_level;
     std::optional<int> m_hint;
     int m_holds = 0;
+    ScoreBook m_scores;
+    std::optional<Outcome> m_counted; // the end of the game on the board, once counted
 };
 
 } // namespace quatrelle::match

@@ -94,7 +94,7 @@ Score LoadScore(game::Level level) {
         }
         return 0;
     };
-    return {count("won"), count("drawn"), count("lost")};
+    return {count("won"), count("drawn"), count("lost"), count("givenUp")};
 }
 
 bool SaveScore(game::Level level, const Score& score) {
@@ -102,6 +102,7 @@ bool SaveScore(game::Level level, const Score& score) {
     settings.setValue(scoreKey(level, "won"), score.won);
     settings.setValue(scoreKey(level, "drawn"), score.drawn);
     settings.setValue(scoreKey(level, "lost"), score.lost);
+    settings.setValue(scoreKey(level, "givenUp"), score.givenUp);
     settings.sync();
     return settings.status() == QSettings::NoError;
 }

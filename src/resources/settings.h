@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game/levels.h"
+#include "game/score.h"
 
 #include <QString>
 #include <optional>
@@ -27,17 +28,10 @@ Choices LoadChoices(QString& problem);
 // Keeps the choices; false when the file cannot be written.
 bool SaveChoices(const Choices& choices);
 
-// The games against the computer at one level that came to an end, from the player's side.
-struct Score {
-    int won = 0;
-    int drawn = 0;
-    int lost = 0;
-    bool operator==(const Score&) const = default;
-};
-// The most games that a count holds: more than anyone plays, and far from overflowing.
-inline constexpr int MaxScoreCount = 999'999;
-// Kept in the same file. A count that is not a whole number from 0 to MaxScoreCount reads as
-// 0, with one line on the error output.
+using game::MaxScoreCount;
+using game::Score;
+// The score of a level, kept in the same file. A count that is not a whole number from 0 to
+// MaxScoreCount reads as 0, with one line on the error output.
 Score LoadScore(game::Level level);
 // False when the file cannot be written.
 bool SaveScore(game::Level level, const Score& score);

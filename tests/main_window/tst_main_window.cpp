@@ -974,9 +974,9 @@ void TestMainWindow::playAloneAgainstTheComputerWithHintsAndTakeBacks() {
              QStringLiteral("L'ordinateur a gagn\u00e9 ! - Der Computer hat gewonnen !"));
     QCOMPARE(m_closer->seen().front().details,
              QStringLiteral("Score\u00a0(Imbattable)\u00a0:\u00a00\u00a0gagn\u00e9e, "
-                            "0\u00a0nulle, 1\u00a0perdue"));
-    QVERIFY(m_closer->seen().front().said.contains(
-        QStringLiteral("Score (Imbattable) : 0 gagn\u00e9e, 0 nulle, 1 perdue")));
+                            "0\u00a0nulle, 1\u00a0perdue, 0\u00a0abandonn\u00e9e"));
+    QVERIFY(m_closer->seen().front().said.contains(QStringLiteral(
+        "Score (Imbattable) : 0 gagn\u00e9e, 0 nulle, 1 perdue, 0 abandonn\u00e9e")));
     const auto line = game::FindWinningLine(form.gameState().Board());
     QVERIFY(line);
     QList<int> lineCells(line->cells.begin(), line->cells.end());
@@ -995,7 +995,8 @@ void TestMainWindow::playAloneAgainstTheComputerWithHintsAndTakeBacks() {
         description().startsWith(QStringLiteral("Partie termin\u00e9e : l'ordinateur a "
                                                 "gagn\u00e9 en ")) &&
             description().endsWith(QStringLiteral(". Score (Imbattable) : 0 gagn\u00e9e, 0 "
-                                                  "nulle, 1 perdue. Nouveau jeu pour rejouer.")),
+                                                  "nulle, 1 perdue, 0 abandonn\u00e9e. Nouveau "
+                                                  "jeu pour rejouer.")),
         qPrintable(description()));
     QVERIFY(activate(form));
     const int beepsBefore = beeps.count();
@@ -1024,13 +1025,22 @@ void TestMainWindow::playAloneAgainstTheComputerWithHintsAndTakeBacks() {
     // Lost again; resetting the score is heard, and the window's description follows.
     QTest::keyClick(&form, Qt::Key(Qt::Key_1 + lastOfYours));
     QTRY_COMPARE(m_closer->seen().size(), 2);
-    const QString endOfDescription = QStringLiteral(" perdue. Nouveau jeu pour rejouer.");
+    const QString endOfDescription =
+        QStringLiteral(" perdue, 0 abandonn\u00e9e. Nouveau jeu pour rejouer.");
     QTRY_VERIFY(description().endsWith(QStringLiteral(", 1") + endOfDescription));
-    // The reset asks first, and wipes the level played alone.
+    // The menu shows the score of the level played; the reset asks first, and wipes that level
+    // alone.
     QVERIFY(resources::SaveScore(game::Level::Medium, {1, 2, 3}));
-    for (QAction* entry : form.findChild<main_window::Commands*>()->menu().actions())
+    QAction* reset = nullptr;
+    for (QAction* entry : form.findChild<main_window::Commands*>()->menu().actions()) {
+        if (entry->text().startsWith(QStringLiteral("Score (")))
+            QCOMPARE(entry->text(), QStringLiteral("Score (Imbattable) : 0 gagn\u00e9e, 0 nulle, "
+                                                   "1 perdue, 0 abandonn\u00e9e"));
         if (entry->text() == QStringLiteral("Remettre le score \u00e0 z\u00e9ro"))
-            entry->trigger();
+            reset = entry;
+    }
+    QVERIFY(reset);
+    reset->trigger();
     QCOMPARE(m_closer->seen().last().text,
              QStringLiteral("Remettre \u00e0 z\u00e9ro le score du niveau Imbattable ?"));
     QCOMPARE(resources::LoadScore(game::Level::Medium), (resources::Score{1, 2, 3}));

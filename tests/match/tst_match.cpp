@@ -240,6 +240,11 @@ void TestMatch::aGameAgainstTheComputerEnds() {
     QFETCH(QString, player);
     QFETCH(int, outcome);
     Match match(1, game::Level::Unbeatable);
+    // Games counted before this one.
+    int game::Score::*const count = outcome == static_cast<int>(match::Outcome::Draw)
+                                        ? &game::Score::drawn
+                                        : &game::Score::lost;
+    match.scores().add(game::Level::Unbeatable, count, 5);
     QList<int> ends;
     connect(&match, &Match::computerGameOver, this,
             [&ends](match::Outcome ended) { ends.append(static_cast<int>(ended)); });
@@ -272,9 +277,19 @@ void TestMatch::aGameAgainstTheComputerEnds() {
     refused.append(refusal(drawn ? match::Refusal::HintOnFullBoard : match::Refusal::HintWithLine));
     QCOMPARE(recorder.seen(), refused);
     QCOMPARE(match.game().Board(), over.Board());
+    QCOMPARE(match.scores().score(game::Level::Unbeatable).*count, 6);
     match.takeBack();
     QVERIFY(!match.outcome());
     QVERIFY(match.game().MoveCount() < over.MoveCount());
+    // The end taken back is no longer counted, and only once; a game left once both sides have
+    // moved counts as given up, at its own level; an empty board gives nothing up.
+    QCOMPARE(match.scores().score(game::Level::Unbeatable).*count, 5);
+    match.takeBack();
+    QCOMPARE(match.scores().score(game::Level::Unbeatable).*count, 5);
+    match.setLevel(game::Level::Medium);
+    match.newGame();
+    QCOMPARE(match.scores().score(game::Level::Unbeatable).givenUp, 1);
+    QCOMPARE(match.scores().score(game::Level::Medium), game::Score{});
 }
 
 // A hint is a best column of the board as it stands when it is answered; a board that changes
