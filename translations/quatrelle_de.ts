@@ -874,4 +874,11 @@
         <translation>Rechtsklick: das Menü. F1: die Hilfe.</translation>
     </message>
 </context>
+<context>
+    <name>quatrelle::main_window::MenuHint</name>
+    <message>
+        <source>Clic droit : le menu, pour jouer seul contre l&apos;ordinateur.</source>
+        <translation>Rechtsklick: das Menü, um allein gegen den Computer zu spielen.</translation>
+    </message>
+</context>
 </TS>

@@ -874,4 +874,11 @@
         <translation>Right click: the menu. F1: the help.</translation>
     </message>
 </context>
+<context>
+    <name>quatrelle::main_window::MenuHint</name>
+    <message>
+        <source>Clic droit : le menu, pour jouer seul contre l&apos;ordinateur.</source>
+        <translation>Right click: the menu, to play alone against the computer.</translation>
+    </message>
+</context>
 </TS>

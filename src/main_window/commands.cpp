@@ -210,6 +210,7 @@ void Commands::openAnalysis() {
 
 void Commands::openMenu(const QPoint& at, bool byKeyboard) {
     QMenu& shown = menu();
+    Q_EMIT menuOpening();
     showChoices(); // the level's entry, and the score, which games since have moved
     if (byKeyboard)
         connect(

@@ -48,6 +48,8 @@ Q_SIGNALS:
     void scoreReset();
     // The player put the hint being shown out.
     void hintPutOut();
+    // The menu is about to open.
+    void menuOpening();
 
 private:
     void choose(std::optional<int> computerPlayer, game::Level level);

@@ -3,6 +3,7 @@
 #include "form1.h"
 
 #include "game/victory.h"
+#include "menu_hint.h"
 #include "narrator.h"
 #include "resources/fonts.h"
 #include "resources/layouts.h"
@@ -410,6 +411,7 @@ void Form1::connectCommands() {
             [this] { FlatBttn1_Click(AboutButton); });
     connect(&m_commands->quit, &QAction::triggered, this, [this] { FlatBttn1_Click(QuitButton); });
     new runtime::ClickMenu(*this, [this](const QPoint& at) { m_commands->openMenu(at); });
+    connect(m_commands, &Commands::menuOpening, new MenuHint(*this), &MenuHint::menuOpened);
     // The button does nothing, as it always did; hovering it tells where help is.
     FlatBttn1[HelpButton].setToolTip(tr("Clic droit : le menu. F1 : l'aide."));
 }

@@ -13,6 +13,7 @@ namespace {
 const QString OpponentKey = QStringLiteral("opponent");
 const QString LevelKey = QStringLiteral("level");
 const QString ScoreGroup = QStringLiteral("score");
+const QString MenuOpenedKey = QStringLiteral("menuOpened");
 
 QString scoreKey(game::Level level, const char* count) {
     return QStringLiteral("%1/level%2/%3")
@@ -52,6 +53,7 @@ Choices LoadChoices(QString& problem) {
     bool isNumber = false;
     const int level = settings.value(LevelKey, static_cast<int>(choices.level)).toInt(&isNumber);
     const bool known = settings.contains(OpponentKey) || settings.contains(LevelKey) ||
+                       settings.contains(MenuOpenedKey) ||
                        settings.childGroups().contains(ScoreGroup) ||
                        QFileInfo(settings.fileName()).size() == 0;
     if (!opponent || !isNumber || !game::IsValidLevel(level) || !known) {
@@ -72,6 +74,14 @@ bool SaveChoices(const Choices& choices) {
     settings.setValue(LevelKey, static_cast<int>(choices.level));
     settings.sync();
     return settings.status() == QSettings::NoError;
+}
+
+bool MenuOpenedBefore() {
+    return QSettings().value(MenuOpenedKey, false).toBool();
+}
+
+void RememberMenuOpened() {
+    QSettings().setValue(MenuOpenedKey, true);
 }
 
 Score LoadScore(game::Level level) {

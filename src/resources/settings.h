@@ -30,6 +30,11 @@ bool SaveChoices(const Choices& choices);
 
 using game::MaxScoreCount;
 using game::Score;
+// Whether the player has opened the window's menu before, kept in the same file: until then the
+// window's surface hints at it.
+bool MenuOpenedBefore();
+void RememberMenuOpened();
+
 // The score of a level, kept in the same file. A count that is not a whole number from 0 to
 // MaxScoreCount reads as 0, with one line on the error output.
 Score LoadScore(game::Level level);

@@ -23,6 +23,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 #include <QTranslator>
 #include <algorithm>
 #include <cmath>
@@ -594,6 +595,39 @@ void TestMainWindow::helpAndUnknownButtonsDoNothing() {
         1);
     // Hovering it says where the menu and the help are.
     QVERIFY(form.buttons()[2].toolTip().contains(QStringLiteral("F1")));
+
+    // Until a player has opened the menu once, resting on the bare surface names it; the
+    // controls keep their own tooltips. The menu opened, the hint is gone, at the next start too.
+    QSettings().remove(QStringLiteral("menuOpened"));
+    const auto restOn = [](QWidget& window, QPoint at) {
+        QToolTip::hideText();
+        if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); }))
+            return QStringLiteral("a tooltip that does not go");
+        QWidget* under = window.childAt(at) ? window.childAt(at) : &window;
+        QHelpEvent rest(QEvent::ToolTip, under->mapFrom(&window, at), window.mapToGlobal(at));
+        QApplication::sendEvent(under, &rest);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    const QPoint bare(40, 250);
+    for (int start = 0; start < 2; ++start) {
+        Form1 fresh;
+        fresh.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fresh));
+        QVERIFY(!fresh.childAt(bare));
+        QCOMPARE(restOn(fresh, bare),
+                 start == 0 ? QStringLiteral("Clic droit : le menu, pour jouer seul contre "
+                                             "l'ordinateur.")
+                            : QString());
+        QCOMPARE(restOn(fresh, fresh.arrows()[3].geometry().center()), QString());
+        QTimer closeMenu;
+        connect(&closeMenu, &QTimer::timeout, [] {
+            if (QWidget* menu = QApplication::activePopupWidget())
+                menu->close();
+        });
+        closeMenu.start(20);
+        QTest::keyClick(&fresh, Qt::Key_F10, Qt::ShiftModifier);
+        QCOMPARE(restOn(fresh, bare), QString());
+    }
 }
 
 // F1 opens the help beside the board without blocking it, and Escape closes it. The help names
