@@ -403,6 +403,10 @@ void TestSolver::levelsCompleteTheirLineAndStopTheOpponents_data() {
     // Yellow's two side by side in the bottom row, with three empty cells on each side: a third
     // beside them would make three with both ends open, unless red takes one of those cells now.
     QTest::newRow("level 2, the open two") << "263" << 2 << QList<int>{1, 4} << 1000 << 1000;
+    // Red to move: after red's 1, yellow has a threat that red must answer, then a piece that
+    // makes two threats; red's other columns but 2 and 5 let yellow make two threats at once.
+    QTest::newRow("level 2, two threats behind a threat")
+        << "3230214" << 2 << QList<int>{1, 4} << 1000 << 1000;
     QTest::newRow("level 4, the empty board") << "" << 4 << QList<int>{3} << 1000 << 1000;
     // Columns 1 and 3 both keep the draw; after 1, yellow has fewer replies that keep it, so the
     // perfect level leaves the centre for it.

@@ -6,6 +6,7 @@
 #include "game/victory.h"
 #include "help_window/help_window.h"
 #include "main_window/commands.h"
+#include "main_window/computer_game_view.h"
 #include "main_window/form1.h"
 #include "match/computer_player.h"
 #include "resources/application.h"
@@ -983,6 +984,10 @@ void TestMainWindow::playAloneAgainstTheComputerWithHintsAndTakeBacks() {
     // that reply again, in front.
     const QRegularExpression replies(QStringLiteral("Ordinateur : \\d, rang\u00e9e \\d\\."));
     QString lastReply;
+    QList<int> markedAsTheResultOpens; // the winning piece has landed by then
+    connect(form.findChild<main_window::ComputerGameView*>(),
+            &main_window::ComputerGameView::resultShowing, this,
+            [&] { markedAsTheResultOpens = markedCells(form); });
     for (const int key : {Qt::Key_1, Qt::Key_1, Qt::Key_1, Qt::Key_1, Qt::Key_1, Qt::Key_2,
                           Qt::Key_2, Qt::Key_2, Qt::Key_2, Qt::Key_2}) {
         if (game::FindWinningLine(form.gameState().Board()))
@@ -1006,6 +1011,8 @@ void TestMainWindow::playAloneAgainstTheComputerWithHintsAndTakeBacks() {
     QTRY_COMPARE(m_closer->seen().size(), 1);
     QCOMPARE(m_closer->seen().front().text,
              QStringLiteral("L'ordinateur a gagn\u00e9 ! - Der Computer hat gewonnen !"));
+    QCOMPARE(markedAsTheResultOpens,
+             QList<int>{form.gameState().CellOfMove(form.gameState().MoveCount() - 1)});
     QCOMPARE(m_closer->seen().front().details,
              QStringLiteral("Score\u00a0(Imbattable)\u00a0:\u00a00\u00a0gagn\u00e9e, "
                             "0\u00a0nulle, 1\u00a0perdue, 0\u00a0abandonn\u00e9e"));
@@ -1337,6 +1344,16 @@ void TestMainWindow::theMenuOpensOnAClickNotADragAndChoosesTheComputer() {
     QSettings kept;
     QCOMPARE(kept.value(QStringLiteral("opponent")).toString(), QStringLiteral("yellow"));
     QCOMPARE(kept.value(QStringLiteral("level")).toInt(), 4);
+    // Choosing what is being played asks nothing, with a game under way too.
+    clickArrow(form, 0);
+    QTRY_COMPARE(form.gameState().MoveCount(), 3);
+    for (const char* same : {"L'ordinateur joue jaune", "Imbattable"}) {
+        wanted = QString::fromUtf8(same);
+        QTest::mouseClick(&form, Qt::RightButton, {}, surface);
+        QTRY_VERIFY(wanted.isEmpty());
+    }
+    QCOMPARE(asked.size(), 2);
+    QCOMPARE(form.gameState().MoveCount(), 3);
 
     // The next start plays what was kept, and its menu says so.
     m_form.reset();
@@ -1345,7 +1362,7 @@ void TestMainWindow::theMenuOpensOnAClickNotADragAndChoosesTheComputer() {
     restarted->show();
     QVERIFY(QTest::qWaitForWindowExposed(restarted.get()));
     QTest::mouseClick(restarted.get(), Qt::RightButton, {}, surface);
-    QTRY_COMPARE(opened.size(), 9);
+    QTRY_COMPARE(opened.size(), 11);
     QCOMPARE(opened.last().mid(33, 99),
              QStringLiteral("L'ordinateur joue rouge|L'ordinateur joue jaune*|Niveau\tImbattable"
                             "[D\u00e9butant|Moyen|Fort|Imbattable*]"));
