@@ -427,11 +427,6 @@
         <translation>Sie: %1.</translation>
     </message>
     <message>
-        <source>Partie terminée : %1. %2. Nouveau jeu pour rejouer.</source>
-        <comment>%1 is the result, %2 the score</comment>
-        <translation>Partie vorbei: %1. %2. Neues Spiel, um wieder zu spielen.</translation>
-    </message>
-    <message>
         <source>%1 %2</source>
         <comment>a column&apos;s number, then its pieces</comment>
         <translation>%1 %2</translation>
@@ -584,6 +579,11 @@
             <numerusform>%n aufgegeben</numerusform>
             <numerusform>%n aufgegeben</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Partie terminée : %1.</source>
+        <comment>%1 is the result</comment>
+        <translation>Partie vorbei: %1.</translation>
     </message>
 </context>
 <context>

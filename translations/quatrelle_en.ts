@@ -427,11 +427,6 @@
         <translation>You: %1.</translation>
     </message>
     <message>
-        <source>Partie terminée : %1. %2. Nouveau jeu pour rejouer.</source>
-        <comment>%1 is the result, %2 the score</comment>
-        <translation>Game over: %1. %2. New game to play again.</translation>
-    </message>
-    <message>
         <source>%1 %2</source>
         <comment>a column&apos;s number, then its pieces</comment>
         <translation>%1 %2</translation>
@@ -584,6 +579,11 @@
             <numerusform>%n given up</numerusform>
             <numerusform>%n given up</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Partie terminée : %1.</source>
+        <comment>%1 is the result</comment>
+        <translation>Game over: %1.</translation>
     </message>
 </context>
 <context>

@@ -41,10 +41,8 @@ Narrator::Narrator(QWidget& window, Controls& cells, Controls& arrows, const mat
     connect(&match, &match::Match::newGameStarted, this, &Narrator::newGameStarted);
     connect(&match, &match::Match::hintChanged, this, &Narrator::hintChanged);
     m_opponent = match.computerPlayer();
-    // The window's description says who plays at start; a computer that opens says it again
-    // with its first move, in case that move comes before the window is read.
-    if (m_opponent && match.computerToMove())
-        addPending(NewComputerGameAnnouncement(*m_opponent, match.level()));
+    // The window's description says who plays at start, and the computer's opening waits for
+    // the window to be read.
     describeBoard();
 }
 
@@ -59,10 +57,14 @@ void Narrator::dropped(game::Placement placed, bool byComputer) {
         // Whose turn it is is said only when it is news. Once a line stands the win message
         // comes next, and says the drop with it.
         const QString drop = DropAnnouncement(placed);
-        if (m_match.lineStands())
+        if (m_match.lineStands()) {
             addPending(drop);
-        else
-            announce(game.IsFull() ? drop : drop + u' ' + TurnAnnouncement(turnText()));
+            return;
+        }
+        announce(game.IsFull() ? drop + u' ' + FullBoardDescription()
+                               : drop + u' ' + TurnAnnouncement(turnText()));
+        // The next drop may come before a voice has said this one: it carries it.
+        keepSaying(drop);
         return;
     }
     if (!byComputer) {
@@ -83,10 +85,14 @@ void Narrator::dropped(game::Placement placed, bool byComputer) {
         addPending(BriefYourTurnAnnouncement());
     const QString said = std::exchange(m_pending, QString());
     announce(said);
-    // announce() put a reply cut before this one in front; this one is said from there on.
-    m_reply = reply;
+    keepSaying(reply);
+}
+
+// announce() put a reply cut before this one in front; this one is said from there on.
+void Narrator::keepSaying(const QString& news) {
+    m_reply = news;
     m_replySaidBy.setRemainingTime(
-        VoiceStartMs + 1000 * static_cast<int>(m_lastAnnouncement.indexOf(reply) + reply.size()) /
+        VoiceStartMs + 1000 * static_cast<int>(m_lastAnnouncement.indexOf(news) + news.size()) /
                            VoiceCharactersPerSecond);
 }
 
@@ -122,19 +128,22 @@ void Narrator::gameOver() {
 void Narrator::nameResult(QMessageBox* box) {
     keepReplyIfCut();
     const QString moves = std::exchange(m_pending, QString());
-    m_lastAnnouncement = box->text();
-    for (const QString& said : {std::exchange(m_cutReply, QString()), moves})
-        if (!said.isEmpty())
-            m_lastAnnouncement += u' ' + said;
+    QString said = box->text();
+    for (const QString& sentence : {std::exchange(m_cutReply, QString()), moves})
+        if (!sentence.isEmpty())
+            said += u' ' + sentence;
     new runtime::Announcer(box);
     box->installEventFilter(this);
-    // The box shows its text in a label of its own, which is what a screen reader reads.
+    // The box shows its text in a label of its own, which is what a screen reader reads; the
+    // score, which it reads from the box's other label, R says too, then and later.
     for (QLabel* label : box->findChildren<QLabel*>()) {
         if (label->text() == box->text()) {
-            label->setAccessibleName(m_lastAnnouncement);
+            label->setAccessibleName(said);
             break;
         }
     }
+    m_lastAnnouncement =
+        said + u' ' + ScoreText(m_match.level(), m_match.scores().score(m_match.level())) + u'.';
 }
 
 void Narrator::refused(match::Refusal why, int where) {
@@ -164,6 +173,8 @@ void Narrator::newGameStarted() {
         announce(NewGameAnnouncement(turnText(), opponentChanged));
         return;
     }
+    // A screen reader does not read the window's description again as the menu or a question
+    // closes: the announcement says who plays.
     addPending(NewComputerGameAnnouncement(*m_opponent, m_match.level()));
     // A computer that opens is heard with its first move.
     if (!m_match.computerToMove()) {
@@ -246,17 +257,17 @@ void Narrator::describeWindow() {
     if (!computer) {
         description = game.IsFull() ? FullBoardDescription() : turnText();
     } else if (const std::optional<match::Outcome> outcome = m_match.outcome()) {
-        const game::Level level = m_match.level();
-        description = GameOverDescription(*outcome, game.CellOfMove(game.MoveCount() - 1),
-                                          ScoreText(level, m_match.scores().score(level)));
+        description = GameOverDescription(*outcome, game.CellOfMove(game.MoveCount() - 1));
     } else {
-        description = OpponentDescription(*computer, m_match.level());
+        // Short enough to hear whole on every return to the window: the opponent until the
+        // computer has played, then its last move; the score is behind R once a game ends, the
+        // board behind B.
         // Player p made the moves of p's parity.
         int lastOfComputer = game.MoveCount() - 1;
         if (lastOfComputer >= 0 && lastOfComputer % 2 != *computer)
             --lastOfComputer;
-        if (lastOfComputer >= 0)
-            description += u' ' + ComputerMoveText(game.CellOfMove(lastOfComputer));
+        description = lastOfComputer >= 0 ? ComputerMoveText(game.CellOfMove(lastOfComputer))
+                                          : OpponentDescription(*computer, m_match.level());
         description += u' ' + (m_match.computerToMove() ? ComputerThinkingAnnouncement()
                                                         : YourTurnAnnouncement());
     }

@@ -65,6 +65,8 @@ private:
     void keepReplyIfCut();
     // The reply was said again, or is gone from the board: nothing is carried.
     void forgetReply();
+    // What was just announced holds news that a key may cut before a voice has said it.
+    void keepSaying(const QString& news);
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Adds a sentence to what waits for the computer's move or the result.
     void addPending(const QString& sentence);

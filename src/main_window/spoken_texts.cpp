@@ -140,10 +140,9 @@ QString PlayerMoveText(int cell) {
     return SpokenTexts::tr("Vous : %1.", "%1 is a cell's column and row").arg(ShortPlace(cell));
 }
 
-QString GameOverDescription(match::Outcome outcome, int lastCell, const QString& score) {
-    return SpokenTexts::tr("Partie terminée : %1. %2. Nouveau jeu pour rejouer.",
-                           "%1 is the result, %2 the score")
-        .arg(resultClause(outcome, lastCell), score);
+QString GameOverDescription(match::Outcome outcome, int lastCell) {
+    return SpokenTexts::tr("Partie terminée : %1.", "%1 is the result")
+        .arg(resultClause(outcome, lastCell));
 }
 
 QString BoardAnnouncement(const game::Game& game) {

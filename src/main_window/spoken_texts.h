@@ -45,10 +45,9 @@ QString ShortPlace(int cell);
 QString ComputerMoveText(int cell);
 // "Vous : 4, rangée 1."
 QString PlayerMoveText(int cell);
-// The window's description once a game against the computer has ended: "Partie terminée :
-// vous avez gagné en 4, rangée 1. Score (Moyen) : 1 gagnée, 0 nulle, 0 perdue. Nouveau jeu pour
-// rejouer."
-QString GameOverDescription(match::Outcome outcome, int lastCell, const QString& score);
+// The window's description once a game against the computer has ended, short enough to hear
+// whole on each return to the window: "Partie terminée : vous avez gagné en 4, rangée 1."
+QString GameOverDescription(match::Outcome outcome, int lastCell);
 // The whole board in one sentence, column by column, each from the bottom up; empty columns
 // are left out: "Grille : 3 jaune ; 4 jaune, rouge. Autres colonnes vides.", "Grille vide."
 QString BoardAnnouncement(const game::Game& game);
