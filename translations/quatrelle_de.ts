@@ -763,8 +763,8 @@
         <translation>Hilfe</translation>
     </message>
     <message>
-        <source>Les flèches lisent ligne par ligne ; %1 et %2 vont au titre suivant et au précédent.</source>
-        <translation>Die Pfeiltasten lesen Zeile für Zeile; %1 und %2 springen zur nächsten und zur vorigen Überschrift.</translation>
+        <source>Les flèches lisent ligne par ligne ; %1 ou %2 va au titre suivant, %3 ou %4 au précédent.</source>
+        <translation>Die Pfeiltasten lesen Zeile für Zeile; %1 oder %2 springt zur nächsten Überschrift, %3 oder %4 zur vorigen.</translation>
     </message>
 </context>
 <context>

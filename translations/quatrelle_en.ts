@@ -763,8 +763,8 @@
         <translation>Help</translation>
     </message>
     <message>
-        <source>Les flèches lisent ligne par ligne ; %1 et %2 vont au titre suivant et au précédent.</source>
-        <translation>The arrows read line by line; %1 and %2 go to the next and the previous heading.</translation>
+        <source>Les flèches lisent ligne par ligne ; %1 ou %2 va au titre suivant, %3 ou %4 au précédent.</source>
+        <translation>The arrows read line by line; %1 or %2 goes to the next heading, %3 or %4 to the previous one.</translation>
     </message>
 </context>
 <context>

@@ -60,24 +60,33 @@ void AnalysisWindow::setBoardReader(std::function<QString(const game::Game&)> re
 }
 
 void AnalysisWindow::analyse(std::vector<int> columns, std::optional<int> computerPlayer) {
+    const bool sameSides = m_computerPlayer == computerPlayer;
     m_computerPlayer = computerPlayer;
     m_following = false;
-    review(std::move(columns), {});
+    std::vector<game::MoveReview> known =
+        sameSides ? knownReviews(columns) : std::vector<game::MoveReview>();
+    review(std::move(columns), std::move(known));
     m_showTimer.start();
 }
 
 void AnalysisWindow::follow(std::vector<int> columns) {
     if (!isVisible() || !m_review || columns == m_review->columns())
         return;
-    // A move's review depends only on the moves before it: those the two games share stand.
+    m_following = true;
+    std::vector<game::MoveReview> known = knownReviews(columns);
+    review(std::move(columns), std::move(known));
+}
+
+// A move's review depends only on the moves before it: those that the game under review shares
+// with the one reviewed last keep theirs.
+std::vector<game::MoveReview> AnalysisWindow::knownReviews(const std::vector<int>& columns) const {
+    if (!m_review)
+        return {};
     const std::vector<int>& before = m_review->columns();
     const auto shared = std::mismatch(before.begin(), before.end(), columns.begin(), columns.end());
     const std::size_t kept =
         std::min(std::size_t(shared.first - before.begin()), m_review->reviews().size());
-    std::vector<game::MoveReview> known(m_review->reviews().begin(),
-                                        m_review->reviews().begin() + std::ptrdiff_t(kept));
-    m_following = true;
-    review(std::move(columns), std::move(known));
+    return {m_review->reviews().begin(), m_review->reviews().begin() + std::ptrdiff_t(kept)};
 }
 
 void AnalysisWindow::review(std::vector<int> columns, std::vector<game::MoveReview> known) {
@@ -86,6 +95,7 @@ void AnalysisWindow::review(std::vector<int> columns, std::vector<game::MoveRevi
         m_list.addItem(MoveLine(int(move), columns[move], m_computerPlayer,
                                 move < known.size() ? std::optional(known[move]) : std::nullopt));
     m_summary.setText(tr("Analyse en cours…"));
+    setAccessibleDescription(m_summary.text());
     m_review = std::make_unique<match::GameReview>(std::move(columns), std::move(known));
     connect(m_review.get(), &match::GameReview::reviewed, this, &AnalysisWindow::reviewed);
     connect(m_review.get(), &match::GameReview::finished, this, &AnalysisWindow::finished);
@@ -98,14 +108,13 @@ void AnalysisWindow::review(std::vector<int> columns, std::vector<game::MoveRevi
     m_review->start();
 }
 
-// The list takes the focus once the window shows: a screen reader that met the focus in a
-// hidden window would present it, and never the window with its summary.
+// The list, first in the window's focus chain, takes the focus as the window becomes active: a
+// screen reader presents the window with its summary, then the list.
 void AnalysisWindow::showReview() {
     m_showTimer.stop();
     show();
     raise();
     activateWindow();
-    m_list.setFocus();
 }
 
 void AnalysisWindow::reviewed(int move) {
@@ -119,8 +128,12 @@ void AnalysisWindow::reviewed(int move) {
 }
 
 void AnalysisWindow::finished() {
-    const QString summary = SummaryText(game::Summarise(m_review->reviews()), m_computerPlayer);
-    m_summary.setText(m_list.count() > 0 ? summary : tr("La grille est vide."));
+    const QString summary =
+        m_list.count() > 0 ? SummaryText(game::Summarise(m_review->reviews()), m_computerPlayer)
+                           : tr("La grille est vide.");
+    m_summary.setText(summary);
+    // A screen reader reads a window's description with its title as the window opens.
+    setAccessibleDescription(summary);
     if (m_showTimer.isActive())
         showReview(); // read whole, its summary with it, as it opens
     else if (!m_following)

@@ -62,6 +62,7 @@ Q_SIGNALS:
 
 private:
     void review(std::vector<int> columns, std::vector<game::MoveReview> known);
+    std::vector<game::MoveReview> knownReviews(const std::vector<int>& columns) const;
     void reviewed(int move);
     void finished();
     void select(int move);

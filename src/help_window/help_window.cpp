@@ -118,13 +118,17 @@ HelpWindow::HelpWindow(QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(tr("Aide - Quatrelle"));
     m_text.setHtml(helpHtml());
-    m_text.setOpenLinks(false);
-    // A caret that the arrows move, line by line, for a screen reader to read where it goes.
+    // A read-only text with a caret that the arrows move, line by line, for a screen reader to
+    // read where it goes; a text browser would be presented as a label, read whole or not at all.
+    m_text.setReadOnly(true);
     m_text.setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     m_text.setAccessibleName(tr("Aide"));
     m_text.setAccessibleDescription(
-        tr("Les flèches lisent ligne par ligne ; %1 et %2 vont au titre suivant et au précédent.")
-            .arg(key(Qt::Key_H), key(Qt::SHIFT | Qt::Key_H)));
+        tr("Les flèches lisent ligne par ligne ; %1 ou %2 va au titre suivant, %3 ou %4 au "
+           "précédent.")
+            .arg(key(Qt::CTRL | Qt::Key_Down), key(Qt::Key_H), key(Qt::CTRL | Qt::Key_Up),
+                 key(Qt::SHIFT | Qt::Key_H)));
+    m_text.installEventFilter(this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(&m_text);
     resize(WantedSize);
@@ -135,13 +139,26 @@ void HelpWindow::placeBeside(const QRect& kept) {
     setGeometry(runtime::GeometryBeside(*this, *parentWidget(), kept, WantedSize));
 }
 
-void HelpWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_H &&
-        (event->modifiers() & ~Qt::ShiftModifier & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        goToHeading(!(event->modifiers() & Qt::ShiftModifier));
-        return;
-    }
-    QDialog::keyPressEvent(event);
+// Before the text, which would take Ctrl+Down to scroll.
+bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &m_text && event->type() == QEvent::KeyPress &&
+        goesToHeading(*static_cast<QKeyEvent*>(event)))
+        return true;
+    return QDialog::eventFilter(watched, event);
+}
+
+bool HelpWindow::goesToHeading(const QKeyEvent& key) {
+    // H as in a screen reader's browse mode, which a screen reader may keep for itself;
+    // Ctrl+Down and Ctrl+Up reach the help whatever reads it.
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    if (key.key() == Qt::Key_H && (modifiers & ~Qt::ShiftModifier) == Qt::NoModifier)
+        goToHeading(!(modifiers & Qt::ShiftModifier));
+    else if ((key.key() == Qt::Key_Down || key.key() == Qt::Key_Up) &&
+             modifiers == Qt::ControlModifier)
+        goToHeading(key.key() == Qt::Key_Down);
+    else
+        return false;
+    return true;
 }
 
 void HelpWindow::goToHeading(bool forward) {

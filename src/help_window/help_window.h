@@ -3,14 +3,16 @@
 #pragma once
 
 #include <QDialog>
-#include <QTextBrowser>
+#include <QTextEdit>
+
+class QKeyEvent;
 
 namespace quatrelle::help {
 
 // The help: the rules in a few lines, the levels, the menu, every key and what a screen reader
-// hears, as scrolling text with a caret, so that a screen reader reads it by line with the arrows
-// and H and Shift+H go from heading to heading. It stays beside the board without covering or
-// blocking it, and closes with Escape.
+// hears, as scrolling text with a caret, so that a screen reader reads it by line with the arrows;
+// Ctrl+Down and Ctrl+Up, or H and Shift+H, go from heading to heading. It stays beside the board
+// without covering or blocking it, and closes with Escape.
 class HelpWindow : public QDialog {
     Q_OBJECT
 
@@ -24,14 +26,16 @@ public:
     void placeBeside(const QRect& kept);
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     static QString helpHtml();
     // Puts the caret on the next heading, or the previous one, if there is one.
     void goToHeading(bool forward);
+    // Whether a key went to a heading: H, Shift+H, Ctrl+Down, Ctrl+Up.
+    bool goesToHeading(const QKeyEvent& key);
 
-    QTextBrowser m_text;
+    QTextEdit m_text;
 };
 
 } // namespace quatrelle::help

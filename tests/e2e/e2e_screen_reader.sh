@@ -296,6 +296,27 @@ expect "Grille : "
 press r
 expect "Partie terminée : Nouveau jeu pour rejouer."
 
+# The analysis says its summary as it opens; Escape closes it. Orca reads the summary with the
+# window, then again with the list: the voice takes longer than after a move to fall silent.
+press a
+wait_for "the analysis did not say its summary as it opened" \
+    eval 'heard | grep -qE "boîte de dialogue (L.ordinateur|Vous) : [0-9]+ erreur"'
+silent_by=$((SECONDS + 60))
+until voice_idle; do
+    [ "$SECONDS" -lt "$silent_by" ] || fail "the analysis was still being read after a minute"
+    sleep 0.1
+done
+press Escape
+
+# The help is read line by line at its caret, and Ctrl+Down goes from heading to heading.
+press F1
+expect "Quatrelle"
+press ctrl+Down
+expect "Seul contre l'ordinateur"
+press Down
+expect "Un clic droit"
+press Escape
+
 # The menu reads its first entry as it opens, and the level with its entry; a level chosen
 # from it is confirmed with the new game, and the computer's opening is heard with it.
 press shift+F10
