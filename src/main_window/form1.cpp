@@ -410,7 +410,8 @@ void Form1::connectCommands() {
     connect(&m_commands->about, &QAction::triggered, this,
             [this] { FlatBttn1_Click(AboutButton); });
     connect(&m_commands->quit, &QAction::triggered, this, [this] { FlatBttn1_Click(QuitButton); });
-    new runtime::ClickMenu(*this, [this](const QPoint& at) { m_commands->openMenu(at); });
+    new runtime::ClickMenu(
+        *this, [this](const QPoint& at, bool byKeyboard) { m_commands->openMenu(at, byKeyboard); });
     connect(m_commands, &Commands::menuOpening, new MenuHint(*this), &MenuHint::menuOpened);
     // The button does nothing, as it always did; hovering it tells where help is.
     FlatBttn1[HelpButton].setToolTip(tr("Clic droit : le menu. F1 : l'aide."));

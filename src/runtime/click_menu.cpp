@@ -9,7 +9,7 @@
 
 namespace quatrelle::runtime {
 
-ClickMenu::ClickMenu(QWidget& window, std::function<void(const QPoint& at)> open)
+ClickMenu::ClickMenu(QWidget& window, std::function<void(const QPoint& at, bool byKeyboard)> open)
     : QObject(&window)
     , m_window(window)
     , m_open(std::move(open)) {
@@ -38,14 +38,15 @@ bool ClickMenu::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonRelease: {
         const auto* release = static_cast<QMouseEvent*>(event);
         if (release->button() == Qt::RightButton && std::exchange(m_openOnRelease, false))
-            m_open(release->globalPosition().toPoint());
+            m_open(release->globalPosition().toPoint(), false);
         break;
     }
     case QEvent::ContextMenu: {
-        // A control's menu event reaches the window once the control has passed it on.
+        // A control's menu event reaches the window once the control has passed it on. The
+        // window system turns the Menu key into a menu event before any shortcut sees it.
         const auto* asked = static_cast<QContextMenuEvent*>(event);
         if (asked->reason() != QContextMenuEvent::Mouse || m_window.childAt(asked->pos()))
-            m_open(asked->globalPos());
+            m_open(asked->globalPos(), asked->reason() == QContextMenuEvent::Keyboard);
         return true;
     }
     default:

@@ -15,14 +15,15 @@ namespace quatrelle::runtime {
 // which never drags; and wherever the window system asks from the keyboard.
 class ClickMenu : public QObject {
 public:
-    ClickMenu(QWidget& window, std::function<void(const QPoint& at)> open);
+    // `open` learns whether the menu was asked for from the keyboard.
+    ClickMenu(QWidget& window, std::function<void(const QPoint& at, bool byKeyboard)> open);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget& m_window;
-    std::function<void(const QPoint& at)> m_open;
+    std::function<void(const QPoint& at, bool byKeyboard)> m_open;
     bool m_openOnRelease = false;
     QPoint m_pressedAt;
 };

@@ -310,7 +310,8 @@ press Escape
 
 # The help is read line by line at its caret, and Ctrl+Down goes from heading to heading.
 press F1
-expect "Quatrelle"
+expect "Aide lecture seule texte. Quatrelle."
+expect "Les flèches lisent ligne par ligne"
 press ctrl+Down
 expect "Seul contre l'ordinateur"
 press Down
@@ -319,6 +320,9 @@ press Escape
 
 # The menu reads its first entry as it opens, and the level with its entry; a level chosen
 # from it is confirmed with the new game, and the computer's opening is heard with it.
+press Menu
+expect "Nouveau jeu"
+press Escape
 press shift+F10
 expect "Nouveau jeu"
 for _ in 1 2 3 4; do press Down; done
