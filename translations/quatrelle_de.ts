@@ -295,6 +295,19 @@
         <comment>between the turns of the graph</comment>
         <translation>, </translation>
     </message>
+    <message>
+        <source>Graphique de la valeur</source>
+        <translation>Verlauf des Werts</translation>
+    </message>
+    <message>
+        <source>Graphique de la valeur, coup %1 : %2</source>
+        <comment>%2: the game after the move</comment>
+        <translation>Verlauf des Werts, Zug %1: %2</translation>
+    </message>
+    <message>
+        <source>après la ligne</source>
+        <translation>nach dem Vierer</translation>
+    </message>
 </context>
 <context>
     <name>SpokenTexts</name>
@@ -614,10 +627,6 @@
     <message>
         <source>Analyse en cours…</source>
         <translation>Analyse läuft…</translation>
-    </message>
-    <message>
-        <source>Graphique de la valeur</source>
-        <translation>Verlauf des Werts</translation>
     </message>
     <message>
         <source>La grille est vide.</source>

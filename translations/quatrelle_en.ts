@@ -295,6 +295,19 @@
         <comment>between the turns of the graph</comment>
         <translation>, </translation>
     </message>
+    <message>
+        <source>Graphique de la valeur</source>
+        <translation>Value graph</translation>
+    </message>
+    <message>
+        <source>Graphique de la valeur, coup %1 : %2</source>
+        <comment>%2: the game after the move</comment>
+        <translation>Value graph, move %1: %2</translation>
+    </message>
+    <message>
+        <source>après la ligne</source>
+        <translation>after the line</translation>
+    </message>
 </context>
 <context>
     <name>SpokenTexts</name>
@@ -614,10 +627,6 @@
     <message>
         <source>Analyse en cours…</source>
         <translation>Analysing…</translation>
-    </message>
-    <message>
-        <source>Graphique de la valeur</source>
-        <translation>Value graph</translation>
     </message>
     <message>
         <source>La grille est vide.</source>

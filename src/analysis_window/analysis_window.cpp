@@ -36,7 +36,6 @@ AnalysisWindow::AnalysisWindow(QWidget* parent)
     m_list.setAccessibleName(tr("Coups", "the list of the moves played"));
     m_list.setWordWrap(true);
     m_list.setMinimumSize(120, 60);
-    m_graph.setAccessibleName(tr("Graphique de la valeur"));
     for (QWidget* picture : {static_cast<QWidget*>(&m_board), static_cast<QWidget*>(&m_graph)})
         picture->setFocusPolicy(Qt::TabFocus);
     resize(WantedSize);
@@ -150,6 +149,8 @@ void AnalysisWindow::select(int move) {
                            : -1;
     m_board.setPosition(m_review->columns(), move + 1, better);
     m_graph.setCurrent(move);
+    // A screen reader says the new name of the graph that has the focus.
+    m_graph.setAccessibleName(GraphPointText(reviews, move, m_graph.viewer()));
     m_board.setAccessibleName(move >= 0 ? tr("Grille après le coup %1").arg(move + 1)
                                         : tr("Grille vide"));
     if (m_boardReader) {

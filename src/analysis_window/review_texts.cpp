@@ -130,13 +130,29 @@ QString BlunderLabel() {
     return ReviewTexts::tr("gaffe");
 }
 
+namespace {
+
+QString outlook(int value) {
+    return value > 0   ? ReviewTexts::tr("gagné", "the game, for one side")
+           : value < 0 ? ReviewTexts::tr("perdu", "the game, for one side")
+                       : ReviewTexts::tr("nul", "the game, for one side");
+}
+
+} // namespace
+
+QString GraphPointText(const std::vector<game::MoveReview>& reviews, int move, int viewer) {
+    if (move < 0 || std::size_t(move) >= reviews.size())
+        return ReviewTexts::tr("Graphique de la valeur");
+    const game::MoveReview& review = reviews[std::size_t(move)];
+    return ReviewTexts::tr("Graphique de la valeur, coup %1 : %2", "%2: the game after the move")
+        .arg(move + 1)
+        .arg(review.verdict == game::Verdict::AfterLine
+                 ? ReviewTexts::tr("après la ligne")
+                 : outlook(review.player == viewer ? review.valueAfter : -review.valueAfter));
+}
+
 QString GraphText(const std::vector<game::MoveReview>& reviews, int viewer,
                   std::optional<int> computerPlayer) {
-    const auto outlook = [](int value) {
-        return value > 0   ? ReviewTexts::tr("gagné", "the game, for one side")
-               : value < 0 ? ReviewTexts::tr("perdu", "the game, for one side")
-                           : ReviewTexts::tr("nul", "the game, for one side");
-    };
     const auto sign = [](int value) { return (value > 0) - (value < 0); };
     if (reviews.empty() || reviews.front().verdict == game::Verdict::AfterLine)
         return {};

@@ -37,8 +37,12 @@ QString MovesAxisLabel();
 QString ErrorLabel();
 QString BlunderLabel();
 
+// The graph's name, with the move chosen on it and how the game stood after it for the side it is
+// drawn for: "Graphique de la valeur, coup 9 : perdu".
+QString GraphPointText(const std::vector<game::MoveReview>& reviews, int move, int viewer);
+
 // The graph in one sentence, where the value turned, for the side it is drawn for: "Pour vous :
-// nul au départ, perdu au coup 9." `moves` counts the moves played, reviewed or not.
+// nul au départ, perdu au coup 9."
 QString GraphText(const std::vector<game::MoveReview>& reviews, int viewer,
                   std::optional<int> computerPlayer);
 

@@ -5,6 +5,7 @@
 #include "game/board.h"
 #include "review_texts.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
@@ -202,6 +203,29 @@ void ValueGraph::mousePressEvent(QMouseEvent* event) {
     const double step = plotArea().width() / m_moves;
     const int point = int(std::lround((event->position().x() - plotArea().left()) / step));
     Q_EMIT moveClicked(std::clamp(point, 1, m_moves) - 1);
+}
+
+void ValueGraph::keyPressEvent(QKeyEvent* event) {
+    int move = m_current;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        --move;
+        break;
+    case Qt::Key_Right:
+        ++move;
+        break;
+    case Qt::Key_Home:
+        move = 0;
+        break;
+    case Qt::Key_End:
+        move = m_moves - 1;
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (m_moves > 0)
+        Q_EMIT moveClicked(std::clamp(move, 0, m_moves - 1));
 }
 
 } // namespace quatrelle::analysis

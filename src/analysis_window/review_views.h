@@ -33,7 +33,8 @@ private:
 // between two players, yellow's): its wins above the middle line, the sooner the higher, in its
 // colour, the other side's below in theirs, draws on the line. The move numbers run along the
 // bottom; an error is ringed, a blunder filled, as the legend says. A click chooses the nearest
-// move.
+// move; with the focus, Left, Right, Home and End choose the one before or after, the first or
+// the last.
 class ValueGraph : public QWidget {
     Q_OBJECT
 
@@ -55,6 +56,7 @@ Q_SIGNALS:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     double xOf(int point) const;

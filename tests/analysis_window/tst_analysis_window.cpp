@@ -98,7 +98,7 @@ void TestAnalysisWindow::aKnownGameReadsFromItsLinesAndItsGraph() {
 }
 
 // A move played while the window is open adds its line and its point; a take-back removes them,
-// and the moves before keep their reviews.
+// and the moves before keep their reviews. The graph walks the moves from the keyboard.
 void TestAnalysisWindow::theWindowFollowsTheGame() {
     QWidget parent;
     AnalysisWindow window(&parent);
@@ -115,6 +115,11 @@ void TestAnalysisWindow::theWindowFollowsTheGame() {
                                                 "jaune ; bon coup."));
     QCOMPARE(window.graph().points().size(), 7);
     QCOMPARE(window.moveList().currentRow(), 5);
+    // From the keyboard, the graph chooses the move before, and names it with its value.
+    QTest::keyClick(window.findChild<analysis::ValueGraph*>(), Qt::Key_Left);
+    QCOMPARE(window.moveList().currentRow(), 4);
+    QCOMPARE(window.graph().accessibleName(),
+             QStringLiteral("Graphique de la valeur, coup 5 : gagné"));
     window.follow(opening);
     QTRY_VERIFY_WITH_TIMEOUT(window.isDone(), 20000);
     QCOMPARE(linesOf(window), before);
