@@ -179,7 +179,7 @@ void Commands::showChoices() {
             tr("Niveau") + (computer ? u'\t' + LevelName(m_match.level()) : QString()));
         m_levelMenu->menuAction()->setEnabled(computer);
     }
-    m_score.setText(ScoreText(m_match.level(), m_match.scores().score(m_match.level())));
+    m_score.setText(ScoreText(m_match));
     m_score.setVisible(computer);
     m_resetScore.setVisible(computer);
 }

@@ -97,7 +97,7 @@ void ComputerGameView::showResult(match::Outcome outcome) {
                                    ResultText(outcome), QMessageBox::Ok, &m_window);
     // The score wraps, where it must, between its counts, never inside one; a screen reader
     // reads it as it is written.
-    const QString score = ScoreText(m_match.level(), m_match.scores().score(m_match.level()));
+    const QString score = ScoreText(m_match);
     QStringList counts = score.split(QStringLiteral(", "));
     for (QString& count : counts)
         count.replace(u' ', QChar::Nbsp);

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "narrator.h"
 
-#include "resources/settings.h"
 #include "runtime/announcer.h"
 #include "spoken_texts.h"
 
@@ -142,8 +141,7 @@ void Narrator::nameResult(QMessageBox* box) {
             break;
         }
     }
-    m_lastAnnouncement =
-        said + u' ' + ScoreText(m_match.level(), m_match.scores().score(m_match.level())) + u'.';
+    m_lastAnnouncement = said + u' ' + ScoreText(m_match) + u'.';
 }
 
 void Narrator::refused(match::Refusal why, int where) {

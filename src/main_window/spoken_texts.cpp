@@ -101,7 +101,9 @@ QString LevelName(game::Level level) {
     return {};
 }
 
-QString ScoreText(game::Level level, const resources::Score& score) {
+QString ScoreText(const match::Match& match) {
+    const game::Level level = match.level();
+    const game::Score score = match.scores().score(level);
     return SpokenTexts::tr("Score (%1) : %2, %3, %4, %5", "%1 is the level")
         .arg(LevelName(level), SpokenTexts::tr("%n gagnée(s)", "games won", score.won),
              SpokenTexts::tr("%n nulle(s)", "games drawn", score.drawn),

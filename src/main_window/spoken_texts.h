@@ -5,7 +5,6 @@
 #include "game/board.h"
 #include "game/levels.h"
 #include "match/match.h"
-#include "resources/settings.h"
 
 #include <QList>
 #include <QString>
@@ -16,8 +15,9 @@ namespace quatrelle::main_window {
 
 // "Débutant", "Moyen", "Fort", "Imbattable".
 QString LevelName(game::Level level);
-// "Score (Moyen) : 3 gagnées, 1 nulle, 2 perdues, 0 abandonnée".
-QString ScoreText(game::Level level, const resources::Score& score);
+// The score of the level being played: "Score (Moyen) : 3 gagnées, 1 nulle, 2 perdues, 0
+// abandonnée".
+QString ScoreText(const match::Match& match);
 
 // What assistive technology reads of the board and speaks of the game, in the game's
 // language. Columns and rows are counted from 1, columns from the left and rows from the
