@@ -8,8 +8,11 @@ namespace quatrelle::runtime {
 
 // Makes a screen reader speak a text wherever the keyboard focus is. Screen readers speak
 // changes only to the focused object, with one exception they all honour: a notification
-// that appears. The announcer is an invisible, empty notification in its window that appears
-// anew with each text; it takes no room, no pointer and no focus, so nobody sees it.
+// that appears. The announcer is an invisible, empty status line in its window, whose one
+// notification appears anew with each text; it takes no room, no pointer and no focus, so
+// nobody sees it. Orca names the role of a notification before its text ("notification",
+// a second of speech each time) unless it stands in a status line, which is what the
+// announcer is: the window's news.
 class Announcer : public QWidget {
     Q_OBJECT
 
@@ -17,6 +20,9 @@ public:
     explicit Announcer(QWidget* window);
 
     void announce(const QString& text);
+
+private:
+    QWidget* m_notice;
 };
 
 } // namespace quatrelle::runtime

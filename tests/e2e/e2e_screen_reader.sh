@@ -238,6 +238,7 @@ move() { # move COLUMN: plays it, and waits for what is said of it and of the re
     ! has_heard "alerte Quatrelle." || wait_for "the alert never said the score: «$(heard)»" game_over
     wait_for "the voice never fell silent" voice_idle
     echo "  heard: $(heard)"
+    [[ $(heard) != *notification* ]] || fail "Orca named the news's role: «$(heard)»"
     if ! game_over && said_whole_quietly "Vous : $1, rangée"; then
         times+=("$(awk -v from="$pressed_at" -v to="$(said_whole "Vous : $1, rangée")" \
             'BEGIN { printf "%.2f", to - from }')")
