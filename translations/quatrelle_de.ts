@@ -640,6 +640,10 @@
         <source>Grille vide</source>
         <translation>Leeres Brett</translation>
     </message>
+    <message>
+        <source>Résumé</source>
+        <translation>Zusammenfassung</translation>
+    </message>
 </context>
 <context>
     <name>quatrelle::help::HelpWindow</name>
@@ -752,10 +756,6 @@
         <translation>Jedes Feld und jede Spalte sagen ihre Steine; jeder Zug wird mit seiner Spalte und seiner Reihe angesagt, von unten gezählt. Das Fenster sagt, wer am Zug ist, und der Tipp nennt seine Spalte.</translation>
     </message>
     <message>
-        <source>Contre l&apos;ordinateur, votre coup et sa réponse sont dits en une phrase : « Vous : 4, rangée 1. Ordinateur : 6, rangée 1. » Une touche pendant qu&apos;il réfléchit ne joue pas : « L&apos;ordinateur réfléchit. » La fenêtre dit l&apos;adversaire, le niveau et son dernier coup, ou, la partie finie, le résultat et le score.</source>
-        <translation>Gegen den Computer werden Ihr Zug und seine Antwort in einem Satz gesagt: „Sie: 4, Reihe 1. Computer: 6, Reihe 1.“ Eine Taste, während er überlegt, spielt nicht: „Der Computer überlegt.“ Das Fenster sagt den Gegner, die Stufe und seinen letzten Zug, oder, wenn die Partie vorbei ist, das Ergebnis und die Bilanz.</translation>
-    </message>
-    <message>
         <source>Aide - Quatrelle</source>
         <translation>Hilfe - Quatrelle</translation>
     </message>
@@ -774,6 +774,18 @@
     <message>
         <source>Les flèches lisent ligne par ligne ; %1 ou %2 va au titre suivant, %3 ou %4 au précédent.</source>
         <translation>Die Pfeiltasten lesen Zeile für Zeile; %1 oder %2 springt zur nächsten Überschrift, %3 oder %4 zur vorigen.</translation>
+    </message>
+    <message>
+        <source>Contre l&apos;ordinateur, sa réponse et votre coup sont dits en une phrase, la réponse d&apos;abord : « Ordinateur : 6, rangée 1. Vous : 4, rangée 1. » Une touche pendant qu&apos;il réfléchit ne joue pas : « L&apos;ordinateur réfléchit. » La fenêtre dit l&apos;adversaire, le niveau et son dernier coup, ou, la partie finie, le résultat et le score.</source>
+        <translation>Gegen den Computer werden seine Antwort und Ihr Zug in einem Satz gesagt, die Antwort zuerst: „Computer: 6, Reihe 1. Sie: 4, Reihe 1.“ Eine Taste, während er überlegt, spielt nicht: „Der Computer überlegt.“ Das Fenster sagt den Gegner, die Stufe und seinen letzten Zug, oder, wenn die Partie vorbei ist, das Ergebnis und die Bilanz.</translation>
+    </message>
+    <message>
+        <source>Pas d&apos;autre titre plus bas.</source>
+        <translation>Keine weitere Überschrift darunter.</translation>
+    </message>
+    <message>
+        <source>Pas d&apos;autre titre plus haut.</source>
+        <translation>Keine weitere Überschrift darüber.</translation>
     </message>
 </context>
 <context>

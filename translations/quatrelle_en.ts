@@ -640,6 +640,10 @@
         <source>Grille vide</source>
         <translation>Empty board</translation>
     </message>
+    <message>
+        <source>Résumé</source>
+        <translation>Summary</translation>
+    </message>
 </context>
 <context>
     <name>quatrelle::help::HelpWindow</name>
@@ -752,10 +756,6 @@
         <translation>Every cell and every column say their pieces; every move is announced with its column and its row, counted from the bottom. The window says whose turn it is, and the hint gives its column.</translation>
     </message>
     <message>
-        <source>Contre l&apos;ordinateur, votre coup et sa réponse sont dits en une phrase : « Vous : 4, rangée 1. Ordinateur : 6, rangée 1. » Une touche pendant qu&apos;il réfléchit ne joue pas : « L&apos;ordinateur réfléchit. » La fenêtre dit l&apos;adversaire, le niveau et son dernier coup, ou, la partie finie, le résultat et le score.</source>
-        <translation>Against the computer, your move and its reply are said in one sentence: “You: 4, row 1. Computer: 6, row 1.” A key while it is thinking does not play: “The computer is thinking.” The window says the opponent, the level and its last move, or, once the game is over, the result and the score.</translation>
-    </message>
-    <message>
         <source>Aide - Quatrelle</source>
         <translation>Help - Quatrelle</translation>
     </message>
@@ -774,6 +774,18 @@
     <message>
         <source>Les flèches lisent ligne par ligne ; %1 ou %2 va au titre suivant, %3 ou %4 au précédent.</source>
         <translation>The arrows read line by line; %1 or %2 goes to the next heading, %3 or %4 to the previous one.</translation>
+    </message>
+    <message>
+        <source>Contre l&apos;ordinateur, sa réponse et votre coup sont dits en une phrase, la réponse d&apos;abord : « Ordinateur : 6, rangée 1. Vous : 4, rangée 1. » Une touche pendant qu&apos;il réfléchit ne joue pas : « L&apos;ordinateur réfléchit. » La fenêtre dit l&apos;adversaire, le niveau et son dernier coup, ou, la partie finie, le résultat et le score.</source>
+        <translation>Against the computer, its reply and your move are said in one sentence, the reply first: “Computer: 6, row 1. You: 4, row 1.” A key while it is thinking does not play: “The computer is thinking.” The window says the opponent, the level and its last move, or, once the game is over, the result and the score.</translation>
+    </message>
+    <message>
+        <source>Pas d&apos;autre titre plus bas.</source>
+        <translation>No further heading below.</translation>
+    </message>
+    <message>
+        <source>Pas d&apos;autre titre plus haut.</source>
+        <translation>No further heading above.</translation>
     </message>
 </context>
 <context>

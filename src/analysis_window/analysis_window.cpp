@@ -23,9 +23,12 @@ AnalysisWindow::AnalysisWindow(QWidget* parent)
     : QDialog(parent)
     , m_body(new QBoxLayout(QBoxLayout::LeftToRight))
     , m_pictures(new QBoxLayout(QBoxLayout::TopToBottom))
-    , m_announcer(new runtime::Announcer(this)) {
+    , m_announcer(&runtime::Announcer::in(parent ? *parent->window() : *this)) {
     setWindowTitle(tr("Analyse de la partie - Quatrelle"));
     m_summary.setWordWrap(true);
+    // Named for what it is: a screen reader reads the text of a dialog's unnamed labels as it
+    // opens, after its description, which says the summary already.
+    m_summary.setAccessibleName(tr("Résumé"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(&m_summary);
     m_body->addWidget(&m_list, 1);

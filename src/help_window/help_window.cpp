@@ -3,6 +3,7 @@
 #include "help_window.h"
 
 #include "runtime/accessible_window.h"
+#include "runtime/announcer.h"
 #include "runtime/window_placement.h"
 
 #include <QKeyEvent>
@@ -108,14 +109,16 @@ QString HelpWindow::helpHtml() {
                             "annoncé, avec sa colonne et sa rangée, comptée depuis le bas. La "
                             "fenêtre dit à qui est le tour, et le conseil donne sa colonne.")) +
            paragraph.arg(tr(
-               "Contre l'ordinateur, votre coup et sa réponse sont dits en une phrase : « Vous : "
-               "4, rangée 1. Ordinateur : 6, rangée 1. » Une touche pendant qu'il réfléchit ne "
-               "joue pas : « L'ordinateur réfléchit. » La fenêtre dit l'adversaire, le niveau et "
-               "son dernier coup, ou, la partie finie, le résultat et le score."));
+               "Contre l'ordinateur, sa réponse et votre coup sont dits en une phrase, la réponse "
+               "d'abord : « Ordinateur : 6, rangée 1. Vous : 4, rangée 1. » Une touche pendant "
+               "qu'il réfléchit ne joue pas : « L'ordinateur réfléchit. » La fenêtre dit "
+               "l'adversaire, le niveau et son dernier coup, ou, la partie finie, le résultat et "
+               "le score."));
 }
 
 HelpWindow::HelpWindow(QWidget* parent)
-    : QDialog(parent) {
+    : QDialog(parent)
+    , m_announcer(new runtime::Announcer(this)) {
     setWindowTitle(tr("Aide - Quatrelle"));
     m_text.setHtml(helpHtml());
     // A read-only text with a caret that the arrows move, line by line, for a screen reader to
@@ -132,7 +135,9 @@ HelpWindow::HelpWindow(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(&m_text);
     resize(WantedSize);
-    runtime::ExposeAsWindow(*this, QAccessible::Dialog);
+    // A window beside the game rather than a dialog that waits for an answer; a screen reader
+    // also says a dialog's name before every news in it, here before every heading reached.
+    runtime::ExposeAsWindow(*this);
 }
 
 void HelpWindow::placeBeside(const QRect& kept) {
@@ -161,6 +166,8 @@ bool HelpWindow::goesToHeading(const QKeyEvent& key) {
     return true;
 }
 
+// A screen reader speaks a caret that the arrows moved, not one that a jump moved: the
+// heading reached is said, and so is the lack of one.
 void HelpWindow::goToHeading(bool forward) {
     const QTextBlock here = m_text.textCursor().block();
     for (QTextBlock block = forward ? here.next() : here.previous(); block.isValid();
@@ -168,9 +175,12 @@ void HelpWindow::goToHeading(bool forward) {
         if (block.blockFormat().headingLevel() > 0) {
             m_text.setTextCursor(QTextCursor(block));
             m_text.ensureCursorVisible();
+            m_announcer->announce(block.text());
             return;
         }
     }
+    m_announcer->announce(forward ? tr("Pas d'autre titre plus bas.")
+                                  : tr("Pas d'autre titre plus haut."));
 }
 
 } // namespace quatrelle::help

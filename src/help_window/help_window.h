@@ -7,6 +7,10 @@
 
 class QKeyEvent;
 
+namespace quatrelle::runtime {
+class Announcer;
+}
+
 namespace quatrelle::help {
 
 // The help: the rules in a few lines, the levels, the menu, every key and what a screen reader
@@ -36,6 +40,7 @@ private:
     bool goesToHeading(const QKeyEvent& key);
 
     QTextEdit m_text;
+    runtime::Announcer* m_announcer;
 };
 
 } // namespace quatrelle::help

@@ -33,7 +33,7 @@ Narrator::Narrator(QWidget& window, Controls& cells, Controls& arrows, const mat
     , m_cells(cells)
     , m_arrows(arrows)
     , m_match(match)
-    , m_announcer(new runtime::Announcer(&window)) {
+    , m_announcer(&runtime::Announcer::in(window)) {
     connect(&match, &match::Match::dropped, this, &Narrator::dropped);
     connect(&match, &match::Match::refused, this, &Narrator::refused);
     connect(&match, &match::Match::takenBack, this, &Narrator::takenBack);

@@ -28,6 +28,12 @@ Announcer::Announcer(QWidget* window)
     m_notice->hide();
 }
 
+Announcer& Announcer::in(QWidget& window) {
+    if (auto* announcer = window.findChild<Announcer*>(QString(), Qt::FindDirectChildrenOnly))
+        return *announcer;
+    return *new Announcer(&window);
+}
+
 void Announcer::announce(const QString& text) {
     // Hidden first, so that the same text twice is spoken twice.
     m_notice->hide();

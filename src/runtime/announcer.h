@@ -12,12 +12,15 @@ namespace quatrelle::runtime {
 // notification appears anew with each text; it takes no room, no pointer and no focus, so
 // nobody sees it. Orca names the role of a notification before its text ("notification",
 // a second of speech each time) unless it stands in a status line, which is what the
-// announcer is: the window's news.
+// announcer is: the window's news. In a dialog, Orca says the dialog's title and text before
+// each notification: a dialog's news is said from the window it belongs to.
 class Announcer : public QWidget {
     Q_OBJECT
 
 public:
     explicit Announcer(QWidget* window);
+    // The window's announcer, made with the first news said there.
+    static Announcer& in(QWidget& window);
 
     void announce(const QString& text);
 

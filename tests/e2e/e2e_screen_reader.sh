@@ -307,15 +307,22 @@ until voice_idle; do
     [ "$SECONDS" -lt "$silent_by" ] || fail "the analysis was still being read after a minute"
     sleep 0.1
 done
+# R says it again, without the window's title and text, which Orca says before news in a dialog.
+press r
+wait_for "R in the analysis did not say its summary: «$(heard)»" \
+    eval 'heard | grep -qE "(L.ordinateur|Vous) : [0-9]+ erreur"'
+[[ $(heard) != *"boîte de dialogue"* ]] || fail "R said the analysis's title: «$(heard)»"
 press Escape
 
-# The help is read line by line at its caret. (Its headings, which Ctrl+Down reaches, are
-# checked offscreen: under Orca on a loaded machine the jump was once left unsaid.)
+# The help is read line by line at its caret, and H says the heading it goes to, which Orca
+# would not: it follows only a caret that the arrows moved.
 press F1
 expect "Aide lecture seule texte. Quatrelle."
 expect "Les flèches lisent ligne par ligne"
 press Down
 expect "Chacun son tour"
+press h
+expect "Seul contre l'ordinateur"
 press Escape
 
 # The menu reads its first entry as it opens, and the level with its entry; a level chosen
@@ -350,5 +357,5 @@ echo "key to the reply's start, per move: ${replies[*]} s; median $(median "${re
 ! game_over || press Return
 stop_orca
 quit_game
-echo "screen reader: 19 passed, 0 failed; median key to end of speech per move: $median s" \
+echo "screen reader: 21 passed, 0 failed; median key to end of speech per move: $median s" \
     "(${#times[@]} moves)"
