@@ -37,7 +37,8 @@ if main.description != "Au joueur 1 (jaune) de jouer":
 children = [main.getChildAtIndex(i) for i in range(main.childCount)]
 print(" ", len(children), "children, e.g.",
       [(c.getRoleName(), c.name) for c in children[:2] + children[4:6] + children[11:12]])
-if len(children) != 4 + 7 + 35:
+# The buttons, the arrows, the cells and the status line that says the news.
+if len(children) != 4 + 7 + 35 + 1 or children[-1].getRoleName() != "status bar":
     fail(f"{len(children)} children: the hidden picture holders are exposed, or controls are missing")
 for caption in ("Nouveau jeu", "A propos de", "Aide", "Quitter", "Colonne 4 : vide"):
     node = named(main, caption)
@@ -78,10 +79,9 @@ window_id = subprocess.run(["xdotool", "search", "--name", "^Quatrelle$"], check
                            capture_output=True, text=True).stdout.split()[0]
 subprocess.run(["xdotool", "windowfocus", "--sync", window_id, "key", "a"], check=True)
 review = wait_for("A opened no review", lambda: window(app, "Analyse de la partie - Quatrelle"))
+# The summary, as a screen reader reads it with the window's title.
 summary = wait_for("the review never ended",
-                   lambda: next((node.name for node in [pyatspi.findDescendant(
-                       review, lambda n: n is not None and n.getRoleName() == "label")]
-                                 if node is not None and "coup 27" in node.name), None))
+                   lambda: review.description if "coup 27" in review.description else None)
 print("summary:", summary)
 moves = pyatspi.findDescendant(review, lambda node: node is not None and node.name == "Coups")
 line = moves.getChildAtIndex(26).name if moves is not None and moves.childCount == 27 else None
