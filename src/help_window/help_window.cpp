@@ -118,7 +118,7 @@ QString HelpWindow::helpHtml() {
 
 HelpWindow::HelpWindow(QWidget* parent)
     : QDialog(parent)
-    , m_announcer(new runtime::Announcer(this)) {
+    , m_announcer(&runtime::Announcer::in(*this)) {
     setWindowTitle(tr("Aide - Quatrelle"));
     m_text.setHtml(helpHtml());
     // A read-only text with a caret that the arrows move, line by line, for a screen reader to

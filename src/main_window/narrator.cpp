@@ -110,10 +110,8 @@ bool Narrator::eventFilter(QObject* watched, QEvent* event) {
     // R in a result's message says it again.
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_R) {
         if (auto* box = qobject_cast<QMessageBox*>(watched)) {
-            if (auto* announcer = box->findChild<runtime::Announcer*>()) {
-                announcer->announce(m_lastAnnouncement);
-                return true;
-            }
+            runtime::Announcer::in(*box).announce(m_lastAnnouncement);
+            return true;
         }
     }
     return QObject::eventFilter(watched, event);
@@ -131,7 +129,7 @@ void Narrator::nameResult(QMessageBox* box) {
     for (const QString& sentence : {std::exchange(m_cutReply, QString()), moves})
         if (!sentence.isEmpty())
             said += u' ' + sentence;
-    new runtime::Announcer(box);
+    runtime::Announcer::in(*box);
     box->installEventFilter(this);
     // The box shows its text in a label of its own, which is what a screen reader reads; the
     // score, which it reads from the box's other label, R says too, then and later.
