@@ -67,8 +67,10 @@ void AnalysisWindow::analyse(std::vector<int> columns, std::optional<int> comput
     m_following = false;
     std::vector<game::MoveReview> known =
         sameSides ? knownReviews(columns) : std::vector<game::MoveReview>();
-    review(std::move(columns), std::move(known));
+    // Started first: a review whose moves are all known finishes within review(), and must find
+    // the window about to open rather than say its summary over it.
     m_showTimer.start();
+    review(std::move(columns), std::move(known));
 }
 
 void AnalysisWindow::follow(std::vector<int> columns) {

@@ -1254,6 +1254,13 @@ void TestMainWindow::theAnalysisIsHeardAsItOpens() {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_R);
     QCOMPARE(heard.last(), summary);
     analysis->close();
+    const qsizetype said = heard.count();
+    form.activateWindow();
+    QTRY_VERIFY(form.isActiveWindow());
+    QTest::keyClick(&form, Qt::Key_A); // reviewed already: read with the window, not said over it
+    QTRY_VERIFY(analysis->isVisible());
+    QCOMPARE(heard.count(), said);
+    analysis->close();
 }
 
 // A right click on the surface that does not move the window opens the menu, also when the
