@@ -3,6 +3,7 @@
 #include "accessible_window.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QWidget>
 
 namespace quatrelle::runtime {
@@ -15,6 +16,16 @@ class AccessibleWindow : public QAccessibleWidget {
 public:
     AccessibleWindow(QWidget* window, QAccessible::Role role)
         : QAccessibleWidget(window, role) {}
+
+    // A menu takes the keyboard but leaves its window active; asked as the window loses the
+    // focus to the menu, "still active" would reach a screen reader as the window activated
+    // anew, and it would read the whole window over the menu's first entry.
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (QApplication::activePopupWidget())
+            state.active = false;
+        return state;
+    }
 
     int childCount() const override { return static_cast<int>(shownChildren().size()); }
     QAccessibleInterface* child(int index) const override {

@@ -298,7 +298,7 @@ press r
 expect "Partie terminée : Nouveau jeu pour rejouer."
 
 # The analysis says its summary as it opens; Escape closes it. Orca reads the summary with the
-# window, then again with the list: the voice takes longer than after a move to fall silent.
+# window, then the list: the voice takes longer than after a move to fall silent.
 press a
 wait_for "the analysis did not say its summary as it opened" \
     eval 'heard | grep -qE "boîte de dialogue (L.ordinateur|Vous) : [0-9]+ erreur"'
@@ -325,13 +325,17 @@ press h
 expect "Seul contre l'ordinateur"
 press Escape
 
-# The menu reads its first entry as it opens, and the level with its entry; a level chosen
-# from it is confirmed with the new game, and the computer's opening is heard with it.
+# The menu reads its first entry as it opens, nothing of the window behind it, and the level
+# with its entry; a level chosen from it is confirmed with the new game, and the computer's
+# opening is heard with it.
 press Menu
 expect "Nouveau jeu"
 press Escape
 press shift+F10
 expect "Nouveau jeu"
+sleep 0.5
+wait_for "the voice never fell silent" voice_idle
+[[ $(heard) != *"Quatrelle cadre"* ]] || fail "the menu read the window behind it: «$(heard)»"
 for _ in 1 2 3 4; do press Down; done
 expect "Niveau Débutant"
 press Right
@@ -357,5 +361,5 @@ echo "key to the reply's start, per move: ${replies[*]} s; median $(median "${re
 ! game_over || press Return
 stop_orca
 quit_game
-echo "screen reader: 21 passed, 0 failed; median key to end of speech per move: $median s" \
+echo "screen reader: 22 passed, 0 failed; median key to end of speech per move: $median s" \
     "(${#times[@]} moves)"
