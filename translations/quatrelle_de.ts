@@ -891,8 +891,8 @@
         <translation>Der Spieler %1 hat gewonnen!</translation>
     </message>
     <message>
-        <source>Clic droit : le menu. F1 : l&apos;aide.</source>
-        <translation>Rechtsklick: das Menü. F1: die Hilfe.</translation>
+        <source>Clic droit : le menu, pour jouer seul contre l&apos;ordinateur. F1 : l&apos;aide.</source>
+        <translation>Rechtsklick: das Menü, um allein gegen den Computer zu spielen. F1: die Hilfe.</translation>
     </message>
 </context>
 <context>

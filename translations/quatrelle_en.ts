@@ -891,8 +891,8 @@
         <translation>Player %1 has won!</translation>
     </message>
     <message>
-        <source>Clic droit : le menu. F1 : l&apos;aide.</source>
-        <translation>Right click: the menu. F1: the help.</translation>
+        <source>Clic droit : le menu, pour jouer seul contre l&apos;ordinateur. F1 : l&apos;aide.</source>
+        <translation>Right click: the menu, to play alone against the computer. F1: the help.</translation>
     </message>
 </context>
 <context>

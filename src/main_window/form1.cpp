@@ -413,8 +413,10 @@ void Form1::connectCommands() {
     new runtime::ClickMenu(
         *this, [this](const QPoint& at, bool byKeyboard) { m_commands->openMenu(at, byKeyboard); });
     connect(m_commands, &Commands::menuOpening, new MenuHint(*this), &MenuHint::menuOpened);
-    // The button does nothing, as it always did; hovering it tells where help is.
-    FlatBttn1[HelpButton].setToolTip(tr("Clic droit : le menu. F1 : l'aide."));
+    // The button does nothing, as it always did; hovering it, as a newcomer looking for help
+    // would, tells where help is, and where the game against the computer is.
+    FlatBttn1[HelpButton].setToolTip(
+        tr("Clic droit : le menu, pour jouer seul contre l'ordinateur. F1 : l'aide."));
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
