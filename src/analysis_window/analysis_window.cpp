@@ -167,13 +167,18 @@ void AnalysisWindow::select(int move) {
 }
 
 // Tall and narrow, the pictures go above the list, side by side if there is room; wide and low,
-// everything stands in one row; else the list has the left, the pictures the right.
+// everything stands in one row; else the list has the left, the pictures the right. Both low and
+// narrow, as beside the board of a small screen at twice the density, the pictures give way to
+// the summary and the lines, which say all that they show.
 void AnalysisWindow::arrange(QSize size) {
     const bool low = size.height() < 300;
     const bool narrow = !low && size.width() < 560;
+    const bool cramped = low && size.width() < 560;
     m_body->setDirection(narrow ? QBoxLayout::BottomToTop : QBoxLayout::LeftToRight);
     m_pictures->setDirection(low || (narrow && size.width() >= 420) ? QBoxLayout::LeftToRight
                                                                     : QBoxLayout::TopToBottom);
+    m_board.setVisible(!cramped);
+    m_graph.setVisible(!cramped);
 }
 
 void AnalysisWindow::placeBeside(const QRect& kept) {

@@ -3,7 +3,9 @@
 #include "analysis_window/analysis_window.h"
 #include "support/window_tests.h"
 
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -37,6 +39,7 @@ private Q_SLOTS:
     void aKnownGameReadsFromItsLinesAndItsGraph_data();
     void aKnownGameReadsFromItsLinesAndItsGraph();
     void theWindowFollowsTheGame();
+    void neverCoversTheBoard();
 };
 
 void TestAnalysisWindow::aKnownGameReadsFromItsLinesAndItsGraph_data() {
@@ -122,6 +125,23 @@ void TestAnalysisWindow::theWindowFollowsTheGame() {
     QTRY_VERIFY_WITH_TIMEOUT(window.isDone(), 20000);
     QCOMPARE(linesOf(window), before);
     QCOMPARE(window.graph().points().size(), 6);
+}
+
+// Beside the board of a centred game window, smaller where the screen leaves only a strip: run
+// again on a small screen at twice the density, where the strip is both low and narrow.
+void TestAnalysisWindow::neverCoversTheBoard() {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QWidget parent;
+    QRect game(QPoint(), QSize(403, 275));
+    game.moveCenter(screen.center());
+    parent.setGeometry(game);
+    const QRect board = game.adjusted(100, 16, -25, -20);
+    AnalysisWindow window(&parent);
+    window.placeBeside(board);
+    window.analyse(LineThenOneMore, std::nullopt);
+    QTRY_VERIFY_WITH_TIMEOUT(window.isDone() && window.isVisible(), 20000);
+    QVERIFY(screen.contains(window.geometry()));
+    QVERIFY(!window.geometry().intersects(board));
 }
 
 QTEST_MAIN(TestAnalysisWindow)
