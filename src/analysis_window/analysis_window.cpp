@@ -172,8 +172,9 @@ void AnalysisWindow::select(int move) {
 // the summary and the lines, which say all that they show.
 void AnalysisWindow::arrange(QSize size) {
     const bool low = size.height() < 300;
-    const bool narrow = !low && size.width() < 560;
-    const bool cramped = low && size.width() < 560;
+    const bool slim = size.width() < 560;
+    const bool narrow = !low && slim;
+    const bool cramped = low && slim;
     m_body->setDirection(narrow ? QBoxLayout::BottomToTop : QBoxLayout::LeftToRight);
     m_pictures->setDirection(low || (narrow && size.width() >= 420) ? QBoxLayout::LeftToRight
                                                                     : QBoxLayout::TopToBottom);

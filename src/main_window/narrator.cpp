@@ -129,6 +129,8 @@ void Narrator::nameResult(QMessageBox* box) {
     for (const QString& sentence : {std::exchange(m_cutReply, QString()), moves})
         if (!sentence.isEmpty())
             said += u' ' + sentence;
+    // Its news line made now, before the box shows, so that R later adds nothing to a box
+    // that a screen reader has already read.
     runtime::Announcer::in(*box);
     box->installEventFilter(this);
     // The box shows its text in a label of its own, which is what a screen reader reads; the
