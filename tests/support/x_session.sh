@@ -25,8 +25,16 @@ end_session() {
 }
 trap end_session EXIT
 
+# The logs go with the folder, so a failure shows their ends first: a window that never came
+# may be a program that stopped at start, and only its own output says so.
 fail() {
     echo "FAIL: $*" >&2
+    local log
+    for log in "$work"/*.log; do
+        [ -s "$log" ] || continue
+        echo "--- end of ${log##*/}" >&2
+        tail -n 20 "$log" >&2
+    done
     exit 1
 }
 
