@@ -14,6 +14,7 @@
 #include "runtime/first_paint.h"
 #include "runtime/round_rect_region.h"
 #include "runtime/twips.h"
+#include "runtime/window_drag.h"
 #include "runtime/window_placement.h"
 
 #include <QApplication>
@@ -96,6 +97,9 @@ void Form1::createStoredControls() {
     else
         setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    new runtime::WindowDrag(*this, {[this](const MouseState& state) { Form_MouseDown(state); },
+                                    [this](const MouseState& state) { Form_MouseMove(state); },
+                                    [this](const MouseState& state) { Form_MouseUp(state); }});
     resize(runtime::TwipsToPixels(layout::Window.clientWidth, layout::Window.clientHeight));
 
     // The board's first sight needs only the empty cell and the plain arrow: the hidden
@@ -363,35 +367,6 @@ void Form1::keyPressEvent(QKeyEvent* event) {
     } else {
         QWidget::keyPressEvent(event);
     }
-}
-
-void Form1::mousePressEvent(QMouseEvent* event) {
-    if (runtime::CompositorPlacesWindows() && windowHandle()) {
-        windowHandle()->startSystemMove();
-        return;
-    }
-    Form_MouseDown(runtime::MouseStateOf(*event));
-    m_systemMove.pressed(*event);
-}
-
-void Form1::mouseMoveEvent(QMouseEvent* event) {
-    // A window manager that ignores the program's moves (Xwayland under some compositors)
-    // leaves the window where the drag found it: the system's own move takes over.
-    if (IsDragging != 0 && m_systemMove.tookOver(*event, *this)) {
-        IsDragging = 0;
-        return;
-    }
-    // Positions are taken from the pointer on the screen, so that the grabbed point stays
-    // under it even when the pointer runs ahead of a window that has not yet moved.
-    MouseState state = runtime::MouseStateOf(*event);
-    const QPointF local = event->globalPosition() - QPointF(pos());
-    state.x = runtime::PixelsToTwipsX(local.x());
-    state.y = runtime::PixelsToTwipsY(local.y());
-    Form_MouseMove(state);
-}
-
-void Form1::mouseReleaseEvent(QMouseEvent* event) {
-    Form_MouseUp(runtime::MouseStateOf(*event));
 }
 
 QRect Form1::boardOnScreen() const {

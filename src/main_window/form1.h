@@ -11,7 +11,6 @@
 #include "resources/settings.h"
 #include "runtime/control_array.h"
 #include "runtime/image_control.h"
-#include "runtime/window_placement.h"
 
 #include <QWidget>
 #include <memory>
@@ -54,9 +53,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -106,8 +102,6 @@ private:
     std::int16_t DragStartX = 0;
     std::int16_t DragStartY = 0;
     std::int16_t IsDragging = 0; // -1 while a drag is in progress
-
-    runtime::SystemMoveFallback m_systemMove;
 };
 
 } // namespace quatrelle::main_window

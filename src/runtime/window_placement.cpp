@@ -3,10 +3,8 @@
 #include "window_placement.h"
 
 #include <QGuiApplication>
-#include <QMouseEvent>
 #include <QScreen>
 #include <QWidget>
-#include <QWindow>
 #include <algorithm>
 #include <array>
 
@@ -79,39 +77,6 @@ QRect GeometryBeside(const QWidget& window, const QWidget& other, const QRect& k
 
 bool CompositorPlacesWindows() {
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-}
-
-bool IgnoredMoveWatch::ignored(bool windowUnmoved, qint64 sinceFirstMove) {
-    if (!windowUnmoved)
-        m_followed = true;
-    if (m_followed)
-        return false;
-    return ++m_unanswered >= UnansweredMoves && sinceFirstMove >= UnansweredTime;
-}
-
-namespace {
-
-// Where the window system really has the window: the pointer's place on the screen less its
-// place in the window, both as the window system reported them.
-QPoint windowOrigin(const QMouseEvent& event) {
-    return (event.globalPosition() - event.position()).toPoint();
-}
-
-} // namespace
-
-void SystemMoveFallback::pressed(const QMouseEvent& event) {
-    m_origin = windowOrigin(event);
-    m_sinceFirstMove.invalidate();
-    m_watch.restart();
-}
-
-bool SystemMoveFallback::tookOver(const QMouseEvent& event, QWidget& window) {
-    if (!m_sinceFirstMove.isValid()) {
-        m_sinceFirstMove.start();
-        return false;
-    }
-    return m_watch.ignored(windowOrigin(event) == m_origin, m_sinceFirstMove.elapsed()) &&
-           window.windowHandle() && window.windowHandle()->startSystemMove();
 }
 
 namespace {

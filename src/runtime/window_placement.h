@@ -6,7 +6,6 @@
 #include <QMessageBox>
 #include <QTimer>
 
-class QMouseEvent;
 class QWidget;
 
 namespace quatrelle::runtime {
@@ -29,38 +28,6 @@ QRect GeometryBeside(const QWidget& window, const QWidget& other, const QRect& k
 // On Wayland the compositor alone places windows, and a mask only limits where input lands: a
 // program can neither move its window itself nor cut its outline there.
 bool CompositorPlacesWindows();
-
-// Tells, during a drag, when a window manager ignores the program's move requests (Xwayland
-// under some compositors): the window has stayed where the drag found it for this many pointer
-// moves and this long. Once it has followed a move, it is never taken to ignore them.
-class IgnoredMoveWatch {
-public:
-    static constexpr int UnansweredMoves = 3;
-    static constexpr qint64 UnansweredTime = 100; // milliseconds
-
-    void restart() { *this = IgnoredMoveWatch(); }
-    // One pointer move of the drag: whether the window is still where the drag found it, and
-    // the time since the drag's first move. True when the system's move should take over.
-    bool ignored(bool windowUnmoved, qint64 sinceFirstMove);
-
-private:
-    int m_unanswered = 0;
-    bool m_followed = false;
-};
-
-// Hands a frameless window's drag to the system's move when the window manager ignores the
-// moves the program asks for: it follows one drag from the press, pointer move by pointer move.
-class SystemMoveFallback {
-public:
-    void pressed(const QMouseEvent& event);
-    // A pointer move of the drag: true once the system's move has taken the drag over.
-    bool tookOver(const QMouseEvent& event, QWidget& window);
-
-private:
-    QPoint m_origin; // where the window stood at the press
-    QElapsedTimer m_sinceFirstMove;
-    IgnoredMoveWatch m_watch;
-};
 
 // A modal message box whose centre stands on its parent window's centre. Left to itself, a
 // box guesses a frame for a frameless parent and comes out above and left of it.

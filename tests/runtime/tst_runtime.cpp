@@ -6,6 +6,7 @@
 #include "runtime/label_control.h"
 #include "runtime/round_rect_region.h"
 #include "runtime/twips.h"
+#include "runtime/window_drag.h"
 #include "runtime/window_placement.h"
 
 #include <QSignalSpy>
