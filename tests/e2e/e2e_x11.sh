@@ -19,7 +19,7 @@ start_window_manager() {
         printf 'font pango:DejaVu Sans 8\n' >"$work/i3.config"
         i3 -c "$work/i3.config" &
         ;;
-    xfwm4) xfwm4 --replace --compositor=off & ;;
+    xfwm4) dbus-run-session -- xfwm4 --replace --compositor=off & ;;
     mutter) dbus-run-session -- mutter --x11 --replace & ;;
     kwin_x11) dbus-run-session -- kwin_x11 --replace & ;;
     *) fail "unknown window manager $1" ;;
