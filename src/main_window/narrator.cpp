@@ -266,6 +266,10 @@ void Narrator::describeWindow() {
             --lastOfComputer;
         description = lastOfComputer >= 0 ? ComputerMoveText(game.CellOfMove(lastOfComputer))
                                           : OpponentDescription(*computer, m_match.level());
+        // A screen reader slow to come to the window, as on a loaded machine, reads it after
+        // the computer's opening: until the player answers, it still says who plays.
+        if (lastOfComputer == 0 && game.MoveCount() == 1)
+            description = OpponentDescription(*computer, m_match.level()) + u' ' + description;
         description += u' ' + (m_match.computerToMove() ? ComputerThinkingAnnouncement()
                                                         : YourTurnAnnouncement());
     }
