@@ -12,6 +12,7 @@
 #include "runtime/accessible_window.h"
 #include "runtime/click_menu.h"
 #include "runtime/first_paint.h"
+#include "runtime/keep_in_front.h"
 #include "runtime/round_rect_region.h"
 #include "runtime/twips.h"
 #include "runtime/window_drag.h"
@@ -21,7 +22,6 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QWindow>
 #include <array>
 #include <chrono>
 
@@ -300,25 +300,9 @@ void Form1::ShowAbout() {
             FlatBttn1[AboutButton].setFocus(); // where the keyboard left off
             m_match.resume();
         });
-        // Transient for the main window, the about window stays in front of it under every
-        // window manager and compositor that honours the hint; it still has no owner widget,
-        // which would disable it together with the main window.
-        m_about->winId();
-        m_about->windowHandle()->setTransientParent(windowHandle());
-        // For those that do not, a click on the disabled main window or its activation brings
-        // the about window back in front.
-        windowHandle()->installEventFilter(this);
+        new runtime::KeepInFront(*m_about, *this);
     }
     m_about->Show();
-}
-
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == windowHandle() && !isEnabled() && m_about && m_about->isLoaded() &&
-        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::FocusIn)) {
-        m_about->raise();
-        m_about->activateWindow();
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void Form1::Form_MouseDown(const MouseState& state) {
