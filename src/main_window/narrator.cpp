@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
+#include <QStringList>
 
 namespace quatrelle::main_window {
 
@@ -257,21 +258,22 @@ void Narrator::describeWindow() {
     } else if (const std::optional<match::Outcome> outcome = m_match.outcome()) {
         description = GameOverDescription(*outcome, game.CellOfMove(game.MoveCount() - 1));
     } else {
-        // Short enough to hear whole on every return to the window: the opponent until the
-        // computer has played, then its last move; the score is behind R once a game ends, the
-        // board behind B.
+        // Short enough to hear whole on every return to the window: the computer's last move
+        // and whose turn it is; the score is behind R once a game ends, the board behind B.
+        // Who plays is said until both sides have moved, so that a screen reader slow to come
+        // to the window, as on a loaded machine, still hears it after the computer's opening.
+        QStringList parts;
+        if (game.MoveCount() < 2)
+            parts << OpponentDescription(*computer, m_match.level());
         // Player p made the moves of p's parity.
         int lastOfComputer = game.MoveCount() - 1;
         if (lastOfComputer >= 0 && lastOfComputer % 2 != *computer)
             --lastOfComputer;
-        description = lastOfComputer >= 0 ? ComputerMoveText(game.CellOfMove(lastOfComputer))
-                                          : OpponentDescription(*computer, m_match.level());
-        // A screen reader slow to come to the window, as on a loaded machine, reads it after
-        // the computer's opening: until the player answers, it still says who plays.
-        if (lastOfComputer == 0 && game.MoveCount() == 1)
-            description = OpponentDescription(*computer, m_match.level()) + u' ' + description;
-        description += u' ' + (m_match.computerToMove() ? ComputerThinkingAnnouncement()
-                                                        : YourTurnAnnouncement());
+        if (lastOfComputer >= 0)
+            parts << ComputerMoveText(game.CellOfMove(lastOfComputer));
+        parts << (m_match.computerToMove() ? ComputerThinkingAnnouncement()
+                                           : YourTurnAnnouncement());
+        description = parts.join(u' ');
     }
     if (m_window.accessibleDescription() != description)
         m_window.setAccessibleDescription(description);
