@@ -108,9 +108,14 @@ voice_idle() {
         /^end / { speaking = 0 }
         END { exit speaking && now < start + length(text) / pace + 0.3 }' "$voice/log"
 }
+# Idle, and nothing new for 0.3 s: a screen reader says what it queued back to back, a few
+# milliseconds apart, and a key in such a gap would be taken as answered by the queue's rest.
+voice_settled() {
+    voice_idle && awk -v now="$(date +%s.%N)" 'END { exit now < $2 + 0.3 }' "$voice/log"
+}
 press() { # press KEYS: presses them at once, when the speech of the previous key has ended
     sleep 0.3
-    wait_for "the voice never fell silent" voice_idle
+    wait_for "the voice never fell silent" voice_settled
     mark=$(utterances | wc -l)
     echo "key $1"
     pressed_at=$(date +%s.%N)
