@@ -57,6 +57,17 @@ QRect PlaceBeside(const QRect& available, const QRect& kept, QSize wanted) {
     return placed;
 }
 
+QRect PlaceClearOf(const QRect& available, const QRect& whole, const QRect& kept, QSize wanted) {
+    // Smaller than this, a window beside the whole of the other leaves too little to read, and
+    // standing over the other's controls is the lesser harm.
+    constexpr QSize Readable(380, 380);
+    const QRect besideWhole = PlaceBeside(available, whole, wanted);
+    if (besideWhole.size() == wanted ||
+        (besideWhole.width() >= Readable.width() && besideWhole.height() >= Readable.height()))
+        return besideWhole;
+    return PlaceBeside(available, kept, wanted);
+}
+
 QRect GeometryBeside(const QWidget& window, const QWidget& other, const QRect& kept, QSize wanted) {
     const QScreen* screen =
         window.parentWidget() ? window.parentWidget()->screen() : QGuiApplication::primaryScreen();
@@ -69,10 +80,8 @@ QRect GeometryBeside(const QWidget& window, const QWidget& other, const QRect& k
     if (frame.isNull())
         frame = QMargins(4, 30, 4, 4);
     const QSize framed = wanted.grownBy(frame);
-    QRect placed = PlaceBeside(screen->availableGeometry(), other.frameGeometry(), framed);
-    if (placed.size() != framed)
-        placed = PlaceBeside(screen->availableGeometry(), kept, framed);
-    return placed.marginsRemoved(frame);
+    return PlaceClearOf(screen->availableGeometry(), other.frameGeometry(), kept, framed)
+        .marginsRemoved(frame);
 }
 
 bool CompositorPlacesWindows() {

@@ -19,8 +19,12 @@ void CentreOnScreen(QWidget& window);
 // strips, as large as the wanted size's area allows. Never outside the available area.
 QRect PlaceBeside(const QRect& available, const QRect& kept, QSize wanted);
 
-// The geometry for a window beside another, through PlaceBeside on the window's screen: beside
-// the whole of `other` when the wanted size has room there, else beside its part `kept`. The
+// Where a window stands beside the whole of another window (`whole`), smaller if need be, so
+// that the other's controls stay within reach; where that would leave it too small to read,
+// beside the other's part `kept` alone, through PlaceBeside.
+QRect PlaceClearOf(const QRect& available, const QRect& whole, const QRect& kept, QSize wanted);
+
+// The geometry for a window beside another, through PlaceClearOf on the window's screen. The
 // window's frame, once the window manager has given it one, counts with it, and before that a
 // usual title bar.
 QRect GeometryBeside(const QWidget& window, const QWidget& other, const QRect& kept, QSize wanted);
