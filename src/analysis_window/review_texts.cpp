@@ -51,8 +51,7 @@ QString movesOf(int player, std::optional<int> computerPlayer, int moves) {
 
 // The winner's moves until the end that a value means, for the player to move.
 QString movesToEnd(int value, int moveCount, std::optional<int> computerPlayer) {
-    const int mover = moveCount % 2;
-    return movesOf(value > 0 ? mover : 1 - mover, computerPlayer,
+    return movesOf(game::WinnerOf(value, moveCount), computerPlayer,
                    game::MovesToEnd(value, moveCount));
 }
 
@@ -72,7 +71,7 @@ QString MoveLine(int move, int column, std::optional<int> computerPlayer,
     const QString line =
         ReviewTexts::tr("Coup %1, %2, colonne %3 : %4", "%2 is who played, %4 what the move did")
             .arg(move + 1)
-            .arg(PlayerName(move % 2, computerPlayer))
+            .arg(PlayerName(game::PlayerOfMove(move), computerPlayer))
             .arg(column + 1);
     if (!review)
         return line.arg(QStringLiteral("\u2026"));

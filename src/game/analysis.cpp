@@ -36,7 +36,7 @@ MoveReview ReviewMove(Solver& solver, const std::vector<int>& columns, int index
     }
     MoveReview review;
     review.column = columns[static_cast<std::size_t>(index)];
-    review.player = index % 2;
+    review.player = PlayerOfMove(index);
     // Between two players play may go on after a line; the game was decided at the first.
     if (position.HasLine()) {
         review.verdict = Verdict::AfterLine;
@@ -53,12 +53,15 @@ MoveReview ReviewMove(Solver& solver, const std::vector<int>& columns, int index
     return review;
 }
 
+int WinnerOf(int value, int moveCount) {
+    const int mover = PlayerOfMove(moveCount);
+    return value > 0 ? mover : 1 - mover;
+}
+
 int MovesToEnd(int value, int moveCount) {
     // A line made on top of m pieces scores (36 - m) / 2, rounded down: yellow's pieces go down
     // on an even count, red's on an odd one, so the winner's colour tells which m a score means.
-    const int mover = moveCount % 2;
-    const int winner = value > 0 ? mover : 1 - mover;
-    const int piecesBeforeLine = CellCount + 1 - 2 * std::abs(value) - winner;
+    const int piecesBeforeLine = CellCount + 1 - 2 * std::abs(value) - WinnerOf(value, moveCount);
     // The mover's own pieces go down on moveCount, moveCount + 2, …; the opponent's in between.
     return value > 0 ? (piecesBeforeLine - moveCount) / 2 + 1
                      : (piecesBeforeLine - moveCount + 1) / 2;

@@ -35,6 +35,10 @@ struct MoveReview {
 // so that reviewing a game's moves in order costs little more than solving its positions.
 MoveReview ReviewMove(Solver& solver, const std::vector<int>& columns, int index);
 
+// The player that a value other than a draw says wins, for the player to move after `moveCount`
+// moves.
+int WinnerOf(int value, int moveCount);
+
 // How many of the player's own moves a value means: "a win in 3" is a win with the player's
 // third piece from now; "a loss in 3", a loss to the opponent's third. `moveCount` is the
 // number of pieces down when the player is to move.

@@ -56,6 +56,12 @@ std::optional<Placement> Game::TakeBack() {
     return taken;
 }
 
+std::optional<int> Game::LastMoveOf(int player) const {
+    const int last = m_moveCount - 1;
+    const int own = PlayerOfMove(last) == player ? last : last - 1;
+    return own >= 0 ? std::optional(own) : std::nullopt;
+}
+
 void Game::NextPlayer() {
     m_currentPlayer = m_currentPlayer == 1 ? 0 : 1;
 }

@@ -50,6 +50,12 @@ template <typename Accepts> constexpr int NearestCentre(Accepts accepts) {
     return -1;
 }
 
+// Player 0 opens and the players alternate: move m, counted from 0, is player m % 2's, and after
+// m moves player m % 2 is to move.
+constexpr int PlayerOfMove(int move) {
+    return move % 2;
+}
+
 // Where a drop put its piece: the cell and the value it now holds (1 or 2).
 struct Placement {
     std::int16_t cell;
@@ -82,8 +88,10 @@ public:
     // nothing when no drop is left to take back.
     std::optional<Placement> TakeBack();
     int MoveCount() const { return m_moveCount; }
-    // The cell of a move so far, counted from 0; player 0 made the even ones.
+    // The cell of a move so far, counted from 0.
     std::int16_t CellOfMove(int move) const { return m_history.at(move); }
+    // The player's latest move so far, counted from 0; none before the player's first.
+    std::optional<int> LastMoveOf(int player) const;
     // Every cell holds a piece, since every move adds one.
     bool IsFull() const { return m_moveCount >= CellCount; }
 

@@ -265,12 +265,8 @@ void Narrator::describeWindow() {
         QStringList parts;
         if (game.MoveCount() < 2)
             parts << OpponentDescription(*computer, m_match.level());
-        // Player p made the moves of p's parity.
-        int lastOfComputer = game.MoveCount() - 1;
-        if (lastOfComputer >= 0 && lastOfComputer % 2 != *computer)
-            --lastOfComputer;
-        if (lastOfComputer >= 0)
-            parts << ComputerMoveText(game.CellOfMove(lastOfComputer));
+        if (const std::optional<int> lastOfComputer = game.LastMoveOf(*computer))
+            parts << ComputerMoveText(game.CellOfMove(*lastOfComputer));
         parts << (m_match.computerToMove() ? ComputerThinkingAnnouncement()
                                            : YourTurnAnnouncement());
         description = parts.join(u' ');
