@@ -94,34 +94,58 @@ std::vector<game::MoveReview> AnalysisWindow::knownReviews(const std::vector<int
 }
 
 void AnalysisWindow::review(std::vector<int> columns, std::vector<game::MoveReview> known) {
-    m_list.clear();
-    for (std::size_t move = 0; move < columns.size(); ++move)
-        m_list.addItem(MoveLine(int(move), columns[move], m_computerPlayer,
-                                move < known.size() ? std::optional(known[move]) : std::nullopt));
-    m_summary.setText(tr("Analyse en cours…"));
-    setAccessibleDescription(m_summary.text());
     m_review = std::make_unique<match::GameReview>(std::move(columns), std::move(known));
     connect(m_review.get(), &match::GameReview::reviewed, this, &AnalysisWindow::reviewed);
     connect(m_review.get(), &match::GameReview::finished, this, &AnalysisWindow::finished);
-    m_graph.setReviews(m_review->reviews(), m_list.count(), m_computerPlayer);
-    m_graph.setAccessibleDescription(
-        GraphText(m_review->reviews(), m_graph.viewer(), m_computerPlayer));
+    // A hidden window is filled as it opens: a screen reader that reads a hidden window's
+    // description keeps it, and would read a stale one when the window opens.
+    if (isVisible())
+        fill();
+    m_review->start();
+}
+
+// Everything the window shows, from the review as far as it has come.
+void AnalysisWindow::fill() {
+    const std::vector<int>& columns = m_review->columns();
+    const std::vector<game::MoveReview>& reviews = m_review->reviews();
+    m_list.clear();
+    for (std::size_t move = 0; move < columns.size(); ++move)
+        m_list.addItem(
+            MoveLine(int(move), columns[move], m_computerPlayer,
+                     move < reviews.size() ? std::optional(reviews[move]) : std::nullopt));
+    describe(m_review->isFinished() ? summaryText() : tr("Analyse en cours…"));
+    m_graph.setReviews(reviews, m_list.count(), m_computerPlayer);
+    m_graph.setAccessibleDescription(GraphText(reviews, m_graph.viewer(), m_computerPlayer));
     m_list.setCurrentRow(m_list.count() - 1);
     if (m_list.count() == 0)
         select(-1);
-    m_review->start();
+}
+
+QString AnalysisWindow::summaryText() const {
+    return m_review->columns().empty()
+               ? tr("La grille est vide.")
+               : SummaryText(game::Summarise(m_review->reviews()), m_computerPlayer);
+}
+
+// A screen reader reads a window's description with its title as the window opens.
+void AnalysisWindow::describe(const QString& summary) {
+    m_summary.setText(summary);
+    setAccessibleDescription(summary);
 }
 
 // The list, first in the window's focus chain, takes the focus as the window becomes active: a
 // screen reader presents the window with its summary, then the list.
 void AnalysisWindow::showReview() {
     m_showTimer.stop();
+    fill();
     show();
     raise();
     activateWindow();
 }
 
 void AnalysisWindow::reviewed(int move) {
+    if (!isVisible())
+        return; // filled as it opens
     const std::vector<game::MoveReview>& reviews = m_review->reviews();
     m_list.item(move)->setText(MoveLine(move, reviews[std::size_t(move)].column, m_computerPlayer,
                                         reviews[std::size_t(move)]));
@@ -132,16 +156,13 @@ void AnalysisWindow::reviewed(int move) {
 }
 
 void AnalysisWindow::finished() {
-    const QString summary =
-        m_list.count() > 0 ? SummaryText(game::Summarise(m_review->reviews()), m_computerPlayer)
-                           : tr("La grille est vide.");
-    m_summary.setText(summary);
-    // A screen reader reads a window's description with its title as the window opens.
-    setAccessibleDescription(summary);
-    if (m_showTimer.isActive())
+    if (m_showTimer.isActive()) {
         showReview(); // read whole, its summary with it, as it opens
-    else if (!m_following)
-        m_announcer->announce(summary);
+    } else if (isVisible()) {
+        describe(summaryText());
+        if (!m_following)
+            m_announcer->announce(m_summary.text());
+    }
     Q_EMIT done();
 }
 

@@ -67,6 +67,9 @@ private:
     void finished();
     void select(int move);
     void showReview();
+    void fill();
+    QString summaryText() const;
+    void describe(const QString& summary);
     void arrange(QSize size);
 
     QLabel m_summary;

@@ -81,7 +81,10 @@ void TestAnalysisWindow::aKnownGameReadsFromItsLinesAndItsGraph() {
         [](const game::Game& game) { return QStringLiteral("%1 pieces").arg(game.MoveCount()); });
     QSignalSpy done(&window, &AnalysisWindow::done);
     window.analyse(LineThenOneMore, computerPlayer);
+    // Nothing changes in a window still hidden: a screen reader keeps what it read there.
+    QCOMPARE(window.accessibleDescription(), QString());
     QVERIFY(done.wait(20000));
+    QCOMPARE(window.accessibleDescription(), summary);
     const QStringList lines = linesOf(window);
     QCOMPARE(lines.size(), 8);
     QCOMPARE(window.findChild<QLabel*>()->text(), summary);
