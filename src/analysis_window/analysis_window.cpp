@@ -106,19 +106,27 @@ void AnalysisWindow::review(std::vector<int> columns, std::vector<game::MoveRevi
 
 // Everything the window shows, from the review as far as it has come.
 void AnalysisWindow::fill() {
-    const std::vector<int>& columns = m_review->columns();
-    const std::vector<game::MoveReview>& reviews = m_review->reviews();
     m_list.clear();
-    for (std::size_t move = 0; move < columns.size(); ++move)
-        m_list.addItem(
-            MoveLine(int(move), columns[move], m_computerPlayer,
-                     move < reviews.size() ? std::optional(reviews[move]) : std::nullopt));
+    for (std::size_t move = 0; move < m_review->columns().size(); ++move)
+        m_list.addItem(lineOf(move));
     describe(m_review->isFinished() ? summaryText() : tr("Analyse en cours…"));
-    m_graph.setReviews(reviews, m_list.count(), m_computerPlayer);
-    m_graph.setAccessibleDescription(GraphText(reviews, m_graph.viewer(), m_computerPlayer));
+    drawGraph();
     m_list.setCurrentRow(m_list.count() - 1);
     if (m_list.count() == 0)
         select(-1);
+}
+
+// A move's line, with its review once there is one.
+QString AnalysisWindow::lineOf(std::size_t move) const {
+    const std::vector<game::MoveReview>& reviews = m_review->reviews();
+    return MoveLine(int(move), m_review->columns()[move], m_computerPlayer,
+                    move < reviews.size() ? std::optional(reviews[move]) : std::nullopt);
+}
+
+void AnalysisWindow::drawGraph() {
+    const std::vector<game::MoveReview>& reviews = m_review->reviews();
+    m_graph.setReviews(reviews, m_list.count(), m_computerPlayer);
+    m_graph.setAccessibleDescription(GraphText(reviews, m_graph.viewer(), m_computerPlayer));
 }
 
 QString AnalysisWindow::summaryText() const {
@@ -146,11 +154,8 @@ void AnalysisWindow::showReview() {
 void AnalysisWindow::reviewed(int move) {
     if (!isVisible())
         return; // filled as it opens
-    const std::vector<game::MoveReview>& reviews = m_review->reviews();
-    m_list.item(move)->setText(MoveLine(move, reviews[std::size_t(move)].column, m_computerPlayer,
-                                        reviews[std::size_t(move)]));
-    m_graph.setReviews(reviews, m_list.count(), m_computerPlayer);
-    m_graph.setAccessibleDescription(GraphText(reviews, m_graph.viewer(), m_computerPlayer));
+    m_list.item(move)->setText(lineOf(std::size_t(move)));
+    drawGraph();
     if (move == m_list.currentRow())
         select(move); // its better column is known now
 }

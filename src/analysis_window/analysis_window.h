@@ -68,6 +68,8 @@ private:
     void select(int move);
     void showReview();
     void fill();
+    QString lineOf(std::size_t move) const;
+    void drawGraph();
     QString summaryText() const;
     void describe(const QString& summary);
     void arrange(QSize size);
