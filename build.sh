@@ -56,8 +56,16 @@ package_version() {
     if [ "$(dpkg-parsechangelog -l- -S Distribution <<<"$changelog")" != UNRELEASED ]; then
         local released_from
         released_from=$(awk -v version="$version" '$1 == version { print $2 }' <<<"$releases")
-        [ -n "$released_from" ] || [ -z "$hash" ] ||
+        if [ -z "$released_from" ] && [ -n "$hash" ]; then
             released_from=$(git -C "$root" log -1 --format=%H "$commit" -- debian/changelog)
+            # A shallow clone's oldest commit seems to change every file, the entry included:
+            # its history cannot tell the release's commit from one made after it.
+            if grep -qx "$released_from" "$(git -C "$root" rev-parse --path-format=absolute --git-path shallow)" 2>/dev/null; then
+                echo "$version is released, and this shallow clone cannot tell from which commit:" \
+                    "record it in debian/releases, or package from a full clone" >&2
+                return 1
+            fi
+        fi
         if [ -n "$hash" ] && [ "$released_from" != "$hash" ]; then
             echo "$version was released from commit ${released_from:0:12}, not ${hash:0:12}:" \
                 "open the next entry: dch -v VERSION-1 -D UNRELEASED" >&2
@@ -117,30 +125,39 @@ make_dist() {
 # quatrelle_VERSION_ARCH.deb, its debug symbols and the build's records. A snapshot's changelog
 # entry takes the snapshot's version and the commit's date, so that two builds of one commit
 # give the same packages. In a tree without git history the tree itself is the tarball.
-# Further options go to dpkg-buildpackage: -S -d makes the source package alone. DIR may hold
-# an earlier build's packages, which this one replaces, and nothing else: the build works in a
-# folder of its own inside it and deletes nothing that it did not make.
+# Further options go to dpkg-buildpackage: -S -d makes the source package alone. DIR, or the
+# folder it links to, may hold the packages of earlier builds and nothing else: the new ones
+# replace those of their own version alone. The build works in a folder of its own inside DIR,
+# marked as such, and deletes nothing that it did not make.
 # Usage: make_package DIR [COMMIT [DPKG_BUILDPACKAGE_OPTION...]]
 make_package() {
     local out commit=${2:-HEAD} version upstream tree tarball debian stranger
+    local mark=.quatrelle-package-build
     mkdir -p "$1"
-    out=$(cd "$1" && pwd)
+    out=$(cd -P "$1" && pwd -P)
     shift $(($# < 2 ? $# : 2))
     local built='.*/quatrelle\(-dbgsym\)?_[^/]*\.\(deb\|ddeb\|dsc\|changes\|buildinfo\|tar\.[gx]z\)'
+    # A scratch folder is the build's own when it carries the mark, or is still empty because
+    # the build stopped just after making it.
     stranger=$(find "$out" -mindepth 1 -maxdepth 1 ! \( -type f -regex "$built" \) \
-        ! \( -type d -name 'quatrelle-build.*' \) -print -quit)
+        ! \( -type d -name 'quatrelle-build.*' \( -empty -o -exec test -f "{}/$mark" \; \) \) \
+        -print -quit)
     if [ -n "$stranger" ]; then
         echo "$out holds ${stranger##*/}, which no package build made: give ./build.sh package" \
             "an empty folder, or one that holds only its packages" >&2
         return 1
     fi
-    # An interrupted build's folder, and the packages that this build replaces.
-    find "$out" -mindepth 1 -maxdepth 1 \( -type d -name 'quatrelle-build.*' -exec rm -rf {} + \) \
-        -o \( -type f -regex "$built" -delete \)
     version=$(package_version "$commit")
     upstream=${version%-*}
+    # An interrupted build's folder, and the packages of this version, which this build replaces.
+    find "$out" -mindepth 1 -maxdepth 1 -type d -name 'quatrelle-build.*' \
+        \( -empty -o -exec test -f "{}/$mark" \; \) -exec rm -rf {} +
+    rm -f "$out/quatrelle_$version".{dsc,debian.tar.xz,debian.tar.gz} \
+        "$out"/quatrelle{,-dbgsym}_"${version}"_*.{deb,ddeb,changes,buildinfo} \
+        "$out/quatrelle_$upstream".orig.tar.{gz,xz}
     local scratch
     scratch=$(mktemp -d "$out/quatrelle-build.XXXXXX")
+    touch "$scratch/$mark"
     if git rev-parse -q --verify "$commit^{commit}" >/dev/null 2>&1; then
         [ -z "$(git status --porcelain --untracked-files=no)" ] || [ "$commit" != HEAD ] ||
             echo "Uncommitted changes are not in the package: it is built from $(git rev-parse --short HEAD)" >&2
@@ -150,7 +167,7 @@ make_package() {
         tarball=$scratch/quatrelle-$upstream.tar.gz
         debian=(tar -cf - debian)
         # The output folder may lie inside the tree: it is not source.
-        tar --exclude=./build --exclude='./obj-*' --exclude="./${out#"$PWD"/}" --exclude=./debian \
+        tar --exclude=./build --exclude='./obj-*' --exclude="./${out#"$(pwd -P)"/}" --exclude=./debian \
             --transform="s,^\.,quatrelle-$upstream," \
             --sort=name --owner=0 --group=0 --numeric-owner -cf - . | gzip -9n >"$tarball"
     fi
@@ -173,6 +190,9 @@ make_package() {
 
 # Sourced by a test for the lists, versions and packaging above alone.
 [ "${BASH_SOURCE[0]}" = "$0" ] || return 0
+# A folder named on the command line is the caller's; the defaults lie in the checkout.
+caller=$PWD
+callers() { [[ $1 == /* ]] && echo "$1" || echo "$caller/$1"; }
 cd "$(dirname "$0")"
 
 install_missing() {
@@ -225,7 +245,7 @@ test)
     ASAN_OPTIONS=detect_leaks=0 ctest --preset asan -L hardening "$@"
     ;;
 dist)
-    make_dist "${1:-build/dist}"
+    make_dist "$([ $# -eq 0 ] && echo build/dist || callers "$1")"
     ;;
 package)
     dist='' arch=''
@@ -240,13 +260,13 @@ package)
     if [ -z "$dist" ]; then
         [ -z "$arch" ] || usage
         install_missing "${build_packages[@]}" "${package_packages[@]}"
-        make_package "${1:-build/package}"
+        make_package "$([ $# -eq 0 ] && echo build/package || callers "$1")"
     else
         # The source package is made here; the chroot builds the binary packages from it.
         install_missing "${build_packages[@]}" "${package_packages[@]}" mmdebstrap
-        out=${1:-build/package-$dist${arch:+-$arch}}
+        out=$([ $# -eq 0 ] && echo "build/package-$dist${arch:+-$arch}" || callers "$1")
         make_package "$out" HEAD -S -d
-        scripts/chroot_package.sh "$out"/quatrelle_*.dsc "$dist" "$arch" "$out"
+        scripts/chroot_package.sh "$out/quatrelle_$(package_version).dsc" "$dist" "$arch" "$out"
     fi
     ;;
 bench)

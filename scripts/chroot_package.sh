@@ -13,6 +13,8 @@
 # Needs root, or sudo.
 set -euo pipefail
 dsc=$(realpath "$1")
+# The folder may keep earlier versions' packages beside this one's.
+version=$(basename "$dsc" .dsc) && version=${version#quatrelle_}
 dist=$2
 host_arch=${3:-}
 out=$(mkdir -p "$4" && cd "$4" && pwd)
@@ -88,12 +90,12 @@ find "$root/build" -maxdepth 1 -type f -exec cp {} "$out/" \;
 echo "Built in $dist${host_arch:+ for $host_arch}: $(cd "$out" && ls ./*.deb | tr '\n' ' ')" >&2
 if [ -n "$host_arch" ]; then
     # The program that the cross compiler made, for the machine that it names.
-    dpkg-deb --fsys-tarfile "$out"/quatrelle_*_"$host_arch".deb | tar -xOf - ./usr/games/quatrelle >"$work/program"
+    dpkg-deb --fsys-tarfile "$out/quatrelle_${version}_$host_arch.deb" | tar -xOf - ./usr/games/quatrelle >"$work/program"
     echo "The $host_arch program: $(readelf -h "$work/program" | grep -o 'Machine:.*' | tr -s ' ')" >&2
 else
     # The suite's own lintian on the packages that it built, which only the suite's packages
     # can check as its archive will.
-    cp "$out"/quatrelle_*.dsc "$out"/quatrelle_*.orig.tar.* "$out"/quatrelle_*.debian.tar.* "$root/build/"
+    cp "$out/quatrelle_$version.dsc" "$out/quatrelle_${version%-*}".orig.tar.* "$out/quatrelle_$version".debian.tar.* "$root/build/"
     cp -L /etc/resolv.conf "$root/etc/resolv.conf"
     if in_chroot sh -c 'apt-get update -qq && apt-get install -y -qq --no-install-recommends lintian' \
         >"$work/lintian-install.log" 2>&1; then

@@ -44,6 +44,13 @@ echo "arm64 package flags: $arm64"
 [ "$(tr ' ' '\n' <<<"$amd64" | sort | uniq -d)" = "" ] || fail "debian/rules asks twice for: $amd64"
 [ "$(timeout_factor arm64) $(timeout_factor amd64)" = "TIMEOUT_FACTOR=5 TIMEOUT_FACTOR=1" ] ||
     fail "the tests' time limit is not longer on arm64 alone"
+# The nocheck profile leaves out the tests' build dependencies, and so must build no test.
+tests_built() {
+    (cd "$source_dir" && env "$@" dpkg-architecture -c make -n -s -f debian/rules override_dh_auto_configure 2>/dev/null) |
+        grep -o 'BUILD_TESTS=[A-Z]*'
+}
+[ "$(tests_built DEB_BUILD_PROFILES=nocheck) $(tests_built DEB_BUILD_OPTIONS=nocheck) $(tests_built)" = \
+    "BUILD_TESTS=OFF BUILD_TESTS=OFF BUILD_TESTS=ON" ] || fail "the nocheck profile or option still builds the tests"
 
 commands=$(probe arm64 "$arm64" -DCMAKE_SYSTEM_NAME=Linux -DCMAKE_SYSTEM_PROCESSOR=aarch64 \
     -DCMAKE_CXX_COMPILER=aarch64-linux-gnu-g++)
@@ -56,4 +63,4 @@ echo "arm64: the rules of the game compiled with the package's and the project's
 
 native=$(probe native "")
 grep -q -- '-fcf-protection' <<<"$native" || fail "CMake no longer asks x86 for -fcf-protection"
-echo "arm64 flags: 5 passed, 0 failed"
+echo "arm64 flags: 6 passed, 0 failed"

@@ -58,7 +58,16 @@ read -r released released_from < <(grep -v '^#' "$source_dir/debian/releases" | 
 [ "$(package_version "$released_from")" = "$released" ] || fail "the release $released_from is not $released"
 on_release=$(git -C "$source_dir" commit-tree -p "$released_from" -m after "$released_from^{tree}")
 ! after=$(package_version "$on_release" 2>/dev/null) || fail "a commit after the release is packaged as $after"
-! tar -tzf "$tarball" | grep -q '^[^/]*/debian/' || fail "the upstream tarball holds debian/"
+# A commit on top of the release in a shallow clone, before the release is recorded: nothing
+# there proves which commit released it.
+git clone -q "file://$source_dir" "$work/full"
+git -C "$work/full" branch -q after-release \
+    "$(git -C "$work/full" commit-tree -p "$released_from" -m after "$released_from^{tree}")"
+git clone -q --depth 1 --branch after-release "file://$work/full" "$work/shallow-after" 2>/dev/null
+cp "$source_dir/build.sh" "$work/shallow-after/" # this commit's, not the release's
+! after=$(cd "$work/shallow-after" && bash -c 'source ./build.sh && package_version' 2>/dev/null) || fail "a shallow clone after the release is packaged as $after"
+listing=$(tar -tzf "$tarball")
+! grep -q '^[^/]*/debian/' <<<"$listing" || fail "the upstream tarball holds debian/"
 pass "version $version: $compared commits after their parents ($same_second in their parent's second), a rebased one, the same from a shallow clone, and the $size-byte tarball's; the release $released its commit's alone"
 
 # Debian's git tools build the source package from a checkout: gbp, and dpkg-buildpackage
@@ -68,18 +77,36 @@ git clone -q "file://$source_dir" "$work/gbp/quatrelle"
     --git-debian-branch="$(git branch --show-current)" --git-upstream-tree=SLOPPY \
     --git-export-dir="$work/gbp/area") >"$work/gbp.log" 2>&1 || { tail -20 "$work/gbp.log" >&2; fail "gbp buildpackage -S failed"; }
 cp "$work"/gbp/area/*.orig.tar.gz "$work/gbp/"
+# A checkout where the game has been built, as a developer's is.
+mkdir -p "$work/gbp/quatrelle/build/default/src" "$work/gbp/quatrelle/obj-$(dpkg-architecture -qDEB_HOST_GNU_TYPE)"
+cp "$(command -v ls)" "$work/gbp/quatrelle/build/default/src/quatrelle"
+cp "$(command -v ls)" "$work/gbp/quatrelle/obj-$(dpkg-architecture -qDEB_HOST_GNU_TYPE)/quatrelle"
 (cd "$work/gbp/quatrelle" && dpkg-buildpackage -S -us -uc -d) >"$work/dpkg-source.log" 2>&1 ||
     { tail -20 "$work/dpkg-source.log" >&2; fail "dpkg-buildpackage -S failed in a checkout"; }
-pass "gbp buildpackage -S and dpkg-buildpackage -S from a checkout"
+pass "gbp buildpackage -S, and dpkg-buildpackage -S from a checkout that has been built"
 
-# A folder of someone's own files is refused and left as it was.
-mkdir -p "$work/mine/source" && touch "$work/mine/source/notes" "$work/mine/quatrelle_notes.txt"
-! "$source_dir/build.sh" package "$work/mine" >/dev/null 2>&1 || fail "./build.sh package used a folder of other files"
-[ -f "$work/mine/source/notes" ] && [ -f "$work/mine/quatrelle_notes.txt" ] ||
-    fail "./build.sh package deleted files that it did not make"
+# A folder of someone's own files is refused and left as it was: given as it is, through a
+# link, or with a folder named as a build's scratch folder.
+mkdir -p "$work/mine/source" "$work/scratch-like/quatrelle-build.notes" && touch "$work/mine/source/notes" \
+    "$work/mine/quatrelle_notes.txt" "$work/mine/quatrelle_${version}_$architecture.deb" "$work/scratch-like/quatrelle-build.notes/plan"
+ln -s mine "$work/link-to-mine"
+for folder in mine link-to-mine scratch-like; do
+    ! (cd "$work" && "$source_dir/build.sh" package "$folder") >/dev/null 2>&1 || fail "./build.sh package used $folder, a folder of other files"
+done
+[ "$(find "$work/mine" "$work/scratch-like" -type f | wc -l)" = 4 ] || fail "./build.sh package deleted files that it did not make"
+[ ! -s "$work/mine/quatrelle_${version}_$architecture.deb" ] || fail "./build.sh package replaced a file in a folder of other files"
 
-"$source_dir/build.sh" package "$work/out" >"$work/build.log" 2>&1 ||
+# Built into a relative folder, the caller's, through a link, beside an earlier release's
+# packages, which stay as they were.
+mkdir "$work/out" && ln -s out "$work/releases"
+printf 'an earlier release\n' | tee "$work/out/quatrelle_0.0.0.9-1_$architecture.deb" \
+    "$work/out/quatrelle_0.0.0.9-1.dsc" "$work/out/quatrelle_0.0.0.9.orig.tar.gz" >/dev/null
+(cd "$work" && "$source_dir/build.sh" package releases) >"$work/build.log" 2>&1 ||
     { tail -30 "$work/build.log" >&2; fail "the package did not build"; }
+[ -L "$work/releases" ] && [ ! -e "$source_dir/releases" ] || fail "./build.sh package did not build into the caller's folder"
+for earlier in "quatrelle_0.0.0.9-1_$architecture.deb" quatrelle_0.0.0.9-1.dsc quatrelle_0.0.0.9.orig.tar.gz; do
+    [ "$(cat "$work/out/$earlier")" = "an earlier release" ] || fail "the earlier release's $earlier was not kept"
+done
 deb=$work/out/quatrelle_${version}_$architecture.deb
 [ -f "$deb" ] || fail "no $(basename "$deb") among: $(ls "$work/out")"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version $(dpkg-deb -f "$deb" Version)"
