@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Korvantis
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "main_window/kept_choices.h"
 #include "main_window/show_main_window.h"
 #include "resources/application.h"
 #include "resources/command_line.h"
 #include "resources/language.h"
 #include "resources/pictures.h"
-#include "resources/settings.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -76,15 +76,8 @@ int main(int argc, char* argv[]) {
         return 1;
 
     // The command line chooses for this run alone, over what the settings keep.
-    QString problem;
-    quatrelle::resources::Choices choices = quatrelle::resources::LoadChoices(problem);
-    if (!problem.isEmpty())
-        std::fprintf(stderr, "quatrelle: %s\n", qPrintable(problem));
-    if (options.computerPlayer)
-        choices.computerPlayer = *options.computerPlayer;
-    if (options.level)
-        choices.level = *options.level;
-    quatrelle::main_window::Form1 form(choices);
+    quatrelle::main_window::Form1 form(
+        quatrelle::main_window::KeptChoices({options.computerPlayer, options.level}));
     quatrelle::main_window::ShowMainWindow(form);
     return QApplication::exec();
 }

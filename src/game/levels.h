@@ -4,6 +4,7 @@
 
 #include "position.h"
 
+#include <optional>
 #include <random>
 
 namespace quatrelle::game {
@@ -19,6 +20,14 @@ class Solver;
 // move before they are made.
 enum class Level { Beginner = 1, Medium = 2, Strong = 3, Unbeatable = 4 };
 inline constexpr Level DefaultLevel = Level::Medium;
+
+// Who plays the computer's side, if anyone, and how well. A new player gets two players and, for
+// the computer, level 2.
+struct Choices {
+    std::optional<int> computerPlayer; // 0 yellow, 1 red
+    Level level = DefaultLevel;
+    bool operator==(const Choices&) const = default;
+};
 
 constexpr bool IsValidLevel(int level) {
     return level >= static_cast<int>(Level::Beginner) &&

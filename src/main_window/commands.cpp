@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commands.h"
 
-#include "resources/settings.h"
 #include "runtime/window_placement.h"
 #include "spoken_texts.h"
 
@@ -142,12 +141,9 @@ void Commands::choose(std::optional<int> computerPlayer, game::Level level) {
         showChoices();
         return;
     }
-    if (computerPlayer != m_match.computerPlayer())
-        m_match.setComputerPlayer(computerPlayer);
-    else if (changes)
-        m_match.setLevel(level);
+    const bool kept = m_match.choose({computerPlayer, level});
     showChoices();
-    if (!resources::SaveChoices({computerPlayer, level}))
+    if (!kept)
         qWarning("quatrelle: the settings cannot be written; the choice holds for this game");
 }
 

@@ -48,9 +48,9 @@ bool shownAtStart(resources::Picture picture) {
 
 } // namespace
 
-Form1::Form1(const resources::Choices& choices)
+Form1::Form1(match::ChoiceBook choices)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
-    , m_match(choices.computerPlayer, choices.level) {
+    , m_match(std::move(choices)) {
     m_match.scores().setStorage({resources::LoadScore, resources::SaveScore});
     runtime::ExposeAsWindow(*this);
     createStoredControls();

@@ -26,8 +26,9 @@ class Form1 : public QWidget {
     Q_OBJECT
 
 public:
-    // The computer plays the chosen colour, if any, at the chosen level.
-    explicit Form1(const resources::Choices& choices = {});
+    // The computer plays the chosen colour, if any, at the chosen level; the player's choices
+    // in the menu are kept where the choices are.
+    explicit Form1(match::ChoiceBook choices = {});
     ~Form1() override;
 
     // The refusal signal of a drop or a cell click: it shows and changes nothing.

@@ -14,9 +14,12 @@
 namespace quatrelle::match {
 
 Match::Match(std::optional<int> computerPlayer, game::Level level, QObject* parent)
+    : Match(ChoiceBook(computerPlayer, level), parent) {}
+
+Match::Match(ChoiceBook choices, QObject* parent)
     : QObject(parent)
-    , m_level(level) {
-    if (computerPlayer) {
+    , m_choices(std::move(choices)) {
+    if (const std::optional<int> computerPlayer = m_choices.current().computerPlayer) {
         m_computer = std::make_unique<ComputerPlayer>(*this, solverThread(), *computerPlayer);
         m_computer->positionChanged();
     }
@@ -47,7 +50,7 @@ int game::Score::*countOf(Outcome outcome) {
 
 void Match::giveUp() {
     if (m_computer && m_game.MoveCount() >= 2 && !outcome())
-        m_scores.add(m_level, &game::Score::givenUp, 1);
+        m_scores.add(level(), &game::Score::givenUp, 1);
 }
 
 std::optional<int> Match::computerPlayer() const {
@@ -78,21 +81,23 @@ std::optional<Outcome> Match::outcome() const {
     return std::nullopt;
 }
 
-void Match::setComputerPlayer(std::optional<int> computerPlayer) {
-    // The solver's question goes first: its answer would reach a computer that is gone.
-    if (m_solver)
-        m_solver->cancel();
-    giveUp();
-    m_computer.reset();
-    if (computerPlayer)
-        m_computer = std::make_unique<ComputerPlayer>(*this, solverThread(), *computerPlayer);
-    startNewGame();
-}
-
-void Match::setLevel(game::Level level) {
-    giveUp();
-    m_level = level;
-    startNewGame();
+bool Match::choose(const game::Choices& chosen) {
+    const game::Choices before = m_choices.current();
+    if (chosen != before)
+        giveUp(); // at the level it was played at
+    const bool kept = m_choices.choose(chosen);
+    if (chosen.computerPlayer != before.computerPlayer) {
+        // The solver's question goes first: its answer would reach a computer that is gone.
+        if (m_solver)
+            m_solver->cancel();
+        m_computer.reset();
+        if (chosen.computerPlayer)
+            m_computer =
+                std::make_unique<ComputerPlayer>(*this, solverThread(), *chosen.computerPlayer);
+    }
+    if (chosen != before)
+        startNewGame();
+    return kept;
 }
 
 SolverThread& Match::solverThread() {
@@ -134,7 +139,7 @@ void Match::place(int column, bool byComputer) {
     Q_EMIT dropEnded();
     if (const std::optional<Outcome> ended = outcome()) {
         m_counted = ended;
-        m_scores.add(m_level, countOf(*ended), 1);
+        m_scores.add(level(), countOf(*ended), 1);
         Q_EMIT computerGameOver(*ended);
     }
 }
@@ -166,7 +171,7 @@ void Match::takeBack() {
     for (int i = 0; i < moves; ++i)
         taken.append(*m_game.TakeBack());
     if (const std::optional<Outcome> counted = std::exchange(m_counted, std::nullopt))
-        m_scores.add(m_level, countOf(*counted), -1);
+        m_scores.add(level(), countOf(*counted), -1);
     changeBoard([&] { Q_EMIT takenBack(taken); });
 }
 

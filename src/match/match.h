@@ -4,6 +4,7 @@
 
 #include "game/board.h"
 #include "game/levels.h"
+#include "choice_book.h"
 #include "score_book.h"
 
 #include <QList>
@@ -43,15 +44,17 @@ public:
     // With a computer player (0 yellow, 1 red), the computer plays that colour at the level.
     explicit Match(std::optional<int> computerPlayer = std::nullopt,
                    game::Level level = game::DefaultLevel, QObject* parent = nullptr);
+    // The computer plays as the choices say, and the player's choices are kept there.
+    explicit Match(ChoiceBook choices, QObject* parent = nullptr);
     ~Match() override;
 
     const game::Game& game() const { return m_game; }
     // The computer's player (0 or 1), when the computer plays.
     std::optional<int> computerPlayer() const;
-    game::Level level() const { return m_level; }
-    // Who plays the computer's side, and how well: each change starts a new game.
-    void setComputerPlayer(std::optional<int> computerPlayer);
-    void setLevel(game::Level level);
+    game::Level level() const { return m_choices.current().level; }
+    // The player's choice of who plays the computer's side, and how well: a change starts a new
+    // game. False when the choice could not be kept for the next start.
+    bool choose(const game::Choices& chosen);
     // True from the moment the computer is to move until its piece has dropped: meanwhile the
     // player's drops are refused.
     bool computerToMove() const;
@@ -128,7 +131,7 @@ private:
     // allocates nothing of the solver.
     std::unique_ptr<SolverThread> m_solver;
     std::unique_ptr<ComputerPlayer> m_computer;
-    game::Level m_level;
+    ChoiceBook m_choices;
     std::optional<int> m_hint;
     int m_holds = 0;
     ScoreBook m_scores;

@@ -10,12 +10,8 @@
 
 namespace quatrelle::resources {
 
-// What a player chooses once and finds again at the next start: who plays the computer's side,
-// if anyone, and how well. A new player gets two players and, for the computer, level 2.
-struct Choices {
-    std::optional<int> computerPlayer; // 0 yellow, 1 red
-    game::Level level = game::DefaultLevel;
-};
+// What a player chooses once and finds again at the next start.
+using game::Choices;
 
 // The opponent by name: "none", or the computer's colour, "red" or "yellow", also in French;
 // nullopt for a name that is none of these.

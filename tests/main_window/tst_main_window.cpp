@@ -8,6 +8,7 @@
 #include "main_window/commands.h"
 #include "main_window/computer_game_view.h"
 #include "main_window/form1.h"
+#include "main_window/kept_choices.h"
 #include "match/computer_player.h"
 #include "resources/application.h"
 #include "resources/layouts.h"
@@ -1270,6 +1271,10 @@ void TestMainWindow::theAnalysisIsHeardAsItOpens() {
 // a game away asks first; a choice starts a new game and is kept for the next start.
 void TestMainWindow::theMenuOpensOnAClickNotADragAndChoosesTheComputer() {
     m_closer.reset();
+    // The window as a start makes it, its choices kept in the settings.
+    m_form = std::make_unique<Form1>(main_window::KeptChoices());
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
     std::unique_ptr<Form1> restarted;
     QStringList opened;
     QStringList asked;
@@ -1395,8 +1400,7 @@ void TestMainWindow::theMenuOpensOnAClickNotADragAndChoosesTheComputer() {
 
     // The next start plays what was kept, and its menu says so.
     m_form.reset();
-    QString problem;
-    restarted = std::make_unique<Form1>(resources::LoadChoices(problem));
+    restarted = std::make_unique<Form1>(main_window::KeptChoices());
     restarted->show();
     QVERIFY(QTest::qWaitForWindowExposed(restarted.get()));
     QTest::mouseClick(restarted.get(), Qt::RightButton, {}, surface);

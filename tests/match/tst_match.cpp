@@ -79,12 +79,23 @@ void playAgainst(Match& match, std::string_view moves) {
     QTRY_VERIFY(!match.computerToMove());
 }
 
+// Choices written "red 3": the computer's colour or "none", and the level.
+game::Choices choicesFrom(const QString& written) {
+    const QStringList parts = written.split(u' ');
+    const QString colour = parts.value(0);
+    return {colour == QLatin1String("none") ? std::nullopt
+                                            : std::optional<int>(colour == QLatin1String("red")),
+            static_cast<game::Level>(parts.value(1).toInt())};
+}
+
 } // namespace
 
 class TestMatch : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void theChoicesKeepWhatThePlayerChose_data();
+    void theChoicesKeepWhatThePlayerChose();
     void takeBackPolicy_data();
     void takeBackPolicy();
     void aPendingReplyMeetsARequest_data();
@@ -98,6 +109,53 @@ private Q_SLOTS:
 
 // Between two players the last move goes back; against the computer, the player's move and
 // the reply to it; a computer that opened keeps its opening.
+// A run started from the command line plays its options for this run alone; what the player
+// then chooses in the menu, and only that, is kept for the next start.
+void TestMatch::theChoicesKeepWhatThePlayerChose_data() {
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<QString>("thisRun"); // "red", "none" or "-" for the opponent; a level or 0
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("playedAtStart");
+    QTest::addColumn<QString>("keptAfter");
+    QTest::newRow("a level after --computer keeps two players") << "none 2" << "red 0" << "red 3"
+                                                                << "red 2" << "none 3";
+    QTest::newRow("an opponent after --level keeps the level") << "yellow 2" << "- 1" << "red 1"
+                                                               << "yellow 1" << "red 2";
+    QTest::newRow("--computer none, then a level") << "red 4" << "none 0" << "none 1"
+                                                   << "none 4" << "red 1";
+    QTest::newRow("both chosen over both") << "none 2" << "yellow 4" << "red 1" << "yellow 4"
+                                           << "red 1";
+}
+
+void TestMatch::theChoicesKeepWhatThePlayerChose() {
+    QFETCH(QString, kept);
+    QFETCH(QString, thisRun);
+    QFETCH(QString, chosen);
+    game::Choices stored = choicesFrom(kept);
+    const QString runColour = thisRun.section(u' ', 0, 0);
+    const int runLevel = thisRun.section(u' ', 1).toInt();
+    match::ChoiceBook::ThisRun options;
+    if (runColour != QLatin1String("-"))
+        options.computerPlayer = choicesFrom(runColour + QLatin1String(" 2")).computerPlayer;
+    if (runLevel != 0)
+        options.level = static_cast<game::Level>(runLevel);
+    Match match(match::ChoiceBook(
+        {[&] { return stored; },
+         [&](const game::Choices& choices) {
+             stored = choices;
+             return true;
+         }},
+        options));
+    QFETCH(QString, playedAtStart);
+    QCOMPARE(match.computerPlayer(), choicesFrom(playedAtStart).computerPlayer);
+    QCOMPARE(match.level(), choicesFrom(playedAtStart).level);
+    QVERIFY(match.choose(choicesFrom(chosen)));
+    QCOMPARE(match.computerPlayer(), choicesFrom(chosen).computerPlayer);
+    QCOMPARE(match.level(), choicesFrom(chosen).level);
+    QFETCH(QString, keptAfter);
+    QCOMPARE(stored, choicesFrom(keptAfter));
+}
+
 void TestMatch::takeBackPolicy_data() {
     QTest::addColumn<QString>("computer");
     QTest::addColumn<QString>("moves");
@@ -286,7 +344,7 @@ void TestMatch::aGameAgainstTheComputerEnds() {
     QCOMPARE(match.scores().score(game::Level::Unbeatable).*count, 5);
     match.takeBack();
     QCOMPARE(match.scores().score(game::Level::Unbeatable).*count, 5);
-    match.setLevel(game::Level::Medium);
+    match.choose({1, game::Level::Medium});
     match.newGame();
     QCOMPARE(match.scores().score(game::Level::Unbeatable).givenUp, 1);
     QCOMPARE(match.scores().score(game::Level::Medium), game::Score{});
