@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "choice_book.h"
 #include "game/board.h"
 #include "game/levels.h"
-#include "choice_book.h"
 #include "score_book.h"
 
 #include <QList>

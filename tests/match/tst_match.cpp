@@ -117,13 +117,25 @@ void TestMatch::theChoicesKeepWhatThePlayerChose_data() {
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("playedAtStart");
     QTest::addColumn<QString>("keptAfter");
-    QTest::newRow("a level after --computer keeps two players") << "none 2" << "red 0" << "red 3"
-                                                                << "red 2" << "none 3";
-    QTest::newRow("an opponent after --level keeps the level") << "yellow 2" << "- 1" << "red 1"
-                                                               << "yellow 1" << "red 2";
-    QTest::newRow("--computer none, then a level") << "red 4" << "none 0" << "none 1"
-                                                   << "none 4" << "red 1";
-    QTest::newRow("both chosen over both") << "none 2" << "yellow 4" << "red 1" << "yellow 4"
+    QTest::newRow("a level after --computer keeps two players") << "none 2"
+                                                                << "red 0"
+                                                                << "red 3"
+                                                                << "red 2"
+                                                                << "none 3";
+    QTest::newRow("an opponent after --level keeps the level") << "yellow 2"
+                                                               << "- 1"
+                                                               << "red 1"
+                                                               << "yellow 1"
+                                                               << "red 2";
+    QTest::newRow("--computer none, then a level") << "red 4"
+                                                   << "none 0"
+                                                   << "none 1"
+                                                   << "none 4"
+                                                   << "red 1";
+    QTest::newRow("both chosen over both") << "none 2"
+                                           << "yellow 4"
+                                           << "red 1"
+                                           << "yellow 4"
                                            << "red 1";
 }
 
@@ -139,13 +151,12 @@ void TestMatch::theChoicesKeepWhatThePlayerChose() {
         options.computerPlayer = choicesFrom(runColour + QLatin1String(" 2")).computerPlayer;
     if (runLevel != 0)
         options.level = static_cast<game::Level>(runLevel);
-    Match match(match::ChoiceBook(
-        {[&] { return stored; },
-         [&](const game::Choices& choices) {
-             stored = choices;
-             return true;
-         }},
-        options));
+    Match match(match::ChoiceBook({[&] { return stored; },
+                                   [&](const game::Choices& choices) {
+                                       stored = choices;
+                                       return true;
+                                   }},
+                                  options));
     QFETCH(QString, playedAtStart);
     QCOMPARE(match.computerPlayer(), choicesFrom(playedAtStart).computerPlayer);
     QCOMPARE(match.level(), choicesFrom(playedAtStart).level);
