@@ -135,14 +135,15 @@ void Narrator::nameResult(QMessageBox* box) {
     runtime::Announcer::in(*box);
     box->installEventFilter(this);
     // The box shows its text in a label of its own, which is what a screen reader reads; the
-    // score, which it reads from the box's other label, R says too, then and later.
+    // score of a game against the computer, which it reads from the box's other label, R says
+    // too, then and later.
     for (QLabel* label : box->findChildren<QLabel*>()) {
         if (label->text() == box->text()) {
             label->setAccessibleName(said);
             break;
         }
     }
-    m_lastAnnouncement = said + u' ' + ScoreText(m_match) + u'.';
+    m_lastAnnouncement = m_match.computerPlayer() ? said + u' ' + ScoreText(m_match) + u'.' : said;
 }
 
 void Narrator::refused(match::Refusal why, int where) {

@@ -860,6 +860,13 @@ void TestMainWindow::keyboardAndAssistiveTechnologyPlayAWholeGame() {
     QCOMPARE(m_closer->seen().size(), 1); // 28 to 31
     QVERIFY(activate(form));
     QTRY_COMPARE(QApplication::focusWidget(), &form.buttons()[0]);
+    // R says the win again, with no score: nobody played the computer.
+    Listener heard;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_R);
+    QCOMPARE(heard.last(),
+             QStringLiteral("Le joueur 1 a gagn\u00e9! - Der Spieler 1 hat gewonnen ! "
+                            "Rouge en colonne 6, rang\u00e9e 2. "
+                            "Jaune en colonne 3, rang\u00e9e 1."));
 
     // Space presses the focused button, Escape closes the about window, and the main window
     // takes no key meanwhile.
