@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>L&apos;ordinateur joue &lt;couleur&gt; : rouge ou red (en second), jaune ou yellow (en premier), ou none pour deux joueurs.</source>
-        <translation>Der Computer spielt &lt;Farbe&gt;: red oder rouge (als Zweiter), yellow oder jaune (als Erster), oder none für zwei Spieler.</translation>
+        <translation>Der Computer spielt &lt;Farbe&gt;: rot (als Zweiter), gelb (als Erster), oder none für zwei Spieler; auch red, yellow, rouge und jaune.</translation>
     </message>
     <message>
         <source>couleur</source>
@@ -29,11 +29,21 @@
     </message>
     <message>
         <source>Couleur inconnue &apos;%1&apos; pour --computer : rouge, jaune, red, yellow ou none.</source>
-        <translation>Unbekannte Farbe &apos;%1&apos; für --computer: red, yellow, rouge, jaune oder none.</translation>
+        <translation>Unbekannte Farbe &apos;%1&apos; für --computer: rot, gelb, red, yellow, rouge, jaune oder none.</translation>
     </message>
     <message>
         <source>Niveau inconnu &apos;%1&apos; pour --level : 1, 2, 3 ou 4.</source>
         <translation>Unbekannte Stufe &apos;%1&apos; für --level: 1, 2, 3 oder 4.</translation>
+    </message>
+    <message>
+        <source>rouge</source>
+        <comment>a value of --computer, as the help writes it</comment>
+        <translation>rot</translation>
+    </message>
+    <message>
+        <source>jaune</source>
+        <comment>a value of --computer, as the help writes it</comment>
+        <translation>gelb</translation>
     </message>
 </context>
 <context>
@@ -191,8 +201,8 @@
     <message numerus="yes">
         <source>%n de vos coups</source>
         <translation>
-            <numerusform>%n Ihrer Züge</numerusform>
-            <numerusform>%n Ihrer Züge</numerusform>
+            <numerusform>%n Zug von Ihnen</numerusform>
+            <numerusform>%n Zügen von Ihnen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -598,6 +608,11 @@
         <comment>%1 is the result</comment>
         <translation>Partie vorbei: %1.</translation>
     </message>
+    <message>
+        <source>Partie abandonnée, comptée au score du niveau %1.</source>
+        <comment>%1 is the level&apos;s name</comment>
+        <translation>Partie aufgegeben, in der Bilanz der Stufe %1 gezählt.</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -787,6 +802,10 @@
         <source>Pas d&apos;autre titre plus haut.</source>
         <translation>Keine weitere Überschrift darüber.</translation>
     </message>
+    <message>
+        <source>«Nouveau jeu» et «Quitter» abandonnent la partie en cours d&apos;un seul clic : une fois que vous et l&apos;ordinateur avez joué, elle compte au score comme abandonnée, et Nouveau jeu le dit. Une partie finie, elle, compte gagnée, nulle ou perdue.</source>
+        <translation>„Neues Spiel“ und „Beenden“ geben die laufende Partie mit einem Klick auf: Sobald Sie und der Computer gezogen haben, zählt sie in der Bilanz als aufgegeben, und „Neues Spiel“ sagt es an. Eine beendete Partie zählt dagegen als gewonnen, remis oder verloren.</translation>
+    </message>
 </context>
 <context>
     <name>quatrelle::main_window::Commands</name>
@@ -808,7 +827,7 @@
     </message>
     <message>
         <source>Répéter</source>
-        <translation>Wiederholen</translation>
+        <translation>Ansage wiederholen</translation>
     </message>
     <message>
         <source>Analyser la partie</source>
@@ -888,7 +907,7 @@
     <message>
         <source>Le joueur %1 a gagné! - Der Spieler %1 hat gewonnen !</source>
         <comment>%1 is 1 or 2</comment>
-        <translation>Der Spieler %1 hat gewonnen!</translation>
+        <translation>Spieler %1 hat gewonnen!</translation>
     </message>
     <message>
         <source>Clic droit : le menu, pour jouer seul contre l&apos;ordinateur. F1 : l&apos;aide.</source>

@@ -35,6 +35,16 @@
         <source>Niveau inconnu &apos;%1&apos; pour --level : 1, 2, 3 ou 4.</source>
         <translation>Unknown level &apos;%1&apos; for --level: 1, 2, 3 or 4.</translation>
     </message>
+    <message>
+        <source>rouge</source>
+        <comment>a value of --computer, as the help writes it</comment>
+        <translation>red</translation>
+    </message>
+    <message>
+        <source>jaune</source>
+        <comment>a value of --computer, as the help writes it</comment>
+        <translation>yellow</translation>
+    </message>
 </context>
 <context>
     <name>Credits</name>
@@ -184,29 +194,29 @@
     <message numerus="yes">
         <source>%n coup(s) de l&apos;ordinateur</source>
         <translation>
-            <numerusform>%n of the computer&apos;s moves</numerusform>
-            <numerusform>%n of the computer&apos;s moves</numerusform>
+            <numerusform>%n computer move</numerusform>
+            <numerusform>%n computer moves</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n de vos coups</source>
         <translation>
-            <numerusform>%n of your moves</numerusform>
-            <numerusform>%n of your moves</numerusform>
+            <numerusform>%n move of yours</numerusform>
+            <numerusform>%n moves of yours</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n coup(s) de jaune</source>
         <translation>
-            <numerusform>%n of yellow&apos;s moves</numerusform>
-            <numerusform>%n of yellow&apos;s moves</numerusform>
+            <numerusform>%n yellow move</numerusform>
+            <numerusform>%n yellow moves</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n coup(s) de rouge</source>
         <translation>
-            <numerusform>%n of red&apos;s moves</numerusform>
-            <numerusform>%n of red&apos;s moves</numerusform>
+            <numerusform>%n red move</numerusform>
+            <numerusform>%n red moves</numerusform>
         </translation>
     </message>
     <message>
@@ -497,7 +507,7 @@
     </message>
     <message>
         <source>Pas de conseil : une ligne est faite.</source>
-        <translation>No hint: a line of four stands.</translation>
+        <translation>No hint: there is already a line of four.</translation>
     </message>
     <message>
         <source>Pas de conseil : la grille est pleine.</source>
@@ -513,7 +523,7 @@
     </message>
     <message>
         <source>Partie terminée : Nouveau jeu pour rejouer.</source>
-        <translation>Game over: New game to play again.</translation>
+        <translation>The game is over: choose New game to play again.</translation>
     </message>
     <message>
         <source>Nouvelle partie à deux joueurs. %1.</source>
@@ -574,7 +584,7 @@
     </message>
     <message>
         <source>Conseil retiré.</source>
-        <translation>Hint put out.</translation>
+        <translation>Hint turned off.</translation>
     </message>
     <message>
         <source>Rien à analyser : la grille est vide.</source>
@@ -597,6 +607,11 @@
         <source>Partie terminée : %1.</source>
         <comment>%1 is the result</comment>
         <translation>Game over: %1.</translation>
+    </message>
+    <message>
+        <source>Partie abandonnée, comptée au score du niveau %1.</source>
+        <comment>%1 is the level&apos;s name</comment>
+        <translation>Game given up, counted in the %1 score.</translation>
     </message>
 </context>
 <context>
@@ -661,7 +676,7 @@
     </message>
     <message>
         <source>%1 ou %2 : conseil (encore une fois pour l&apos;éteindre) ;</source>
-        <translation>%1 or %2: hint (once more to put it out);</translation>
+        <translation>%1 or %2: hint (press again to turn it off);</translation>
     </message>
     <message>
         <source>%1 : reprendre le coup (contre l&apos;ordinateur, aussi sa réponse) ;</source>
@@ -786,6 +801,10 @@
     <message>
         <source>Pas d&apos;autre titre plus haut.</source>
         <translation>No further heading above.</translation>
+    </message>
+    <message>
+        <source>«Nouveau jeu» et «Quitter» abandonnent la partie en cours d&apos;un seul clic : une fois que vous et l&apos;ordinateur avez joué, elle compte au score comme abandonnée, et Nouveau jeu le dit. Une partie finie, elle, compte gagnée, nulle ou perdue.</source>
+        <translation>“New game” and “Quit” give up the game in progress with a single click: once both you and the computer have moved, it counts as given up in the score, and New game says so. A finished game counts as won, drawn or lost instead.</translation>
     </message>
 </context>
 <context>

@@ -83,6 +83,10 @@ QString HelpWindow::helpHtml() {
                "la ligne reste marquée. Le menu donne le score de chaque niveau et le remet à "
                "zéro. Changer d'adversaire ou de niveau pendant une partie demande d'abord si vous "
                "l'abandonnez.")) +
+           paragraph.arg(tr("«Nouveau jeu» et «Quitter» abandonnent la partie en cours d'un seul "
+                            "clic : une fois que vous et l'ordinateur avez joué, elle compte au "
+                            "score comme abandonnée, et Nouveau jeu le dit. Une partie finie, "
+                            "elle, compte gagnée, nulle ou perdue.")) +
            heading.arg(tr("Le menu")) +
            paragraph.arg(tr("Nouveau jeu, l'adversaire, le niveau, le score, Conseil (un anneau "
                             "montre un bon coup), Reprendre le coup, Lire la grille, Répéter, "

@@ -39,6 +39,7 @@ Narrator::Narrator(QWidget& window, Controls& cells, Controls& arrows, const mat
     connect(&match, &match::Match::refused, this, &Narrator::refused);
     connect(&match, &match::Match::takenBack, this, &Narrator::takenBack);
     connect(&match, &match::Match::newGameStarted, this, &Narrator::newGameStarted);
+    connect(&match, &match::Match::gameGivenUp, this, &Narrator::gameGivenUp);
     connect(&match, &match::Match::hintChanged, this, &Narrator::hintChanged);
     m_opponent = match.computerPlayer();
     // The window's description says who plays at start, and the computer's opening waits for
@@ -164,13 +165,19 @@ void Narrator::takenBack(const QList<game::Placement>& taken) {
              (computer ? BriefYourTurnAnnouncement() : TurnAnnouncement(turnText())));
 }
 
+// «Nouveau jeu» gives a game against the computer up in one click: the new game says so first.
+void Narrator::gameGivenUp(game::Level level) {
+    m_givenUp = GivenUpAnnouncement(level);
+}
+
 void Narrator::newGameStarted() {
     const bool opponentChanged = std::exchange(m_opponent, m_match.computerPlayer()) != m_opponent;
-    m_pending.clear();
+    m_pending = std::exchange(m_givenUp, QString());
     forgetReply();
     describeBoard();
     if (!m_opponent) {
-        announce(NewGameAnnouncement(turnText(), opponentChanged));
+        addPending(NewGameAnnouncement(turnText(), opponentChanged));
+        announce(std::exchange(m_pending, QString()));
         return;
     }
     // A screen reader does not read the window's description again as the menu or a question

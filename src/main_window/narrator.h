@@ -58,6 +58,7 @@ private:
     void refused(match::Refusal why, int where);
     void takenBack(const QList<game::Placement>& taken);
     void newGameStarted();
+    void gameGivenUp(game::Level level);
     void hintChanged(std::optional<int> column);
 
     void announce(const QString& text);
@@ -90,6 +91,7 @@ private:
     QDeadlineTimer m_replySaidBy;
     QString m_cutReply;            // said again in front of the next announcement
     std::optional<int> m_opponent; // the computer's player when the last game began
+    QString m_givenUp;             // the game just given up, said with the new game
 };
 
 } // namespace quatrelle::main_window

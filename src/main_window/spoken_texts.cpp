@@ -249,6 +249,12 @@ QString NewComputerGameAnnouncement(int computerPlayer, game::Level level) {
         .arg(LevelName(level));
 }
 
+QString GivenUpAnnouncement(game::Level level) {
+    return SpokenTexts::tr("Partie abandonnée, comptée au score du niveau %1.",
+                           "%1 is the level's name")
+        .arg(LevelName(level));
+}
+
 QString TakeBackAnnouncement(const QList<game::Placement>& taken,
                              std::optional<int> computerPlayer) {
     QStringList moves;

@@ -77,6 +77,8 @@ QString ComputerGameOverAnnouncement();
 QString NewGameAnnouncement(const QString& turn, bool opponentChanged = false);
 // "Nouvelle partie contre l'ordinateur (rouge), niveau Moyen."
 QString NewComputerGameAnnouncement(int computerPlayer, game::Level level);
+// Said before the new game when the game left was counted as given up.
+QString GivenUpAnnouncement(game::Level level);
 // "Coup repris : jaune en colonne 4, rangée 1.", or with two moves "Coups repris : rouge en
 // colonne 4, rangée 2 ; jaune en colonne 4, rangée 1.", the last one played first. Against the
 // computer, in the player's words: "Coups repris : l'ordinateur en colonne 4, rangée 2 ; vous

@@ -27,7 +27,9 @@ Match::Match(ChoiceBook choices, QObject* parent)
 
 // The computer goes before the solver thread it asks.
 Match::~Match() {
-    m_scores.blockSignals(true); // the windows that listen are going too
+    // The windows that listen are going too.
+    blockSignals(true);
+    m_scores.blockSignals(true);
     giveUp();
     m_computer.reset();
 }
@@ -49,8 +51,10 @@ int game::Score::*countOf(Outcome outcome) {
 } // namespace
 
 void Match::giveUp() {
-    if (m_computer && m_game.MoveCount() >= 2 && !outcome())
+    if (m_computer && m_game.MoveCount() >= 2 && !outcome()) {
         m_scores.add(level(), &game::Score::givenUp, 1);
+        Q_EMIT gameGivenUp(level());
+    }
 }
 
 std::optional<int> Match::computerPlayer() const {

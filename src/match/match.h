@@ -108,6 +108,9 @@ Q_SIGNALS:
     void refused(quatrelle::match::Refusal why, int where = -1);
     // The pieces taken back, the last one played first.
     void takenBack(const QList<game::Placement>& taken);
+    // A game against the computer was left once both sides had moved, and counted as given up
+    // at its level; the new game, or the program's end, follows.
+    void gameGivenUp(quatrelle::game::Level level);
     // Also when the computer's side or level changes.
     void newGameStarted();
     // A hint's column, or nullopt when its light goes out.

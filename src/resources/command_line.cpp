@@ -63,7 +63,13 @@ std::variant<Options, int> ParseCommandLine(int argc, char* argv[]) {
     }
     Options options;
     if (parser.isSet(computer)) {
-        const QString colour = parser.value(computer);
+        QString colour = parser.value(computer);
+        // The colours as the help writes them in the player's language, besides their
+        // English and French names.
+        if (colour == CommandLine::tr("rouge", "a value of --computer, as the help writes it"))
+            colour = QStringLiteral("red");
+        else if (colour == CommandLine::tr("jaune", "a value of --computer, as the help writes it"))
+            colour = QStringLiteral("yellow");
         options.computerPlayer = OpponentNamed(colour);
         if (!options.computerPlayer)
             return fail(CommandLine::tr("Couleur inconnue '%1' pour --computer : rouge, jaune, "

@@ -58,15 +58,18 @@ QString InstallTranslations(QCoreApplication& application, const QStringList& ui
                             const TranslationFolders& folders) {
     const QString french = QString::fromUtf16(SourceLanguage);
     const QStringList translated = translatedLanguages();
-    QString qtLanguage; // none: Qt's words as they are, as the game always had them
+    // Qt's words in French too wherever the game speaks French, so that the menu and the help
+    // name their keys in one language; C and POSIX keep Qt's words as they are, as the game
+    // always had them.
+    QString qtLanguage = french;
     for (const QString& uiLanguage : uiLanguages) {
         const QString language = languageOf(uiLanguage);
-        if (language == u"c" || language == u"posix")
-            break;
-        if (language == french) {
-            qtLanguage = french;
+        if (language == u"c" || language == u"posix") {
+            qtLanguage.clear();
             break;
         }
+        if (language == french)
+            break;
         if (!translated.contains(language))
             continue;
         if (!installGameTranslation(application, language, folders.game))

@@ -33,7 +33,12 @@ for spoken in "C.UTF-8:--computer <couleur>:Le niveau de l'ordinateur" \
     grep -qF -- "$option" "$out" || fail "--help in $language: $(cat "$out")"
     grep -qF -- "$words" "$out" || fail "--help in $language: $(cat "$out")"
 done
-language=C.UTF-8
+# A colour as the German help writes it is taken: the start gets as far as the display.
+language=de_DE.UTF-8 ui_language=''
+run --computer rot
+status=$?
+[ "$status" -eq 1 ] && grep -q 'no display' "$err" || fail "--computer rot in German exited with $status: $(cat "$err")"
+language=C.UTF-8 ui_language=en
 run -v || fail "-v exited with $?"
 [ "$(cat "$out")" = "quatrelle $version" ] || fail "-v printed '$(cat "$out")'"
 run --version || fail "--version exited with $?"
@@ -69,4 +74,4 @@ for home in "$config" "$config/file/below"; do
     [ "$home" != "$config" ] || [ "$(grep -c 'settings file' "$err")" -eq 1 ] ||
         fail "a garbage settings file is not said once: $(cat "$err")"
 done
-echo "command line: 8 passed, 0 failed"
+echo "command line: 9 passed, 0 failed"

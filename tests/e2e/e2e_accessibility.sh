@@ -169,14 +169,14 @@ for count, play in enumerate("0101010", 1):
     arrow.queryAction().doAction(0)
     if count < 7:
         wait_for("no drop", lambda: sum(1 for c in main if c.name.endswith(("gelb", "rot", "yellow", "red"))) == count)
-said = wait_for("no win message", lambda: find(application(), lambda node: node.getRoleName() == "label" and won in node.name))
+said = wait_for("no win message", lambda: find(application(), lambda node: node.getRoleName() == "label" and node.name.startswith(won)))
 print("  win message:", repr(said.name))
 PYTHON
     kill "$pid"
     wait "$pid" 2>/dev/null || true
 }
 speaks de_DE.UTF-8 "Neues Spiel|Über|Hilfe|Beenden" "Spieler 1 (Gelb) ist am Zug" Spalte \
-    $'Neues Spiel\tStrg+N' "Der Spieler 1 hat gewonnen!"
+    $'Neues Spiel\tStrg+N' "Spieler 1 hat gewonnen!"
 speaks en_US.UTF-8 "New game|About|Help|Quit" "Player 1 (yellow) to play" Column $'New game\tCtrl+N' \
     "Player 1 has won!"
 echo "accessibility: 11 passed, 0 failed"

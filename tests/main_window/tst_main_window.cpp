@@ -1123,6 +1123,23 @@ void TestMainWindow::playAloneAgainstTheComputerWithHintsAndTakeBacks() {
     QCOMPARE(resources::LoadScore(game::Level::Medium), (resources::Score{1, 2, 3}));
     QCOMPARE(heard.last(), QStringLiteral("Score remis \u00e0 z\u00e9ro."));
     QCOMPARE(scoreEntry->text(), score.arg(0));
+
+    // "Nouveau jeu" leaves the game that ended as it was counted; it gives up the next one once
+    // both sides have moved, and says so before the new game.
+    const QString newGame =
+        QStringLiteral("Nouvelle partie contre l'ordinateur (rouge), niveau Imbattable.");
+    QVERIFY(activate(form));
+    QTest::keyClick(&form, Qt::Key_N, Qt::ControlModifier);
+    QVERIFY2(heard.last().startsWith(newGame), qPrintable(heard.last()));
+    QTest::keyClick(&form, Qt::Key_4);
+    QTRY_COMPARE(form.gameState().MoveCount(), 2);
+    QTest::keyClick(&form, Qt::Key_N, Qt::ControlModifier);
+    QVERIFY2(heard.last().startsWith(QStringLiteral("Partie abandonn\u00e9e, compt\u00e9e au score "
+                                                    "du niveau Imbattable. ") +
+                                     newGame),
+             qPrintable(heard.last()));
+    QCOMPARE(scoreEntry->text(), QStringLiteral("Score (Imbattable) : 0 gagn\u00e9e, 0 nulle, 0 "
+                                                "perdue, 1 abandonn\u00e9e"));
 }
 
 void TestMainWindow::walkTheBoardFromTheKeyboardAndHearEveryMove() {

@@ -318,19 +318,22 @@ void TestMatch::aGameAgainstTheComputerEnds() {
     connect(&match, &Match::computerGameOver, this,
             [&ends](match::Outcome ended) { ends.append(static_cast<int>(ended)); });
     game::Solver solver(&game::OpeningTable::BuiltIn());
-    while (!match.outcome()) {
-        QTRY_VERIFY(!match.computerToMove());
-        if (match.outcome())
-            break;
-        const game::Position position = game::Position::FromGame(match.game());
-        int column = 0;
-        if (player == QLatin1String("best"))
-            column = solver.BestColumns(position).front();
-        else
-            while (!position.CanPlay(column))
-                ++column;
-        match.drop(column);
-    }
+    const auto playToTheEnd = [&](Match& played) {
+        while (!played.outcome()) {
+            QTRY_VERIFY(!played.computerToMove());
+            if (played.outcome())
+                break;
+            const game::Position position = game::Position::FromGame(played.game());
+            int column = 0;
+            if (player == QLatin1String("best"))
+                column = solver.BestColumns(position).front();
+            else
+                while (!position.CanPlay(column))
+                    ++column;
+            played.drop(column);
+        }
+    };
+    playToTheEnd(match);
     QCOMPARE(ends, QList<int>{outcome});
     QCOMPARE(static_cast<int>(*match.outcome()), outcome);
     const game::Game over = match.game();
@@ -359,6 +362,30 @@ void TestMatch::aGameAgainstTheComputerEnds() {
     match.newGame();
     QCOMPARE(match.scores().score(game::Level::Unbeatable).givenUp, 1);
     QCOMPARE(match.scores().score(game::Level::Medium), game::Score{});
+
+    // Ended, then left for a new game: counted as it ended alone, and not into the next game,
+    // where a take-back takes nothing off. Left before its end, as by quitting, a game is given
+    // up.
+    game::Score kept;
+    {
+        Match again(1, game::Level::Unbeatable);
+        again.scores().setStorage({[&kept](game::Level) { return kept; },
+                                   [&kept](game::Level, const game::Score& score) {
+                                       kept = score;
+                                       return true;
+                                   }});
+        playToTheEnd(again);
+        again.newGame();
+        again.drop(3);
+        QTRY_COMPARE(again.game().MoveCount(), 2);
+        again.takeBack();
+        QCOMPARE(kept.*count, 1);
+        QCOMPARE(kept.givenUp, 0);
+        again.drop(3);
+        QTRY_COMPARE(again.game().MoveCount(), 2);
+    }
+    QCOMPARE(kept.*count, 1);
+    QCOMPARE(kept.givenUp, 1);
 }
 
 // A hint is a best column of the board as it stands when it is answered; a board that changes

@@ -479,26 +479,35 @@ void TestResources::theDesktopsLanguageChoosesTheWords_data() {
     QTest::addColumn<QString>("german"); // the German file, when not the embedded one
     QTest::addColumn<QString>("quit");   // the button's caption
     QTest::addColumn<QString>("left");   // Qt's name of a key
+    QTest::addColumn<QString>("lost");   // two games lost, in the score
     const QString french = QStringLiteral("Quitter");
     const QString german = QStringLiteral("Beenden");
     const QString left = QStringLiteral("Left");
-    QTest::newRow("C") << QStringList{QStringLiteral("C")} << QString() << french << left;
-    QTest::newRow("none") << QStringList() << QString() << french << left;
+    const QString gauche = QStringLiteral("Gauche");
+    const QString perdues = QStringLiteral("2 perdues");
+    QTest::newRow("C") << QStringList{QStringLiteral("C")} << QString() << french << left
+                       << perdues;
+    QTest::newRow("none") << QStringList() << QString() << french << gauche << perdues;
     QTest::newRow("French") << QStringList{QStringLiteral("fr-CA"), QStringLiteral("de")}
-                            << QString() << french << QStringLiteral("Gauche");
+                            << QString() << french << gauche << perdues;
     QTest::newRow("German") << QStringList{QStringLiteral("de-DE"), QStringLiteral("de")}
-                            << QString() << german << QStringLiteral("Links");
+                            << QString() << german << QStringLiteral("Links")
+                            << QStringLiteral("2 verloren");
     QTest::newRow("English") << QStringList{QStringLiteral("en-GB"), QStringLiteral("de")}
-                             << QString() << QStringLiteral("Quit") << left;
+                             << QString() << QStringLiteral("Quit") << left
+                             << QStringLiteral("2 lost");
     QTest::newRow("untranslated") << QStringList{QStringLiteral("es_ES"), QStringLiteral("de")}
-                                  << QString() << german << QStringLiteral("Links");
+                                  << QString() << german << QStringLiteral("Links")
+                                  << QStringLiteral("2 verloren");
+    QTest::newRow("untranslated alone")
+        << QStringList{QStringLiteral("es_ES")} << QString() << french << gauche << perdues;
     QTest::newRow("missing") << QStringList{QStringLiteral("de")} << QStringLiteral("missing")
-                             << french << left;
+                             << french << gauche << perdues;
     QTest::newRow("empty") << QStringList{QStringLiteral("de")} << QStringLiteral("") << french
-                           << left;
+                           << gauche << perdues;
     QTest::newRow("corrupt") << QStringList{QStringLiteral("de")}
                              << QStringLiteral("<\xb8d\x18\x00\x00\x00\x01garbage") << french
-                             << left;
+                             << gauche << perdues;
 }
 
 // The first language of the desktop's that the game speaks is spoken, with Qt's words in it;
@@ -529,6 +538,8 @@ void TestResources::theDesktopsLanguageChoosesTheWords() {
     QWidget window;
     QCOMPARE(resources::FlatBttn(&window, resources::form1::FlatBttn1[3]).caption(), quit);
     QCOMPARE(QKeySequence(Qt::Key_Left).toString(QKeySequence::NativeText), left);
+    QFETCH(QString, lost);
+    QCOMPARE(QCoreApplication::translate("SpokenTexts", "%n perdue(s)", "games lost", 2), lost);
     for (const auto& stored : resources::form1::FlatBttn1) {
         resources::FlatBttn button(&window, stored);
         QVERIFY2(button.fontMetrics().horizontalAdvance(button.caption()) <= button.width() - 4,

@@ -26,6 +26,20 @@ for ts in "$@"; do
     [ -n "$unfinished" ] || fail "lrelease said nothing of $ts: $report"
     [ "$unfinished" -eq 0 ] && [ "${untranslated:-0}" -eq 0 ] ||
         fail "$(basename "$ts"): $unfinished unfinished, ${untranslated:-0} untranslated: $report"
+    # English counts one and many apart: two forms alike are a fault, but for the score's
+    # counts, whose participles are the same for one game and many.
+    if [[ $ts == *_en.ts ]]; then
+        alike=$(python3 - "$copy" <<'PYTHON'
+import sys, xml.etree.ElementTree as tree
+same_for_all = {"%n gagnée(s)", "%n nulle(s)", "%n perdue(s)", "%n abandonnée(s)"}
+for message in tree.parse(sys.argv[1]).iter("message"):
+    forms = [form.text for form in message.iter("numerusform")]
+    if len(forms) > 1 and len(set(forms)) == 1 and message.findtext("source") not in same_for_all:
+        print(forms[0])
+PYTHON
+        )
+        [ -z "$alike" ] || fail "$(basename "$ts") says one and many alike: $alike"
+    fi
     checked=$((checked + 1))
 done
 echo "translations: $checked passed, 0 failed"
