@@ -208,8 +208,8 @@ void AnalysisWindow::arrange(QSize size) {
     m_graph.setVisible(!cramped);
 }
 
-void AnalysisWindow::placeBeside(const QRect& kept) {
-    const QRect placed = runtime::GeometryBeside(*this, *parentWidget(), kept, WantedSize);
+void AnalysisWindow::placeBeside(const QRect& kept, const QWidget* sibling) {
+    const QRect placed = runtime::GeometryBeside(*this, *parentWidget(), kept, WantedSize, sibling);
     arrange(placed.size());
     setGeometry(placed);
 }

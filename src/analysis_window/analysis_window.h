@@ -49,7 +49,7 @@ public:
     void setBoardReader(std::function<QString(const game::Game&)> reader);
     // Stands beside `kept`, a part of the screen that it must not cover, or above or below it,
     // or smaller; its parts are arranged to the room it finds.
-    void placeBeside(const QRect& kept);
+    void placeBeside(const QRect& kept, const QWidget* sibling = nullptr);
 
     const QListWidget& moveList() const { return m_list; }
     const ValueGraph& graph() const { return m_graph; }

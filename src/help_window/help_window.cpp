@@ -144,8 +144,8 @@ HelpWindow::HelpWindow(QWidget* parent)
     runtime::ExposeAsWindow(*this);
 }
 
-void HelpWindow::placeBeside(const QRect& kept) {
-    setGeometry(runtime::GeometryBeside(*this, *parentWidget(), kept, WantedSize));
+void HelpWindow::placeBeside(const QRect& kept, const QWidget* sibling) {
+    setGeometry(runtime::GeometryBeside(*this, *parentWidget(), kept, WantedSize, sibling));
 }
 
 // Before the text, which would take Ctrl+Down to scroll.

@@ -27,7 +27,7 @@ public:
     QString plainText() const { return m_text.toPlainText(); }
     // Stands beside `kept`, a part of the screen that it must not cover, or above or below it,
     // or smaller.
-    void placeBeside(const QRect& kept);
+    void placeBeside(const QRect& kept, const QWidget* sibling = nullptr);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -30,11 +30,10 @@ QAction& named(QAction& action, const QString& text, QList<QKeySequence> keys = 
 
 } // namespace
 
-Commands::Commands(QWidget& window, match::Match& match, std::function<QRect()> board)
+Commands::Commands(QWidget& window, match::Match& match)
     : QObject(&window)
     , m_window(window)
     , m_match(match)
-    , m_board(std::move(board))
     , m_opponents(this)
     , m_levels(this) {
     named(newGame, tr("Nouveau jeu"), {QKeySequence(Qt::CTRL | Qt::Key_N)});
@@ -59,16 +58,6 @@ Commands::Commands(QWidget& window, match::Match& match, std::function<QRect()> 
         const QWidget* at = m_window.focusWidget() ? m_window.focusWidget() : &m_window;
         openMenu(at->mapToGlobal(at->rect().center()), true);
     });
-    connect(&help, &QAction::triggered, this, [this] {
-        if (!m_help)
-            m_help = new help::HelpWindow(&m_window);
-        if (!m_help->isVisible())
-            m_help->placeBeside(m_board());
-        m_help->show();
-        m_help->raise();
-        m_help->activateWindow();
-    });
-    connect(&analyse, &QAction::triggered, this, &Commands::openAnalysis);
     // A game can be analysed once it has a move.
     const auto enableAnalysis = [this] { analyse.setEnabled(m_match.game().MoveCount() > 0); };
     connect(&match, &match::Match::dropped, this, enableAnalysis);
@@ -178,30 +167,6 @@ void Commands::showChoices() {
     m_score.setText(ScoreText(m_match));
     m_score.setVisible(computer);
     m_resetScore.setVisible(computer);
-}
-
-std::vector<int> Commands::playedColumns() const {
-    std::vector<int> columns;
-    const game::Game& game = m_match.game();
-    for (int move = 0; move < game.MoveCount(); ++move)
-        columns.push_back(game::ColumnOf(game.CellOfMove(move)));
-    return columns;
-}
-
-// The review opens beside the board, never over it, and reviews the game as it stands; asked
-// again, it reviews it anew. While it is open, it follows the game.
-void Commands::openAnalysis() {
-    if (!m_analysis) {
-        m_analysis = new analysis::AnalysisWindow(&m_window);
-        m_analysis->setBoardReader(BoardAnnouncement);
-        const auto follow = [this] { m_analysis->follow(playedColumns()); };
-        connect(&m_match, &match::Match::dropped, m_analysis, follow);
-        connect(&m_match, &match::Match::takenBack, m_analysis, follow);
-        connect(&m_match, &match::Match::newGameStarted, m_analysis, follow);
-    }
-    if (!m_analysis->isVisible())
-        m_analysis->placeBeside(m_board());
-    m_analysis->analyse(playedColumns(), m_match.computerPlayer());
 }
 
 void Commands::openMenu(const QPoint& at, bool byKeyboard) {

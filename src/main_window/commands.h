@@ -2,9 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "analysis_window/analysis_window.h"
 #include "game/levels.h"
-#include "help_window/help_window.h"
 #include "match/match.h"
 
 #include <QAction>
@@ -19,13 +17,13 @@ namespace quatrelle::main_window {
 // The window's commands, each an action with its shortcuts, shared by the keys and the context
 // menu: a shortcut is declared once, a held key acts once, and a screen reader reads the menu.
 // The actions belong to the window, so that their shortcuts work wherever its focus is. Those
-// that are the match's act on it; a choice of opponent or level is kept for the next start.
+// that are the match's act on it; a choice of opponent or level is the match's to keep. The
+// windows that the help and the analysis open are the window's business.
 class Commands : public QObject {
     Q_OBJECT
 
 public:
-    // `board` tells where on the screen the board is, which the help and the analysis leave seen.
-    Commands(QWidget& window, match::Match& match, std::function<QRect()> board);
+    Commands(QWidget& window, match::Match& match);
 
     // Opens the menu at a point of the screen and returns once it has closed. Opened by a key,
     // its first entry is active at once, so that a screen reader reads it.
@@ -64,13 +62,8 @@ private:
 
     QWidget& m_window;
     match::Match& m_match;
-    std::function<QRect()> m_board;
     QMenu* m_menu = nullptr; // the window's child
     QMenu* m_levelMenu = nullptr;
-    help::HelpWindow* m_help = nullptr;             // the window's child, made when first asked for
-    analysis::AnalysisWindow* m_analysis = nullptr; // likewise
-    void openAnalysis();
-    std::vector<int> playedColumns() const;
     QActionGroup m_opponents;
     QActionGroup m_levels;
     std::array<QAction, 3> m_opponent;

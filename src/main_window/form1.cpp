@@ -17,6 +17,7 @@
 #include "runtime/twips.h"
 #include "runtime/window_drag.h"
 #include "runtime/window_placement.h"
+#include "side_windows.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -363,7 +364,10 @@ QRect Form1::boardOnScreen() const {
 
 // The menu's commands that are the window's; the others are the match's.
 void Form1::connectCommands() {
-    m_commands = new Commands(*this, m_match, [this] { return boardOnScreen(); });
+    m_commands = new Commands(*this, m_match);
+    auto* sideWindows = new SideWindows(*this, m_match, [this] { return boardOnScreen(); });
+    connect(&m_commands->help, &QAction::triggered, sideWindows, &SideWindows::showHelp);
+    connect(&m_commands->analyse, &QAction::triggered, sideWindows, &SideWindows::showAnalysis);
     connect(&m_commands->newGame, &QAction::triggered, this,
             [this] { FlatBttn1_Click(NewGameButton); });
     connect(&m_commands->about, &QAction::triggered, this,

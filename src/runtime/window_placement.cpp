@@ -57,10 +57,20 @@ QRect PlaceBeside(const QRect& available, const QRect& kept, QSize wanted) {
     return placed;
 }
 
-QRect PlaceClearOf(const QRect& available, const QRect& whole, const QRect& kept, QSize wanted) {
-    // Smaller than this, a window beside the whole of the other leaves too little to read, and
-    // standing over the other's controls is the lesser harm.
-    constexpr QSize Readable(380, 380);
+namespace {
+
+// Smaller than this, a window beside the whole of the other leaves too little to read, and
+// standing over the other's controls is the lesser harm.
+constexpr QSize Readable(380, 380);
+// Down to this, the help and the analysis rearrange their parts and stay of use: a window is
+// better there, beside another, than over it.
+constexpr QSize Usable(300, 300);
+
+qint64 areaOf(const QRect& rect) {
+    return qint64(std::max(rect.width(), 0)) * std::max(rect.height(), 0);
+}
+
+QRect placeClearOf(const QRect& available, const QRect& whole, const QRect& kept, QSize wanted) {
     const QRect besideWhole = PlaceBeside(available, whole, wanted);
     if (besideWhole.size() == wanted ||
         (besideWhole.width() >= Readable.width() && besideWhole.height() >= Readable.height()))
@@ -68,7 +78,23 @@ QRect PlaceClearOf(const QRect& available, const QRect& whole, const QRect& kept
     return PlaceBeside(available, kept, wanted);
 }
 
-QRect GeometryBeside(const QWidget& window, const QWidget& other, const QRect& kept, QSize wanted) {
+} // namespace
+
+QRect PlaceClearOf(const QRect& available, const QRect& whole, const QRect& kept, QSize wanted,
+                   const QRect& sibling) {
+    const QRect alone = placeClearOf(available, whole, kept, wanted);
+    if (sibling.isNull() || !alone.intersects(sibling))
+        return alone;
+    const QRect apart = placeClearOf(available, whole | sibling, kept | sibling, wanted);
+    const bool usable = apart.width() >= Usable.width() && apart.height() >= Usable.height();
+    return !apart.intersects(kept) && !apart.intersects(sibling) &&
+                   (usable || areaOf(apart) >= areaOf(alone))
+               ? apart
+               : alone;
+}
+
+QRect GeometryBeside(const QWidget& window, const QWidget& other, const QRect& kept, QSize wanted,
+                     const QWidget* sibling) {
     const QScreen* screen =
         window.parentWidget() ? window.parentWidget()->screen() : QGuiApplication::primaryScreen();
     if (!screen)
@@ -80,7 +106,10 @@ QRect GeometryBeside(const QWidget& window, const QWidget& other, const QRect& k
     if (frame.isNull())
         frame = QMargins(4, 30, 4, 4);
     const QSize framed = wanted.grownBy(frame);
-    return PlaceClearOf(screen->availableGeometry(), other.frameGeometry(), kept, framed)
+    const QRect besideSibling =
+        sibling && sibling->isVisible() ? sibling->frameGeometry() : QRect();
+    return PlaceClearOf(screen->availableGeometry(), other.frameGeometry(), kept, framed,
+                        besideSibling)
         .marginsRemoved(frame);
 }
 

@@ -21,13 +21,17 @@ QRect PlaceBeside(const QRect& available, const QRect& kept, QSize wanted);
 
 // Where a window stands beside the whole of another window (`whole`), smaller if need be, so
 // that the other's controls stay within reach; where that would leave it too small to read,
-// beside the other's part `kept` alone, through PlaceBeside.
-QRect PlaceClearOf(const QRect& available, const QRect& whole, const QRect& kept, QSize wanted);
+// beside the other's part `kept` alone, through PlaceBeside. A `sibling` already standing
+// beside them is left clear too wherever that costs the window no size: two windows beside the
+// board stand side by side rather than one on the other.
+QRect PlaceClearOf(const QRect& available, const QRect& whole, const QRect& kept, QSize wanted,
+                   const QRect& sibling = {});
 
-// The geometry for a window beside another, through PlaceClearOf on the window's screen. The
-// window's frame, once the window manager has given it one, counts with it, and before that a
-// usual title bar.
-QRect GeometryBeside(const QWidget& window, const QWidget& other, const QRect& kept, QSize wanted);
+// The geometry for a window beside another, through PlaceClearOf on the window's screen, clear
+// of the sibling's frame, when one is given and shown. The window's frame, once the window
+// manager has given it one, counts with it, and before that a usual title bar.
+QRect GeometryBeside(const QWidget& window, const QWidget& other, const QRect& kept, QSize wanted,
+                     const QWidget* sibling = nullptr);
 
 // On Wayland the compositor alone places windows, and a mask only limits where input lands: a
 // program can neither move its window itself nor cut its outline there.

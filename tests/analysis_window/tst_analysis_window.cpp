@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Korvantis
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis_window/analysis_window.h"
+#include "main_window/side_windows.h"
 #include "support/window_tests.h"
 
 #include <QGuiApplication>
@@ -128,6 +129,22 @@ void TestAnalysisWindow::theWindowFollowsTheGame() {
     QTRY_VERIFY_WITH_TIMEOUT(window.isDone(), 20000);
     QCOMPARE(linesOf(window), before);
     QCOMPARE(window.graph().points().size(), 6);
+
+    // Opened for a game, it follows the game's own drops and take-backs.
+    match::Match match;
+    QWidget game;
+    main_window::SideWindows sideWindows(game, match, [] { return QRect(0, 0, 10, 10); });
+    for (const int column : opening)
+        match.drop(column);
+    sideWindows.showAnalysis();
+    auto* opened = game.findChild<AnalysisWindow*>();
+    QVERIFY(opened);
+    QTRY_VERIFY_WITH_TIMEOUT(opened->isDone() && opened->isVisible(), 20000);
+    match.drop(5);
+    QTRY_COMPARE(opened->moveList().count(), 6);
+    match.takeBack();
+    QTRY_VERIFY_WITH_TIMEOUT(opened->isDone() && opened->moveList().count() == 5, 20000);
+    QCOMPARE(linesOf(*opened), before);
 }
 
 // Beside the board of a centred game window, smaller where the screen leaves only a strip: run

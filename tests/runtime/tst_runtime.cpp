@@ -309,6 +309,13 @@ void TestRuntime::aWindowBesideNeverCoversTheBoard() {
     QCOMPARE(!placed.intersects(window), besideTheWholeWindow);
     QVERIFY2(placed.width() >= 380 && placed.height() >= 380,
              qPrintable(QStringLiteral("%1x%2").arg(placed.width()).arg(placed.height())));
+    // The other of the two opens beside the board too, and beside the first, still of use.
+    const QRect second = PlaceClearOf(available, window, board, wanted, placed);
+    QVERIFY(available.contains(second));
+    QVERIFY(!second.intersects(board));
+    QVERIFY(!second.intersects(placed));
+    QVERIFY2(second.width() >= 300 && second.height() >= 300,
+             qPrintable(QStringLiteral("%1x%2").arg(second.width()).arg(second.height())));
 }
 
 QTEST_MAIN(TestRuntime)
