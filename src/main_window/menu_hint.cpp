@@ -33,9 +33,12 @@ bool MenuHint::eventFilter(QObject* watched, QEvent* event) {
     const auto* help = static_cast<QHelpEvent*>(event);
     if (m_window.childAt(help->pos()))
         return false;
-    QToolTip::showText(help->globalPos(),
-                       tr("Clic droit : le menu, pour jouer seul contre l'ordinateur."), &m_window);
+    QToolTip::showText(help->globalPos(), text(), &m_window);
     return true;
+}
+
+QString MenuHint::text() {
+    return tr("Clic droit : le menu, pour jouer seul contre l'ordinateur.");
 }
 
 } // namespace quatrelle::main_window

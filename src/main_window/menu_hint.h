@@ -18,6 +18,8 @@ class MenuHint : public QObject {
 public:
     explicit MenuHint(QWidget& window);
     void menuOpened();
+    // The way to the menu, and to the computer, in a few words.
+    static QString text();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

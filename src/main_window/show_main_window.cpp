@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "show_main_window.h"
 
+#include "first_start_note.h"
 #include "resources/application.h"
+#include "resources/settings.h"
 #include "runtime/first_paint.h"
 
 #ifdef __GLIBC__
@@ -24,6 +26,10 @@ void returnFreedMemory() {
 } // namespace
 
 void ShowMainWindow(Form1& form) {
+    if (resources::IsFirstStart()) {
+        new FirstStartNote(form);
+        resources::RememberFirstStart();
+    }
     form.show();
     runtime::AfterFirstPaint(form, [] {
         resources::SetApplicationIcon();

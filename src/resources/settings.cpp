@@ -14,6 +14,7 @@ const QString OpponentKey = QStringLiteral("opponent");
 const QString LevelKey = QStringLiteral("level");
 const QString ScoreGroup = QStringLiteral("score");
 const QString MenuOpenedKey = QStringLiteral("menuOpened");
+const QString StartedKey = QStringLiteral("started");
 
 QString scoreKey(game::Level level, const char* count) {
     return QStringLiteral("%1/level%2/%3")
@@ -53,7 +54,7 @@ Choices LoadChoices(QString& problem) {
     bool isNumber = false;
     const int level = settings.value(LevelKey, static_cast<int>(choices.level)).toInt(&isNumber);
     const bool known = settings.contains(OpponentKey) || settings.contains(LevelKey) ||
-                       settings.contains(MenuOpenedKey) ||
+                       settings.contains(MenuOpenedKey) || settings.contains(StartedKey) ||
                        settings.childGroups().contains(ScoreGroup) ||
                        QFileInfo(settings.fileName()).size() == 0;
     if (!opponent || !isNumber || !game::IsValidLevel(level) || !known) {
@@ -74,6 +75,16 @@ bool SaveChoices(const Choices& choices) {
     settings.setValue(LevelKey, static_cast<int>(choices.level));
     settings.sync();
     return settings.status() == QSettings::NoError;
+}
+
+bool IsFirstStart() {
+    return !QFileInfo::exists(QSettings().fileName());
+}
+
+void RememberFirstStart() {
+    QSettings settings;
+    settings.setValue(StartedKey, true);
+    settings.sync();
 }
 
 bool MenuOpenedBefore() {

@@ -26,6 +26,10 @@ bool SaveChoices(const Choices& choices);
 
 using game::MaxScoreCount;
 using game::Score;
+// Whether the game has never run for this user: no settings file yet. The first start notes
+// that it has run, so that it is the only one.
+bool IsFirstStart();
+void RememberFirstStart();
 // Whether the player has opened the window's menu before, kept in the same file: until then the
 // window's surface hints at it.
 bool MenuOpenedBefore();

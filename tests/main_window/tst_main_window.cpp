@@ -7,8 +7,10 @@
 #include "help_window/help_window.h"
 #include "main_window/commands.h"
 #include "main_window/computer_game_view.h"
+#include "main_window/first_start_note.h"
 #include "main_window/form1.h"
 #include "main_window/kept_choices.h"
+#include "main_window/show_main_window.h"
 #include "match/computer_player.h"
 #include "resources/application.h"
 #include "resources/layouts.h"
@@ -615,7 +617,11 @@ void TestMainWindow::helpAndUnknownButtonsDoNothing() {
 
     // Until a player has opened the menu once, resting on the bare surface names it; the
     // controls keep their own tooltips. The menu opened, the hint is gone, at the next start too.
-    QSettings().remove(QStringLiteral("menuOpened"));
+    // The very first start, with no settings yet, shows the way beside the board and says it,
+    // until the first key; no later start does.
+    QFile::remove(QSettings().fileName());
+    const QString way = QStringLiteral("Clic droit : le menu, pour jouer seul contre "
+                                       "l'ordinateur.");
     const auto restOn = [](QWidget& window, QPoint at) {
         QToolTip::hideText();
         if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); }))
@@ -627,14 +633,20 @@ void TestMainWindow::helpAndUnknownButtonsDoNothing() {
     };
     const QPoint bare(40, 250);
     for (int start = 0; start < 2; ++start) {
+        Listener heard;
         Form1 fresh;
-        fresh.show();
+        main_window::ShowMainWindow(fresh);
         QVERIFY(QTest::qWaitForWindowExposed(&fresh));
+        auto* note = fresh.findChild<main_window::FirstStartNote*>();
+        QCOMPARE(note != nullptr, start == 0);
+        if (note) {
+            QTRY_VERIFY(note->isVisible());
+            QCOMPARE(note->text(), way);
+            QVERIFY(!note->geometry().intersects(fresh.frameGeometry()));
+            QCOMPARE(heard.countOf(way), 1);
+        }
         QVERIFY(!fresh.childAt(bare));
-        QCOMPARE(restOn(fresh, bare),
-                 start == 0 ? QStringLiteral("Clic droit : le menu, pour jouer seul contre "
-                                             "l'ordinateur.")
-                            : QString());
+        QCOMPARE(restOn(fresh, bare), start == 0 ? way : QString());
         QCOMPARE(restOn(fresh, fresh.arrows()[3].geometry().center()), QString());
         QTimer closeMenu;
         connect(&closeMenu, &QTimer::timeout, [] {
@@ -644,6 +656,7 @@ void TestMainWindow::helpAndUnknownButtonsDoNothing() {
         closeMenu.start(20);
         QTest::keyClick(&fresh, Qt::Key_F10, Qt::ShiftModifier);
         QCOMPARE(restOn(fresh, bare), QString());
+        QVERIFY(!note || !note->isVisible());
     }
 }
 
