@@ -659,6 +659,19 @@
         <source>Résumé</source>
         <translation>Zusammenfassung</translation>
     </message>
+    <message>
+        <source>La liste s&apos;ouvre sur le coup %1, le dernier.</source>
+        <comment>%1 is the last move&apos;s number</comment>
+        <translation>Die Liste steht beim letzten Zug, Zug %1.</translation>
+    </message>
+    <message>
+        <source>Dernier coup de la partie.</source>
+        <translation>Letzter Zug der Partie.</translation>
+    </message>
+    <message>
+        <source>Premier coup de la partie.</source>
+        <translation>Erster Zug der Partie.</translation>
+    </message>
 </context>
 <context>
     <name>quatrelle::help::HelpWindow</name>

@@ -659,6 +659,19 @@
         <source>Résumé</source>
         <translation>Summary</translation>
     </message>
+    <message>
+        <source>La liste s&apos;ouvre sur le coup %1, le dernier.</source>
+        <comment>%1 is the last move&apos;s number</comment>
+        <translation>The list opens on move %1, the last one.</translation>
+    </message>
+    <message>
+        <source>Dernier coup de la partie.</source>
+        <translation>The last move of the game.</translation>
+    </message>
+    <message>
+        <source>Premier coup de la partie.</source>
+        <translation>The first move of the game.</translation>
+    </message>
 </context>
 <context>
     <name>quatrelle::help::HelpWindow</name>

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QBoxLayout>
+#include <QKeyEvent>
 #include <algorithm>
 
 namespace quatrelle::analysis {
@@ -39,6 +40,7 @@ AnalysisWindow::AnalysisWindow(QWidget* parent)
     m_list.setAccessibleName(tr("Coups", "the list of the moves played"));
     m_list.setWordWrap(true);
     m_list.setMinimumSize(120, 60);
+    m_list.installEventFilter(this);
     for (QWidget* picture : {static_cast<QWidget*>(&m_board), static_cast<QWidget*>(&m_graph)})
         picture->setFocusPolicy(Qt::TabFocus);
     resize(WantedSize);
@@ -135,10 +137,30 @@ QString AnalysisWindow::summaryText() const {
                : SummaryText(game::Summarise(m_review->reviews()), m_computerPlayer);
 }
 
-// A screen reader reads a window's description with its title as the window opens.
+// A screen reader reads a window's description with its title as the window opens, and with it
+// where the list of moves, which has the focus then, stands.
 void AnalysisWindow::describe(const QString& summary) {
     m_summary.setText(summary);
-    setAccessibleDescription(summary);
+    setAccessibleDescription(
+        m_list.count() == 0
+            ? summary
+            : summary + u' ' +
+                  tr("La liste s'ouvre sur le coup %1, le dernier.", "%1 is the last move's number")
+                      .arg(m_list.count()));
+}
+
+// The list's ends say that they are the ends: a key that moves nowhere would say nothing.
+bool AnalysisWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &m_list && event->type() == QEvent::KeyPress && m_list.count() > 0) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const int row = m_list.currentRow();
+        if (row == m_list.count() - 1 &&
+            (key == Qt::Key_Down || key == Qt::Key_End || key == Qt::Key_PageDown))
+            m_announcer->announce(tr("Dernier coup de la partie."));
+        else if (row == 0 && (key == Qt::Key_Up || key == Qt::Key_Home || key == Qt::Key_PageUp))
+            m_announcer->announce(tr("Premier coup de la partie."));
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 // The list, first in the window's focus chain, takes the focus as the window becomes active: a

@@ -60,6 +60,9 @@ public:
 Q_SIGNALS:
     void done();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void review(std::vector<int> columns, std::vector<game::MoveReview> known);
     std::vector<game::MoveReview> knownReviews(const std::vector<int>& columns) const;

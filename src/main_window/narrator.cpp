@@ -5,6 +5,7 @@
 #include "runtime/announcer.h"
 #include "spoken_texts.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
@@ -18,6 +19,8 @@ namespace {
 // is sent.
 constexpr int VoiceCharactersPerSecond = 15;
 constexpr int VoiceStartMs = 500;
+// A screen reader says an alert's kind and title first: «alerte Quatrelle.»
+constexpr int AlertHeadingMs = 1200;
 
 // A screen reader announces every change of a name: one that did not change stays quiet, so
 // that a new game does not bury its announcement under forty-two renamings.
@@ -40,6 +43,8 @@ Narrator::Narrator(QWidget& window, Controls& cells, Controls& arrows, const mat
     connect(&match, &match::Match::takenBack, this, &Narrator::takenBack);
     connect(&match, &match::Match::newGameStarted, this, &Narrator::newGameStarted);
     connect(&match, &match::Match::gameGivenUp, this, &Narrator::gameGivenUp);
+    // Every key cuts what a screen reader is saying, whichever window has it.
+    qApp->installEventFilter(this);
     connect(&match, &match::Match::hintChanged, this, &Narrator::hintChanged);
     m_opponent = match.computerPlayer();
     // The window's description says who plays at start, and the computer's opening waits for
@@ -48,8 +53,6 @@ Narrator::Narrator(QWidget& window, Controls& cells, Controls& arrows, const mat
 }
 
 void Narrator::dropped(game::Placement placed, bool byComputer) {
-    if (!byComputer)
-        keepReplyIfCut();
     describeCell(placed.cell);
     describeColumn(game::ColumnOf(placed.cell));
     describeWindow();
@@ -62,10 +65,10 @@ void Narrator::dropped(game::Placement placed, bool byComputer) {
             addPending(drop);
             return;
         }
+        // Whose turn it is is no news to carry: the next drop says it again.
         announce(game.IsFull() ? drop + u' ' + FullBoardDescription()
-                               : drop + u' ' + TurnAnnouncement(turnText()));
-        // The next drop may come before a voice has said this one: it carries it.
-        keepSaying(drop);
+                               : drop + u' ' + TurnAnnouncement(turnText()),
+                 drop);
         return;
     }
     if (!byComputer) {
@@ -85,33 +88,47 @@ void Narrator::dropped(game::Placement placed, bool byComputer) {
     if (opening)
         addPending(BriefYourTurnAnnouncement());
     const QString said = std::exchange(m_pending, QString());
-    announce(said);
-    keepSaying(reply);
+    announce(said, said);
 }
 
-// announce() put a reply cut before this one in front; this one is said from there on.
-void Narrator::keepSaying(const QString& news) {
-    m_reply = news;
-    m_replySaidBy.setRemainingTime(
-        VoiceStartMs + 1000 * static_cast<int>(m_lastAnnouncement.indexOf(news) + news.size()) /
-                           VoiceCharactersPerSecond);
+void Narrator::keepSaying(const QString& news, int saidAfterMs) {
+    m_news = news;
+    m_newsSaidBy.setRemainingTime(VoiceStartMs + saidAfterMs +
+                                  1000 * static_cast<int>(news.size()) / VoiceCharactersPerSecond);
 }
 
-void Narrator::forgetReply() {
-    m_reply.clear();
-    m_cutReply.clear();
+// Decided as the key is pressed, whatever the key does: one that only moves the focus has the
+// screen reader say where it went, over the news.
+void Narrator::keyPressed() {
+    if (!m_news.isEmpty() && !m_newsSaidBy.hasExpired())
+        m_cutNews = m_news;
+    m_news.clear();
 }
 
-void Narrator::keepReplyIfCut() {
-    if (!m_reply.isEmpty() && !m_replySaidBy.hasExpired())
-        m_cutReply = m_reply;
-    m_reply.clear();
+// What a key cut, or the news that a voice is still saying, which the next announcement cuts
+// as it appears: it is said again in front, once.
+QString Narrator::takeCutNews() {
+    QString cut = std::exchange(m_cutNews, QString());
+    if (cut.isEmpty() && !m_newsSaidBy.hasExpired())
+        cut = m_news;
+    m_news.clear();
+    return cut;
+}
+
+void Narrator::forgetNews() {
+    m_news.clear();
+    m_cutNews.clear();
 }
 
 bool Narrator::eventFilter(QObject* watched, QEvent* event) {
+    // A key reaches the application first as a shortcut's question, then as a key press, to one
+    // widget after another: the first of them decides, the others find no news left to cut.
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)
+        keyPressed();
     // R in a result's message says it again.
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_R) {
         if (auto* box = qobject_cast<QMessageBox*>(watched)) {
+            m_cutNews.clear();
             runtime::Announcer::in(*box).announce(m_lastAnnouncement);
             return true;
         }
@@ -125,10 +142,9 @@ void Narrator::gameOver() {
 }
 
 void Narrator::nameResult(QMessageBox* box) {
-    keepReplyIfCut();
     const QString moves = std::exchange(m_pending, QString());
     QString said = box->text();
-    for (const QString& sentence : {std::exchange(m_cutReply, QString()), moves})
+    for (const QString& sentence : {takeCutNews(), moves})
         if (!sentence.isEmpty())
             said += u' ' + sentence;
     // Its news line made now, before the box shows, so that R later adds nothing to a box
@@ -145,16 +161,21 @@ void Narrator::nameResult(QMessageBox* box) {
         }
     }
     m_lastAnnouncement = m_match.computerPlayer() ? said + u' ' + ScoreText(m_match) + u'.' : said;
+    // A key pressed while the alert is still said has the result said again.
+    keepSaying(said, AlertHeadingMs);
 }
 
 void Narrator::refused(match::Refusal why, int where) {
-    keepReplyIfCut();
-    announce(RefusalAnnouncement(why, where));
+    // That the computer is still choosing is old news once it has played: it is not carried.
+    const QString refusal = RefusalAnnouncement(why, where);
+    const bool whileThinking =
+        why == match::Refusal::ComputerThinking || why == match::Refusal::HintWhileThinking;
+    announce(refusal, whileThinking ? QString() : refusal);
 }
 
 void Narrator::takenBack(const QList<game::Placement>& taken) {
     m_pending.clear();
-    forgetReply();
+    forgetNews();
     for (const game::Placement& placed : taken) {
         describeCell(placed.cell);
         describeColumn(game::ColumnOf(placed.cell));
@@ -162,7 +183,8 @@ void Narrator::takenBack(const QList<game::Placement>& taken) {
     describeWindow();
     const std::optional<int> computer = m_match.computerPlayer();
     announce(TakeBackAnnouncement(taken, computer) + u' ' +
-             (computer ? BriefYourTurnAnnouncement() : TurnAnnouncement(turnText())));
+                 (computer ? BriefYourTurnAnnouncement() : TurnAnnouncement(turnText())),
+             QString());
 }
 
 // «Nouveau jeu» gives a game against the computer up in one click: the new game says so first.
@@ -173,11 +195,11 @@ void Narrator::gameGivenUp(game::Level level) {
 void Narrator::newGameStarted() {
     const bool opponentChanged = std::exchange(m_opponent, m_match.computerPlayer()) != m_opponent;
     m_pending = std::exchange(m_givenUp, QString());
-    forgetReply();
+    forgetNews();
     describeBoard();
     if (!m_opponent) {
         addPending(NewGameAnnouncement(turnText(), opponentChanged));
-        announce(std::exchange(m_pending, QString()));
+        announce(std::exchange(m_pending, QString()), QString());
         return;
     }
     // A screen reader does not read the window's description again as the menu or a question
@@ -186,7 +208,7 @@ void Narrator::newGameStarted() {
     // A computer that opens is heard with its first move.
     if (!m_match.computerToMove()) {
         addPending(YourTurnAnnouncement());
-        announce(std::exchange(m_pending, QString()));
+        announce(std::exchange(m_pending, QString()), QString());
     }
 }
 
@@ -196,40 +218,44 @@ void Narrator::hintChanged(std::optional<int> column) {
         return;
     }
     m_window.setAccessibleDescription(HintDescription(*column));
-    keepReplyIfCut();
-    announce(HintDescription(*column) + u'.');
+    announce(HintDescription(*column) + u'.', QString());
 }
 
 // The board and the last announcement say where the computer played: nothing is carried.
 void Narrator::readBoard() {
-    forgetReply();
+    forgetNews();
     m_announcer->announce(BoardAnnouncement(m_match.game()));
 }
 
 void Narrator::repeat() {
-    forgetReply();
+    forgetNews();
     m_announcer->announce(m_lastAnnouncement.isEmpty() ? m_window.accessibleDescription()
                                                        : m_lastAnnouncement);
 }
 
 void Narrator::scoreReset() {
     describeWindow();
-    announce(ScoreResetAnnouncement());
+    announce(ScoreResetAnnouncement(), QString());
 }
 
 void Narrator::hintPutOut() {
-    keepReplyIfCut();
-    announce(HintPutOutAnnouncement());
+    announce(HintPutOutAnnouncement(), QString());
 }
 
 void Narrator::nothingToAnalyse() {
-    announce(NothingToAnalyseAnnouncement());
+    announce(NothingToAnalyseAnnouncement(), QString());
 }
 
-void Narrator::announce(const QString& text) {
-    const QString cut = std::exchange(m_cutReply, QString());
+void Narrator::announce(const QString& text, const QString& news) {
+    QString cut = takeCutNews();
+    if (text.startsWith(cut))
+        cut.clear(); // said again whole all the same
     m_lastAnnouncement = cut.isEmpty() ? text : cut + u' ' + text;
     m_announcer->announce(m_lastAnnouncement);
+    // What was carried is said now, and not carried again: the news is this one's, heard after
+    // what comes before it.
+    if (!news.isEmpty())
+        keepSaying(news, 1000 * int(m_lastAnnouncement.indexOf(news)) / VoiceCharactersPerSecond);
 }
 
 void Narrator::addPending(const QString& sentence) {

@@ -27,9 +27,10 @@ namespace quatrelle::main_window {
 //
 // Against the computer a move and its reply are one announcement, the reply first: the player's
 // drop waits for it, so that the next key, which makes a screen reader cut what it is saying,
-// cuts the player's own move rather than the news. A reply that a key may still have cut, as a
-// reader's voice would not have finished it, is said again in front of the next announcement.
-// A new game waits likewise for the computer's opening.
+// cuts the player's own move rather than the news. Any key pressed while a reader's voice would
+// still be saying the last news (a move, a reply, a refusal, a result) cuts it: the whole of it
+// is said again, once, in front of the next announcement. A new game waits likewise for the
+// computer's opening.
 class Narrator : public QObject {
     Q_OBJECT
 
@@ -52,6 +53,8 @@ public:
     // The player put the hint out, or asked for the analysis of an empty board.
     void hintPutOut();
     void nothingToAnalyse();
+    // A reader's voice may still be saying the last news, which a key would cut.
+    bool isSayingNews() const { return !m_news.isEmpty() && !m_newsSaidBy.hasExpired(); }
 
 private:
     void dropped(game::Placement placed, bool byComputer);
@@ -61,13 +64,17 @@ private:
     void gameGivenUp(game::Level level);
     void hintChanged(std::optional<int> column);
 
-    void announce(const QString& text);
-    // A key now may cut a reply that a voice is still saying: the next announcement says it.
-    void keepReplyIfCut();
-    // The reply was said again, or is gone from the board: nothing is carried.
-    void forgetReply();
-    // What was just announced holds news that a key may cut before a voice has said it.
-    void keepSaying(const QString& news);
+    // Says the text, after what was cut of the news before; the part of it that is news (a move,
+    // a reply, a refusal) is carried in turn if it is cut.
+    void announce(const QString& text, const QString& news);
+    QString takeCutNews();
+    // What was just said is news that a key may cut before a voice has said it whole.
+    void keepSaying(const QString& news, int saidAfterMs = 0);
+    // A key now cuts the news that a voice is still saying: the next announcement says it.
+    void keyPressed();
+    // The news is said otherwise (the board, the last announcement), or is gone from the board:
+    // nothing is carried.
+    void forgetNews();
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Adds a sentence to what waits for the computer's move or the result.
     void addPending(const QString& sentence);
@@ -86,10 +93,10 @@ private:
     // What waits to be said with the computer's next move or the result: the new game's
     // heading, the player's move, a drop that leaves a line.
     QString m_pending;
-    // The computer's last reply, and until when a reader's voice may still be saying it.
-    QString m_reply;
-    QDeadlineTimer m_replySaidBy;
-    QString m_cutReply;            // said again in front of the next announcement
+    // The last news, and until when a reader's voice may still be saying it.
+    QString m_news;
+    QDeadlineTimer m_newsSaidBy;
+    QString m_cutNews;             // said again in front of the next announcement
     std::optional<int> m_opponent; // the computer's player when the last game began
     QString m_givenUp;             // the game just given up, said with the new game
 };

@@ -85,7 +85,8 @@ void TestAnalysisWindow::aKnownGameReadsFromItsLinesAndItsGraph() {
     // Nothing changes in a window still hidden: a screen reader keeps what it read there.
     QCOMPARE(window.accessibleDescription(), QString());
     QVERIFY(done.wait(20000));
-    QCOMPARE(window.accessibleDescription(), summary);
+    QCOMPARE(window.accessibleDescription(),
+             summary + QStringLiteral(" La liste s'ouvre sur le coup 8, le dernier."));
     const QStringList lines = linesOf(window);
     QCOMPARE(lines.size(), 8);
     QCOMPARE(window.findChild<QLabel*>()->text(), summary);

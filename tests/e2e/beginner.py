@@ -24,6 +24,9 @@ def windows(pid):
     found = run("xdotool", "search", "--onlyvisible", "--pid", pid).split() if pid else []
     result = []
     for window in found:
+        # A tooltip, as the first start's note is, stands beside the game's windows, not among them.
+        if "TOOLTIP" in run("xprop", "-id", window, "_NET_WM_WINDOW_TYPE"):
+            continue
         geometry = dict(line.split("=") for line in run("xdotool", "getwindowgeometry", "--shell", window).split())
         result.append((window, int(geometry["X"]), int(geometry["Y"]), int(geometry["WIDTH"]), int(geometry["HEIGHT"])))
     return result

@@ -10,6 +10,7 @@
 #include "main_window/first_start_note.h"
 #include "main_window/form1.h"
 #include "main_window/kept_choices.h"
+#include "main_window/narrator.h"
 #include "main_window/show_main_window.h"
 #include "match/computer_player.h"
 #include "resources/application.h"
@@ -234,6 +235,8 @@ private Q_SLOTS:
     void keyboardAndAssistiveTechnologyPlayAWholeGame();
     void playAloneAgainstTheComputerWithHintsAndTakeBacks();
     void walkTheBoardFromTheKeyboardAndHearEveryMove();
+    void aKeyCutsTheNewsItComesOver_data();
+    void aKeyCutsTheNewsItComesOver();
     void heldCommandKeysActOnce_data();
     void heldCommandKeysActOnce();
     void aPendingReplyWaitsForTheAboutWindow();
@@ -488,13 +491,20 @@ void TestMainWindow::winMessageIsExactAndComesAgain() {
                                                                "1.")});
     QCOMPARE(form.gameState().CurrentPlayer(), 1);
 
-    // Play goes on, and the line is announced after every later drop.
+    // Play goes on, and the line is announced after every later drop. A message closed by a
+    // key that cut it is said again in front of the next.
+    m_closer->byKey = true;
     play(form, "6");
+    m_closer->byKey = false;
+    QTRY_VERIFY_WITH_TIMEOUT(!form.findChild<main_window::Narrator*>()->isSayingNews(), 20000);
     QCOMPARE(m_closer->seen().size(), 2);
     QCOMPARE(m_closer->seen().last().text, seen.text);
     QCOMPARE(form.gameState().Board()[20], 2);
     play(form, "4"); // a fifth in the row: still one message per drop
     QCOMPARE(m_closer->seen().size(), 3);
+    QVERIFY2(m_closer->seen().last().said.value(0).startsWith(
+                 seen.text + u' ' + m_closer->seen()[1].said.value(0) + u' '),
+             qPrintable(m_closer->seen().last().said.value(0)));
     QVERIFY(cellsShowTheBoard(form));
 
     // Refused moves change nothing, so they announce nothing, line or not.
@@ -1008,9 +1018,10 @@ void TestMainWindow::playAloneAgainstTheComputerWithHintsAndTakeBacks() {
              QStringLiteral("Colonne 4, rang\u00e9e 1 : vide"));
     QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(beeps.count(), 3);
-    QTest::keyClick(&form, Qt::Key_A); // nothing to analyse says so
+    QTest::keyClick(&form, Qt::Key_A); // nothing to analyse says so, after the refusal it cut
     QCOMPARE(beeps.count(), 4);
-    QCOMPARE(heard.last(), QStringLiteral("Rien \u00e0 analyser : la grille est vide."));
+    QCOMPARE(heard.last(), QStringLiteral("Rien \u00e0 reprendre. Rien \u00e0 analyser : la grille "
+                                          "est vide."));
 
     // "Nouveau jeu" (here Ctrl+N) drops a pending reply.
     QTest::keyClick(&form, Qt::Key_2);
@@ -1021,8 +1032,8 @@ void TestMainWindow::playAloneAgainstTheComputerWithHintsAndTakeBacks() {
     qsizetype heardBeforeLastMove = 0;
     // A player who only fills the first columns loses. The computer's mark goes with the
     // player's next drop; the end comes in the player's words, then the line is marked. Each
-    // key comes while a voice would still say the reply before: the next announcement says
-    // that reply again, in front.
+    // key comes while a voice would still say the news before: the next announcement says it
+    // again, in front, once: the reply, or a refusal, which has said the reply again already.
     const QRegularExpression replies(QStringLiteral("Ordinateur : \\d, rang\u00e9e \\d\\."));
     QString lastReply;
     QList<int> markedAsTheResultOpens; // the winning piece has landed by then
@@ -1043,9 +1054,12 @@ void TestMainWindow::playAloneAgainstTheComputerWithHintsAndTakeBacks() {
         const QString firstHeard = heard.all().value(heardBeforeLastMove);
         QVERIFY2(lastReply.isEmpty() || firstHeard.startsWith(lastReply + u' '),
                  qPrintable(firstHeard));
-        // A refused key has said the reply again already.
         lastReply.clear();
-        if (heard.last().contains(QStringLiteral("Vous : ")))
+        const QRegularExpressionMatch refusal =
+            QRegularExpression(QStringLiteral("Colonne \\d pleine\\.$")).match(heard.last());
+        if (refusal.hasMatch())
+            lastReply = refusal.captured();
+        else if (heard.last().contains(QStringLiteral("Vous : ")))
             for (const QRegularExpressionMatch& reply : replies.globalMatch(heard.last()))
                 lastReply = reply.captured();
     }
@@ -1069,7 +1083,7 @@ void TestMainWindow::playAloneAgainstTheComputerWithHintsAndTakeBacks() {
     // game is over, who won where, and the score.
     const QStringList said = m_closer->seen().front().said;
     const QRegularExpression moves(QStringLiteral(
-        "^L'ordinateur a gagn\u00e9 ! - Der Computer hat gewonnen !( Ordinateur : \\d, "
+        "^L'ordinateur a gagn\u00e9 ! - Der Computer hat gewonnen !( (Ordinateur|Vous) : \\d, "
         "rang\u00e9e \\d\\.)+ Vous : \\d, rang\u00e9e \\d\\.$"));
     QVERIFY2(said.size() == 2 && moves.match(said[0]).hasMatch(), qPrintable(said.join(u'|')));
     QCOMPARE(heard.count(), heardBeforeLastMove);
@@ -1095,7 +1109,11 @@ void TestMainWindow::playAloneAgainstTheComputerWithHintsAndTakeBacks() {
     QCOMPARE(form.gameState().Board(), over);
     QCOMPARE(m_closer->seen().size(), 1);
     QCOMPARE(beeps.count(), beepsBefore + 3);
-    QCOMPARE(heard.countOf(QStringLiteral("Partie termin\u00e9e : Nouveau jeu pour rejouer.")), 2);
+    // Each refusal said, the first after the hint's that its key cut.
+    QCOMPARE(heard.all().mid(heard.count() - 2),
+             (QStringList{QStringLiteral("Pas de conseil : une ligne est faite. Partie "
+                                         "termin\u00e9e : Nouveau jeu pour rejouer."),
+                          QStringLiteral("Partie termin\u00e9e : Nouveau jeu pour rejouer.")}));
     // Ctrl+Z takes back the computer's winning move and the player's before it, and the marks.
     const int before = form.gameState().MoveCount();
     const int lastOfYours = game::ColumnOf(form.gameState().CellOfMove(before - 2));
@@ -1205,8 +1223,10 @@ void TestMainWindow::walkTheBoardFromTheKeyboardAndHearEveryMove() {
         QTest::keyClick(QApplication::focusWidget(), key);
     QCOMPARE(form.gameState().MoveCount(), 6);
     QCOMPARE(beeps.count(), 1);
+    // A refusal that the next cuts, as a voice is still saying it, is said again in front.
     clickCell(form, 7);
-    QCOMPARE(heard.last(), QStringLiteral("Colonne 1, rang\u00e9e 4 : pas encore jouable."));
+    QCOMPARE(heard.last(), QStringLiteral("Colonne 7 pleine. Colonne 1, rang\u00e9e 4 : pas encore "
+                                          "jouable."));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_1);
     QCOMPARE(QApplication::focusWidget(), &form.arrows()[6]);
     QCOMPARE(heard.count(), 9); // every drop and refusal anew
@@ -1216,7 +1236,8 @@ void TestMainWindow::walkTheBoardFromTheKeyboardAndHearEveryMove() {
                                           "jaune, rouge. Autres colonnes vides."));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_R);
     QCOMPARE(heard.last(),
-             QStringLiteral("Jaune en colonne 1, rang\u00e9e 1. Au joueur 2 (rouge) de jouer."));
+             QStringLiteral("Colonne 1, rang\u00e9e 4 : pas encore jouable. Jaune en "
+                            "colonne 1, rang\u00e9e 1. Au joueur 2 (rouge) de jouer."));
     QCOMPARE(form.gameState().MoveCount(), 7);
 
     // Leaving the board puts its light out; coming back finds the column where it was.
@@ -1255,6 +1276,45 @@ void TestMainWindow::heldCommandKeysActOnce() {
     QTRY_COMPARE(heard.count(), 1);
 }
 
+void TestMainWindow::aKeyCutsTheNewsItComesOver_data() {
+    QTest::addColumn<QString>("before"); // what comes before the key, after the reply
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("carried"); // what the next announcement says again, in front
+    QTest::newRow("Left, which only moves") << QString() << int(Qt::Key_Left) << QString();
+    QTest::newRow("Tab, which only moves") << QString() << int(Qt::Key_Tab) << QString();
+    QTest::newRow("H, answered late") << QString() << int(Qt::Key_H) << QString();
+    QTest::newRow("a second key after a refusal")
+        << "refusal" << int(Qt::Key_Left) << "Colonne 1, rang\u00e9e 3 : pas encore jouable.";
+}
+
+// Whether a key cut the news is decided as it is pressed, whatever it does: the news is said
+// again, whole and once, in front of the next announcement, however late that comes.
+void TestMainWindow::aKeyCutsTheNewsItComesOver() {
+    QFETCH(QString, before);
+    QFETCH(int, key);
+    QFETCH(QString, carried);
+    Form1 form({1, game::Level::Unbeatable});
+    form.show();
+    QVERIFY(activate(form));
+    const auto* narrator = form.findChild<main_window::Narrator*>();
+    Listener heard;
+    QTest::keyClick(&form, Qt::Key_4);
+    QTRY_VERIFY(heard.last().startsWith(QStringLiteral("Ordinateur : ")));
+    if (before == QLatin1String("refusal"))
+        clickCell(form, 14); // said over the reply, which it carries
+    const QString news = heard.last();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    QTRY_VERIFY_WITH_TIMEOUT(!narrator->isSayingNews(), 20000); // the voice would be done by now
+    const qsizetype said = heard.count();
+    if (key != Qt::Key_H)
+        QTest::keyClick(&form, Qt::Key_6);
+    QTRY_VERIFY(heard.count() > said);
+    // The reply with the player's move, or the refusal said after them.
+    const QString expected = carried.isEmpty() ? news : carried;
+    QVERIFY2(heard.last().startsWith(expected + u' '), qPrintable(heard.last()));
+    QCOMPARE(heard.last().count(expected), 1);
+}
+
 // The computer does not move behind the about window, nor speak over its credits.
 void TestMainWindow::aPendingReplyWaitsForTheAboutWindow() {
     m_form.reset();
@@ -1291,6 +1351,19 @@ void TestMainWindow::theAnalysisIsHeardAsItOpens() {
                                      "La partie s'est jou\u00e9e au coup 6."));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_R);
     QCOMPARE(heard.last(), summary);
+    // The list opens on the last move; its ends say so where a key moves nowhere.
+    for (const auto& [key, said] : std::initializer_list<std::pair<Qt::Key, const char*>>{
+             {Qt::Key_Down, "Dernier coup de la partie."},
+             {Qt::Key_Home, nullptr},
+             {Qt::Key_Up, "Premier coup de la partie."},
+             {Qt::Key_End, nullptr},
+             {Qt::Key_End, "Dernier coup de la partie."}}) {
+        const qsizetype before = heard.count();
+        QTest::keyClick(QApplication::focusWidget(), key);
+        QCOMPARE(heard.count(), before + (said ? 1 : 0));
+        if (said)
+            QCOMPARE(heard.last(), QString::fromUtf8(said));
+    }
     analysis->close();
     const qsizetype said = heard.count();
     form.activateWindow();

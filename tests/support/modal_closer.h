@@ -7,6 +7,7 @@
 #include <QDialogButtonBox>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 namespace quatrelle::testing {
@@ -33,6 +34,8 @@ public:
 
     const QList<Seen>& seen() const { return m_seen; }
     int menus() const { return m_menus; }
+    // Closes a message by Enter, as a keyboard player does, rather than by a click.
+    bool byKey = false;
 
 private:
     void closeActive() {
@@ -54,7 +57,9 @@ private:
                 seen.said.append(name);
         }
         m_seen.append(seen);
-        if (QAbstractButton* button = box->buttons().value(0))
+        if (byKey)
+            QTest::keyClick(box, Qt::Key_Return);
+        else if (QAbstractButton* button = box->buttons().value(0))
             button->click();
     }
 
