@@ -5,6 +5,7 @@
 #include "twips.h"
 #include "window_placement.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
@@ -50,6 +51,7 @@ bool WindowDrag::eventFilter(QObject* watched, QEvent* event) {
         break;
     case QEvent::MouseButtonRelease:
         m_dragging = false;
+        m_systemMoveOnDrag = false;
         m_handlers.up(MouseStateOf(*static_cast<QMouseEvent*>(event)));
         break;
     default:
@@ -61,8 +63,9 @@ bool WindowDrag::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void WindowDrag::pressed(const QMouseEvent& event) {
-    if (CompositorPlacesWindows() && m_window.windowHandle()) {
-        m_window.windowHandle()->startSystemMove();
+    if (CompositorPlacesWindows()) {
+        m_systemMoveOnDrag = true;
+        m_pressedAt = event.globalPosition().toPoint();
         return;
     }
     m_dragging = true;
@@ -73,6 +76,13 @@ void WindowDrag::pressed(const QMouseEvent& event) {
 }
 
 void WindowDrag::moved(const QMouseEvent& event) {
+    if (m_systemMoveOnDrag && event.buttons() != Qt::NoButton &&
+        (event.globalPosition().toPoint() - m_pressedAt).manhattanLength() >=
+            QApplication::startDragDistance()) {
+        m_systemMoveOnDrag = false;
+        if (m_window.windowHandle())
+            m_window.windowHandle()->startSystemMove();
+    }
     if (m_dragging && systemTookOver(event)) {
         m_dragging = false;
         m_handlers.up(MouseStateOf(event));

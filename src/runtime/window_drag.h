@@ -38,8 +38,10 @@ private:
 // the pointer runs ahead of a window that has not yet moved.
 //
 // Where the window system would not honour the window's own moves, the drag is the system's
-// instead: at once where the compositor alone places windows, and mid-drag where the window
-// manager turns out to ignore them; the window's drag then ends as on a release.
+// instead: where the compositor alone places windows, once the pointer has moved with a button
+// held, so that a click, the right one that opens the menu among them, stays a click; and
+// mid-drag where the window manager turns out to ignore them, the window's drag then ending as on
+// a release.
 class WindowDrag : public QObject {
 public:
     struct Handlers {
@@ -62,7 +64,10 @@ private:
     QWidget& m_window;
     Handlers m_handlers;
     bool m_dragging = false;
-    QPoint m_origin; // where the window stood at the press
+    bool m_systemMoveOnDrag =
+        false;          // a press that the compositor moves the window for, if it drags
+    QPoint m_pressedAt; // on the screen
+    QPoint m_origin;    // where the window stood at the press
     QElapsedTimer m_sinceFirstMove;
     IgnoredMoveWatch m_watch;
 };

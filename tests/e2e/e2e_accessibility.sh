@@ -90,7 +90,8 @@ expected = ("Coup 27, jaune, colonne 2 : erreur ; le nul devenait une d\u00e9fai
             "il fallait jouer 6.")
 if line != expected:
     fail(f"the review's line of move 27 reads {line!r}")
-if not summary.endswith("La partie s'est jou\u00e9e au coup 27."):
+# The summary, then the move that the list, which has the focus, opens on.
+if not summary.endswith("La partie s'est jou\u00e9e au coup 27. La liste s'ouvre sur le coup 27, le dernier."):
     fail(f"the summary reads {summary!r}")
 print("review:", line)
 PYTHON

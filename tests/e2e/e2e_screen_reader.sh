@@ -259,10 +259,11 @@ move() { # move COLUMN: plays it, and waits for what is said of it and of the re
     fi
 }
 # A key while the reply is being said cuts it, as Orca cuts speech at every key: the next
-# announcement says it again, in front. With three pieces at most, the computer cannot win yet.
+# announcement says it again, in front, with the player's move that came with it. With three
+# pieces at most, the computer cannot win yet.
 press 4
-wait_for "never heard the reply" has_heard "Ordinateur : "
-reply=$(heard | grep -oE "Ordinateur : [1-7], rangée [1-5]\." | head -n 1)
+wait_for "never heard the reply" has_heard "Vous : 4, rangée"
+reply=$(heard | grep -oE "Ordinateur : [1-7], rangée [1-5]\. Vous : 4, rangée [1-5]\." | head -n 1)
 mark=$(utterances | wc -l)
 xdotool key 3
 expect "$reply Ordinateur : "
