@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>après la ligne, la partie était jouée.</source>
-        <translation>nach dem Vierer; die Partie war entschieden.</translation>
+        <translation>nach der Viererreihe; die Partie war entschieden.</translation>
     </message>
     <message>
         <source>%1 : %2, %3.</source>
@@ -189,7 +189,7 @@
     <message>
         <source>%1 : %2, %3, la première au coup %4.</source>
         <comment>a side, its errors and its blunders, the move of the first</comment>
-        <translation>%1: %2, %3, der erste in Zug %4.</translation>
+        <translation>%1: %2, %3, der erste im %4. Zug.</translation>
     </message>
     <message numerus="yes">
         <source>%n coup(s) de l&apos;ordinateur</source>
@@ -258,7 +258,7 @@
     <message>
         <source>nul</source>
         <comment>the graph&apos;s middle line</comment>
-        <translation>remis</translation>
+        <translation>unentschieden</translation>
     </message>
     <message>
         <source>coups</source>
@@ -278,7 +278,7 @@
     <message>
         <source>nul</source>
         <comment>the game, for one side</comment>
-        <translation>remis</translation>
+        <translation>unentschieden</translation>
     </message>
     <message>
         <source>%1 au départ</source>
@@ -316,7 +316,7 @@
     </message>
     <message>
         <source>après la ligne</source>
-        <translation>nach dem Vierer</translation>
+        <translation>nach der Viererreihe</translation>
     </message>
 </context>
 <context>
@@ -338,7 +338,7 @@
     </message>
     <message>
         <source>vous avez gagné en %1, rangée %2</source>
-        <translation>Sie haben mit %1, Reihe %2 gewonnen</translation>
+        <translation>Sie haben in Spalte %1, Reihe %2 gewonnen</translation>
     </message>
     <message>
         <source>l&apos;ordinateur a gagné en %1, rangée %2</source>
@@ -404,8 +404,8 @@
         <source>%n nulle(s)</source>
         <comment>games drawn</comment>
         <translation>
-            <numerusform>%n remis</numerusform>
-            <numerusform>%n remis</numerusform>
+            <numerusform>%n unentschieden</numerusform>
+            <numerusform>%n unentschieden</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -507,7 +507,7 @@
     </message>
     <message>
         <source>Pas de conseil : une ligne est faite.</source>
-        <translation>Kein Tipp: ein Vierer steht.</translation>
+        <translation>Kein Tipp: Es gibt schon eine Viererreihe.</translation>
     </message>
     <message>
         <source>Pas de conseil : la grille est pleine.</source>
@@ -523,7 +523,7 @@
     </message>
     <message>
         <source>Partie terminée : Nouveau jeu pour rejouer.</source>
-        <translation>Partie vorbei: Neues Spiel, um wieder zu spielen.</translation>
+        <translation>Die Partie ist vorbei. Mit „Neues Spiel“ beginnt eine neue.</translation>
     </message>
     <message>
         <source>Nouvelle partie à deux joueurs. %1.</source>
@@ -580,7 +580,7 @@
     </message>
     <message>
         <source>Grille pleine. Nouveau jeu pour rejouer.</source>
-        <translation>Volles Spielfeld. Neues Spiel, um wieder zu spielen.</translation>
+        <translation>Das Spielfeld ist voll. Mit „Neues Spiel“ beginnt eine neue Partie.</translation>
     </message>
     <message>
         <source>Conseil retiré.</source>
@@ -589,11 +589,6 @@
     <message>
         <source>Rien à analyser : la grille est vide.</source>
         <translation>Nichts zu analysieren: das Spielfeld ist leer.</translation>
-    </message>
-    <message>
-        <source>Score (%1) : %2, %3, %4, %5</source>
-        <comment>%1 is the level</comment>
-        <translation>Bilanz (%1): %2, %3, %4, %5</translation>
     </message>
     <message numerus="yes">
         <source>%n abandonnée(s)</source>
@@ -612,6 +607,11 @@
         <source>Partie abandonnée, comptée au score du niveau %1.</source>
         <comment>%1 is the level&apos;s name</comment>
         <translation>Partie aufgegeben, in der Bilanz der Stufe %1 gezählt.</translation>
+    </message>
+    <message>
+        <source>Score (%1) : %2, %3, %4, %5</source>
+        <comment>%1 is the level&apos;s name; %2, %3, %4 and %5 are the games won, drawn, lost and given up, each a number with its word</comment>
+        <translation>Bilanz (%1): %2, %3, %4, %5</translation>
     </message>
 </context>
 <context>
@@ -645,15 +645,15 @@
     </message>
     <message>
         <source>La grille est vide.</source>
-        <translation>Das Brett ist leer.</translation>
+        <translation>Das Spielfeld ist leer.</translation>
     </message>
     <message>
         <source>Grille après le coup %1</source>
-        <translation>Brett nach Zug %1</translation>
+        <translation>Spielfeld nach Zug %1</translation>
     </message>
     <message>
         <source>Grille vide</source>
-        <translation>Leeres Brett</translation>
+        <translation>Leeres Spielfeld</translation>
     </message>
     <message>
         <source>Résumé</source>
@@ -729,7 +729,7 @@
     </message>
     <message>
         <source>Moyen : il pare vos lignes et voit venir deux menaces à la fois ;</source>
-        <translation>Mittel: er blockt Ihre Reihen und sieht zwei Drohungen zugleich kommen;</translation>
+        <translation>Mittel: er verhindert Ihre Viererreihen und sieht zwei Drohungen zugleich kommen;</translation>
     </message>
     <message>
         <source>Fort : il regarde six coups plus loin ;</source>
@@ -757,7 +757,7 @@
     </message>
     <message>
         <source>Son coup tombe dans sa colonne et reste marqué d&apos;un anneau blanc jusqu&apos;à votre coup suivant. La partie finit à la première ligne ou quand la grille est pleine ; la ligne reste marquée. Le menu donne le score de chaque niveau et le remet à zéro. Changer d&apos;adversaire ou de niveau pendant une partie demande d&apos;abord si vous l&apos;abandonnez.</source>
-        <translation>Sein Stein fällt in seine Spalte und behält einen weißen Ring bis zu Ihrem nächsten Zug. Die Partie endet beim ersten Vierer oder wenn das Spielfeld voll ist; der Vierer bleibt markiert. Das Menü zeigt die Bilanz jeder Stufe und setzt sie zurück. Wer während einer Partie den Gegner oder die Stufe wechselt, wird zuerst gefragt, ob er sie aufgibt.</translation>
+        <translation>Sein Stein fällt in seine Spalte und behält einen weißen Ring bis zu Ihrem nächsten Zug. Die Partie endet bei der ersten Viererreihe oder wenn das Spielfeld voll ist; die Viererreihe bleibt markiert. Das Menü zeigt die Bilanz jeder Stufe und setzt sie zurück. Wer während einer Partie den Gegner oder die Stufe wechselt, wird zuerst gefragt, ob er sie aufgibt.</translation>
     </message>
     <message>
         <source>Le menu</source>
@@ -765,7 +765,7 @@
     </message>
     <message>
         <source>Nouveau jeu, l&apos;adversaire, le niveau, le score, Conseil (un anneau montre un bon coup), Reprendre le coup, Lire la grille, Répéter, Analyser la partie, Aide, A propos de, Quitter.</source>
-        <translation>Neues Spiel, der Gegner, die Stufe, die Bilanz, Tipp (ein Ring zeigt einen guten Zug), Zug zurücknehmen, Spielfeld vorlesen, Wiederholen, Partie analysieren, Hilfe, Über, Beenden.</translation>
+        <translation>Neues Spiel, der Gegner, die Stufe, die Bilanz, Tipp (ein Ring zeigt einen guten Zug), Zug zurücknehmen, Spielfeld vorlesen, Ansage wiederholen, Partie analysieren, Hilfe, Über, Beenden.</translation>
     </message>
     <message>
         <source>L&apos;analyse de la partie</source>
@@ -781,7 +781,7 @@
     </message>
     <message>
         <source>Chaque case et chaque colonne disent leurs pièces ; chaque coup est annoncé, avec sa colonne et sa rangée, comptée depuis le bas. La fenêtre dit à qui est le tour, et le conseil donne sa colonne.</source>
-        <translation>Jedes Feld und jede Spalte sagen ihre Steine; jeder Zug wird mit seiner Spalte und seiner Reihe angesagt, von unten gezählt. Das Fenster sagt, wer am Zug ist, und der Tipp nennt seine Spalte.</translation>
+        <translation>Jedes Feld und jede Spalte nennt seine Steine; jeder Zug wird mit seiner Spalte und seiner Reihe angesagt, von unten gezählt. Das Fenster sagt, wer am Zug ist, und der Tipp nennt seine Spalte.</translation>
     </message>
     <message>
         <source>Aide - Quatrelle</source>
@@ -805,7 +805,7 @@
     </message>
     <message>
         <source>Contre l&apos;ordinateur, sa réponse et votre coup sont dits en une phrase, la réponse d&apos;abord : « Ordinateur : 6, rangée 1. Vous : 4, rangée 1. » Une touche pendant qu&apos;il réfléchit ne joue pas : « L&apos;ordinateur réfléchit. » La fenêtre dit l&apos;adversaire, le niveau et son dernier coup, ou, la partie finie, le résultat et le score.</source>
-        <translation>Gegen den Computer werden seine Antwort und Ihr Zug in einem Satz gesagt, die Antwort zuerst: „Computer: 6, Reihe 1. Sie: 4, Reihe 1.“ Eine Taste, während er überlegt, spielt nicht: „Der Computer überlegt.“ Das Fenster sagt den Gegner, die Stufe und seinen letzten Zug, oder, wenn die Partie vorbei ist, das Ergebnis und die Bilanz.</translation>
+        <translation>Gegen den Computer werden seine Antwort und Ihr Zug in einem Satz gesagt, die Antwort zuerst: „Computer: 6, Reihe 1. Sie: 4, Reihe 1.“ Eine Taste, während er überlegt, spielt nicht: „Der Computer überlegt.“ Das Fenster nennt den Gegner, die Stufe und seinen letzten Zug, oder, wenn die Partie vorbei ist, das Ergebnis und die Bilanz.</translation>
     </message>
     <message>
         <source>Pas d&apos;autre titre plus bas.</source>
@@ -817,7 +817,7 @@
     </message>
     <message>
         <source>«Nouveau jeu» et «Quitter» abandonnent la partie en cours d&apos;un seul clic : une fois que vous et l&apos;ordinateur avez joué, elle compte au score comme abandonnée, et Nouveau jeu le dit. Une partie finie, elle, compte gagnée, nulle ou perdue.</source>
-        <translation>„Neues Spiel“ und „Beenden“ geben die laufende Partie mit einem Klick auf: Sobald Sie und der Computer gezogen haben, zählt sie in der Bilanz als aufgegeben, und „Neues Spiel“ sagt es an. Eine beendete Partie zählt dagegen als gewonnen, remis oder verloren.</translation>
+        <translation>„Neues Spiel“ und „Beenden“ geben die laufende Partie mit einem Klick auf: Sobald Sie und der Computer gezogen haben, zählt sie in der Bilanz als aufgegeben, und „Neues Spiel“ sagt es an. Eine beendete Partie zählt dagegen als gewonnen, unentschieden oder verloren.</translation>
     </message>
 </context>
 <context>

@@ -590,11 +590,6 @@
         <source>Rien à analyser : la grille est vide.</source>
         <translation>Nothing to analyse: the board is empty.</translation>
     </message>
-    <message>
-        <source>Score (%1) : %2, %3, %4, %5</source>
-        <comment>%1 is the level</comment>
-        <translation>Score (%1): %2, %3, %4, %5</translation>
-    </message>
     <message numerus="yes">
         <source>%n abandonnée(s)</source>
         <comment>games given up</comment>
@@ -612,6 +607,11 @@
         <source>Partie abandonnée, comptée au score du niveau %1.</source>
         <comment>%1 is the level&apos;s name</comment>
         <translation>Game given up, counted in the %1 score.</translation>
+    </message>
+    <message>
+        <source>Score (%1) : %2, %3, %4, %5</source>
+        <comment>%1 is the level&apos;s name; %2, %3, %4 and %5 are the games won, drawn, lost and given up, each a number with its word</comment>
+        <translation>Score (%1): %2, %3, %4, %5</translation>
     </message>
 </context>
 <context>
@@ -781,7 +781,7 @@
     </message>
     <message>
         <source>Chaque case et chaque colonne disent leurs pièces ; chaque coup est annoncé, avec sa colonne et sa rangée, comptée depuis le bas. La fenêtre dit à qui est le tour, et le conseil donne sa colonne.</source>
-        <translation>Every cell and every column say their pieces; every move is announced with its column and its row, counted from the bottom. The window says whose turn it is, and the hint gives its column.</translation>
+        <translation>Every cell and every column names its pieces; every move is announced with its column and its row, counted from the bottom. The window says whose turn it is, and the hint gives its column.</translation>
     </message>
     <message>
         <source>Aide - Quatrelle</source>
@@ -805,7 +805,7 @@
     </message>
     <message>
         <source>Contre l&apos;ordinateur, sa réponse et votre coup sont dits en une phrase, la réponse d&apos;abord : « Ordinateur : 6, rangée 1. Vous : 4, rangée 1. » Une touche pendant qu&apos;il réfléchit ne joue pas : « L&apos;ordinateur réfléchit. » La fenêtre dit l&apos;adversaire, le niveau et son dernier coup, ou, la partie finie, le résultat et le score.</source>
-        <translation>Against the computer, its reply and your move are said in one sentence, the reply first: “Computer: 6, row 1. You: 4, row 1.” A key while it is thinking does not play: “The computer is thinking.” The window says the opponent, the level and its last move, or, once the game is over, the result and the score.</translation>
+        <translation>Against the computer, its reply and your move are said in one sentence, the reply first: “Computer: 6, row 1. You: 4, row 1.” A key while it is thinking does not play: “The computer is thinking.” The window names the opponent, the level and its last move, or, once the game is over, the result and the score.</translation>
     </message>
     <message>
         <source>Pas d&apos;autre titre plus bas.</source>

@@ -95,13 +95,10 @@ void ComputerGameView::gameOver(match::Outcome outcome) {
 void ComputerGameView::showResult(match::Outcome outcome) {
     runtime::CentredMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(),
                                    ResultText(outcome), QMessageBox::Ok, &m_window);
-    // The score wraps, where it must, between its counts, never inside one; a screen reader
-    // reads it as it is written.
+    // The score wraps, where it must, between its words, never inside a count, whatever the
+    // language puts between them; a screen reader reads it as it is written.
     const QString score = ScoreText(m_match);
-    QStringList counts = score.split(QStringLiteral(", "));
-    for (QString& count : counts)
-        count.replace(u' ', QChar::Nbsp);
-    box.setInformativeText(counts.join(QStringLiteral(", ")));
+    box.setInformativeText(ScoreText(m_match, true));
     for (QLabel* label : box.findChildren<QLabel*>())
         if (label->text() == box.informativeText())
             label->setAccessibleName(score);

@@ -101,14 +101,20 @@ QString LevelName(game::Level level) {
     return {};
 }
 
-QString ScoreText(const match::Match& match) {
+QString ScoreText(const match::Match& match, bool countsWhole) {
     const game::Level level = match.level();
     const game::Score score = match.scores().score(level);
-    return SpokenTexts::tr("Score (%1) : %2, %3, %4, %5", "%1 is the level")
-        .arg(LevelName(level), SpokenTexts::tr("%n gagnée(s)", "games won", score.won),
-             SpokenTexts::tr("%n nulle(s)", "games drawn", score.drawn),
-             SpokenTexts::tr("%n perdue(s)", "games lost", score.lost),
-             SpokenTexts::tr("%n abandonnée(s)", "games given up", score.givenUp));
+    const auto whole = [countsWhole](QString count) {
+        return countsWhole ? count.replace(u' ', QChar::Nbsp) : count;
+    };
+    return SpokenTexts::tr("Score (%1) : %2, %3, %4, %5",
+                           "%1 is the level's name; %2, %3, %4 and %5 are the games won, drawn, "
+                           "lost and given up, each a number with its word")
+        .arg(whole(LevelName(level)),
+             whole(SpokenTexts::tr("%n gagnée(s)", "games won", score.won)),
+             whole(SpokenTexts::tr("%n nulle(s)", "games drawn", score.drawn)),
+             whole(SpokenTexts::tr("%n perdue(s)", "games lost", score.lost)),
+             whole(SpokenTexts::tr("%n abandonnée(s)", "games given up", score.givenUp)));
 }
 
 QString TurnDescription(int player) {

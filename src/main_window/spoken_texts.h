@@ -16,8 +16,8 @@ namespace quatrelle::main_window {
 // "Débutant", "Moyen", "Fort", "Imbattable".
 QString LevelName(game::Level level);
 // The score of the level being played: "Score (Moyen) : 3 gagnées, 1 nulle, 2 perdues, 0
-// abandonnée".
-QString ScoreText(const match::Match& match);
+// abandonnée"; with each count, and the level's name, unbreakable where it is shown wrapped.
+QString ScoreText(const match::Match& match, bool countsWhole = false);
 
 // What assistive technology reads of the board and speaks of the game, in the game's
 // language. Columns and rows are counted from 1, columns from the left and rows from the

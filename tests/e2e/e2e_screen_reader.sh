@@ -289,13 +289,13 @@ play_to_the_end() { # play_to_the_end COLUMN [MOVES]: to the end, or MOVES moves
 }
 play_to_the_end 4
 
-# The result's message is read, and says the result, then the last moves, each once: nothing
-# said in front of it was cut. Once it is closed, the window, read again as the player comes
-# back to it, says the game is over in few words, and so does a drop; R says the score too.
+# The result's message is read, and says the result, then the last moves, each once: the news
+# that the last key cut, then the end. Once it is closed, the window, read again as the player
+# comes back to it, says the game is over in few words, and so does a drop; R says the score too.
 expect "alerte Quatrelle. "
 expect " Score (Débutant) : "
-heard | grep -qE "alerte Quatrelle\. (Vous avez gagné|L'ordinateur a gagné|Match nul) ! - [^!]* ! (Ordinateur : [1-7], rangée [1-5]\. )*Vous : [1-7], rangée [1-5]\. " &&
-    [ "$(heard | grep -o "Vous : " | wc -l)" -eq 1 ] ||
+heard | grep -qE "alerte Quatrelle\. (Vous avez gagné|L'ordinateur a gagné|Match nul) ! - [^!]* ! ((Ordinateur|Vous) : [1-7], rangée [1-5]\. )*Vous : [1-7], rangée [1-5]\. " &&
+    [ -z "$(heard | grep -oE "(Ordinateur|Vous) : [1-7], rangée [1-5]\." | sort | uniq -d)" ] ||
     fail "the alert did not say the result, then the last moves: «$(heard)»"
 press Return
 expect "Quatrelle cadre. Partie terminée : "
