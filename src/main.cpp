@@ -48,8 +48,10 @@ bool picturesArePresent() {
     if (missing.isEmpty())
         return true;
     const QString message =
-        QCoreApplication::translate("main", "Quatrelle ne peut pas démarrer : l'image %1 manque à "
-                                            "ce programme. Veuillez le réinstaller.")
+        QCoreApplication::translate("main",
+                                    "Quatrelle ne peut pas démarrer : l'image %1 manque à ce "
+                                    "programme. Veuillez le réinstaller.",
+                                    "%1 is the missing picture's file name")
             .arg(missing.join(QStringLiteral(", ")));
     std::fprintf(stderr, "quatrelle: %s\n", qPrintable(message));
     quatrelle::resources::SetApplicationIcon();

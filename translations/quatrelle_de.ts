@@ -24,18 +24,6 @@
         <translation>Stufe</translation>
     </message>
     <message>
-        <source>Argument inattendu &apos;%1&apos;.</source>
-        <translation>Unerwartetes Argument &apos;%1&apos;.</translation>
-    </message>
-    <message>
-        <source>Couleur inconnue &apos;%1&apos; pour --computer : rouge, jaune, red, yellow ou none.</source>
-        <translation>Unbekannte Farbe &apos;%1&apos; für --computer: rot, gelb, red, yellow, rouge, jaune oder none.</translation>
-    </message>
-    <message>
-        <source>Niveau inconnu &apos;%1&apos; pour --level : 1, 2, 3 ou 4.</source>
-        <translation>Unbekannte Stufe &apos;%1&apos; für --level: 1, 2, 3 oder 4.</translation>
-    </message>
-    <message>
         <source>rouge</source>
         <comment>a value of --computer, as the help writes it</comment>
         <translation>rot</translation>
@@ -45,21 +33,24 @@
         <comment>a value of --computer, as the help writes it</comment>
         <translation>gelb</translation>
     </message>
+    <message>
+        <source>Argument inattendu &apos;%1&apos;.</source>
+        <comment>%1 is the argument as typed</comment>
+        <translation>Unerwartetes Argument &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Couleur inconnue &apos;%1&apos; pour --computer : rouge, jaune, red, yellow ou none.</source>
+        <comment>%1 is the value given to --computer, as typed; the values listed stay as the program takes them</comment>
+        <translation>Unbekannte Farbe &apos;%1&apos; für --computer: rot, gelb, red, yellow, rouge, jaune oder none.</translation>
+    </message>
+    <message>
+        <source>Niveau inconnu &apos;%1&apos; pour --level : 1, 2, 3 ou 4.</source>
+        <comment>%1 is the value given to --level, as typed</comment>
+        <translation>Unbekannte Stufe &apos;%1&apos; für --level: 1, 2, 3 oder 4.</translation>
+    </message>
 </context>
 <context>
     <name>Credits</name>
-    <message>
-        <source>Version %1.%2.%3</source>
-        <translation>Version %1.%2.%3</translation>
-    </message>
-    <message>
-        <source> - Version beta, ne pas distribuer - %1</source>
-        <translation> - Betaversion, nicht weitergeben - %1</translation>
-    </message>
-    <message>
-        <source> - Copyright (C) %1 Korvantis, tous droits réservés</source>
-        <translation> - Copyright (C) %1 Korvantis, alle Rechte vorbehalten</translation>
-    </message>
     <message>
         <source>version test sans IA et sans reconaissance des victoires</source>
         <translation>Testversion ohne KI und ohne Erkennung der Siege</translation>
@@ -67,6 +58,21 @@
     <message>
         <source>Programmation : l&apos;équipe de développement de Korvantis - Graphismes : l&apos;atelier graphique de Korvantis - visitez le site web de Korvantis sur https://www.korvantis.example - </source>
         <translation>Programmierung: das Entwicklungsteam von Korvantis - Grafik: das Grafikatelier von Korvantis - besuchen Sie die Website von Korvantis unter https://www.korvantis.example - </translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <comment>%1, %2 and %3 are the version&apos;s numbers</comment>
+        <translation>Version %1.%2.%3</translation>
+    </message>
+    <message>
+        <source> - Version beta, ne pas distribuer - %1</source>
+        <comment>%1 is the build&apos;s note, kept as it is</comment>
+        <translation> - Betaversion, nicht weitergeben - %1</translation>
+    </message>
+    <message>
+        <source> - Copyright (C) %1 Korvantis, tous droits réservés</source>
+        <comment>%1 is the year</comment>
+        <translation> - Copyright (C) %1 Korvantis, alle Rechte vorbehalten</translation>
     </message>
 </context>
 <context>
@@ -135,14 +141,6 @@
         <translation>Zug %1, %2, Spalte %3: %4</translation>
     </message>
     <message>
-        <source>%1 ; quatre en ligne.</source>
-        <translation>%1; vier in einer Reihe.</translation>
-    </message>
-    <message>
-        <source>%1 ; bon coup.</source>
-        <translation>%1; guter Zug.</translation>
-    </message>
-    <message>
         <source>%1 ; %2 ; il fallait jouer %3.</source>
         <comment>an error or a blunder, what it did, the better column</comment>
         <translation>%1; %2; besser war %3.</translation>
@@ -181,10 +179,6 @@
     <message>
         <source>Aucune erreur : la partie n&apos;a jamais changé de main.</source>
         <translation>Kein Fehler: die Partie hat nie die Seite gewechselt.</translation>
-    </message>
-    <message>
-        <source>La partie s&apos;est jouée au coup %1.</source>
-        <translation>Die Partie wurde in Zug %1 entschieden.</translation>
     </message>
     <message>
         <source>%1 : %2, %3, la première au coup %4.</source>
@@ -318,6 +312,21 @@
         <source>après la ligne</source>
         <translation>nach der Viererreihe</translation>
     </message>
+    <message>
+        <source>%1 ; quatre en ligne.</source>
+        <comment>%1 is the start of a move&apos;s line: its number, who played, the column and the value</comment>
+        <translation>%1; vier in einer Reihe.</translation>
+    </message>
+    <message>
+        <source>%1 ; bon coup.</source>
+        <comment>%1 is the start of a move&apos;s line: its number, who played, the column and the value</comment>
+        <translation>%1; guter Zug.</translation>
+    </message>
+    <message>
+        <source>La partie s&apos;est jouée au coup %1.</source>
+        <comment>%1 is the number of the move that decided the game</comment>
+        <translation>Die Partie wurde in Zug %1 entschieden.</translation>
+    </message>
 </context>
 <context>
     <name>SpokenTexts</name>
@@ -337,14 +346,6 @@
         <translation>leer</translation>
     </message>
     <message>
-        <source>vous avez gagné en %1, rangée %2</source>
-        <translation>Sie haben in Spalte %1, Reihe %2 gewonnen</translation>
-    </message>
-    <message>
-        <source>l&apos;ordinateur a gagné en %1, rangée %2</source>
-        <translation>der Computer hat mit %1, Reihe %2 gewonnen</translation>
-    </message>
-    <message>
         <source>match nul</source>
         <translation>unentschieden</translation>
     </message>
@@ -357,10 +358,6 @@
         <source>Colonne %1, rangée %2 : %3</source>
         <comment>%3 is a colour, or empty</comment>
         <translation>Spalte %1, Reihe %2: %3</translation>
-    </message>
-    <message>
-        <source>Colonne %1 : vide</source>
-        <translation>Spalte %1: leer</translation>
     </message>
     <message>
         <source>Colonne %1 : %2 ; pleine</source>
@@ -473,18 +470,6 @@
         <translation>Andere Spalten leer.</translation>
     </message>
     <message>
-        <source>Conseil : colonne %1</source>
-        <translation>Tipp: Spalte %1</translation>
-    </message>
-    <message>
-        <source>Jaune en colonne %1, rangée %2.</source>
-        <translation>Gelb in Spalte %1, Reihe %2.</translation>
-    </message>
-    <message>
-        <source>Rouge en colonne %1, rangée %2.</source>
-        <translation>Rot in Spalte %1, Reihe %2.</translation>
-    </message>
-    <message>
         <source>A vous de jouer.</source>
         <translation>Sie sind am Zug.</translation>
     </message>
@@ -496,14 +481,6 @@
     <message>
         <source>L&apos;ordinateur réfléchit.</source>
         <translation>Der Computer überlegt.</translation>
-    </message>
-    <message>
-        <source>Colonne %1 pleine.</source>
-        <translation>Spalte %1 voll.</translation>
-    </message>
-    <message>
-        <source>Colonne %1, rangée %2 : pas encore jouable.</source>
-        <translation>Spalte %1, Reihe %2: noch nicht spielbar.</translation>
     </message>
     <message>
         <source>Pas de conseil : une ligne est faite.</source>
@@ -544,22 +521,6 @@
         <source>Nouvelle partie contre l&apos;ordinateur (jaune), niveau %1.</source>
         <comment>%1 is the level</comment>
         <translation>Neue Partie gegen den Computer (Gelb), Stufe %1.</translation>
-    </message>
-    <message>
-        <source>jaune en colonne %1, rangée %2</source>
-        <translation>Gelb in Spalte %1, Reihe %2</translation>
-    </message>
-    <message>
-        <source>rouge en colonne %1, rangée %2</source>
-        <translation>Rot in Spalte %1, Reihe %2</translation>
-    </message>
-    <message>
-        <source>l&apos;ordinateur en colonne %1, rangée %2</source>
-        <translation>der Computer in Spalte %1, Reihe %2</translation>
-    </message>
-    <message>
-        <source>vous en colonne %1, rangée %2</source>
-        <translation>Sie in Spalte %1, Reihe %2</translation>
     </message>
     <message numerus="yes">
         <source>Coup(s) repris : %1.</source>
@@ -613,11 +574,72 @@
         <comment>%1 is the level&apos;s name; %2, %3, %4 and %5 are the games won, drawn, lost and given up, each a number with its word</comment>
         <translation>Bilanz (%1): %2, %3, %4, %5</translation>
     </message>
+    <message>
+        <source>vous avez gagné en %1, rangée %2</source>
+        <comment>%1 is the column&apos;s number, %2 the row&apos;s, of the winning piece</comment>
+        <translation>Sie haben in Spalte %1, Reihe %2 gewonnen</translation>
+    </message>
+    <message>
+        <source>l&apos;ordinateur a gagné en %1, rangée %2</source>
+        <comment>%1 is the column&apos;s number, %2 the row&apos;s, of the winning piece</comment>
+        <translation>der Computer hat mit %1, Reihe %2 gewonnen</translation>
+    </message>
+    <message>
+        <source>Colonne %1 : vide</source>
+        <comment>%1 is the column&apos;s number</comment>
+        <translation>Spalte %1: leer</translation>
+    </message>
+    <message>
+        <source>Conseil : colonne %1</source>
+        <comment>%1 is the number of the column advised</comment>
+        <translation>Tipp: Spalte %1</translation>
+    </message>
+    <message>
+        <source>Jaune en colonne %1, rangée %2.</source>
+        <comment>%1 is the column&apos;s number, %2 the row&apos;s, counted from the bottom</comment>
+        <translation>Gelb in Spalte %1, Reihe %2.</translation>
+    </message>
+    <message>
+        <source>Rouge en colonne %1, rangée %2.</source>
+        <comment>%1 is the column&apos;s number, %2 the row&apos;s, counted from the bottom</comment>
+        <translation>Rot in Spalte %1, Reihe %2.</translation>
+    </message>
+    <message>
+        <source>Colonne %1 pleine.</source>
+        <comment>%1 is the column&apos;s number</comment>
+        <translation>Spalte %1 voll.</translation>
+    </message>
+    <message>
+        <source>Colonne %1, rangée %2 : pas encore jouable.</source>
+        <comment>%1 is the column&apos;s number, %2 the row&apos;s of the cell clicked</comment>
+        <translation>Spalte %1, Reihe %2: noch nicht spielbar.</translation>
+    </message>
+    <message>
+        <source>jaune en colonne %1, rangée %2</source>
+        <comment>a move taken back; %1 is its column&apos;s number, %2 its row&apos;s</comment>
+        <translation>Gelb in Spalte %1, Reihe %2</translation>
+    </message>
+    <message>
+        <source>rouge en colonne %1, rangée %2</source>
+        <comment>a move taken back; %1 is its column&apos;s number, %2 its row&apos;s</comment>
+        <translation>Rot in Spalte %1, Reihe %2</translation>
+    </message>
+    <message>
+        <source>l&apos;ordinateur en colonne %1, rangée %2</source>
+        <comment>the computer&apos;s move taken back; %1 is its column&apos;s number, %2 its row&apos;s</comment>
+        <translation>der Computer in Spalte %1, Reihe %2</translation>
+    </message>
+    <message>
+        <source>vous en colonne %1, rangée %2</source>
+        <comment>the player&apos;s move taken back; %1 is its column&apos;s number, %2 its row&apos;s</comment>
+        <translation>Sie in Spalte %1, Reihe %2</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Quatrelle ne peut pas démarrer : l&apos;image %1 manque à ce programme. Veuillez le réinstaller.</source>
+        <comment>%1 is the missing picture&apos;s file name</comment>
         <translation>Quatrelle kann nicht starten: das Bild %1 fehlt in diesem Programm. Bitte installieren Sie es neu.</translation>
     </message>
 </context>
@@ -648,10 +670,6 @@
         <translation>Das Spielfeld ist leer.</translation>
     </message>
     <message>
-        <source>Grille après le coup %1</source>
-        <translation>Spielfeld nach Zug %1</translation>
-    </message>
-    <message>
         <source>Grille vide</source>
         <translation>Leeres Spielfeld</translation>
     </message>
@@ -672,57 +690,14 @@
         <source>Premier coup de la partie.</source>
         <translation>Erster Zug der Partie.</translation>
     </message>
+    <message>
+        <source>Grille après le coup %1</source>
+        <comment>%1 is the move&apos;s number</comment>
+        <translation>Spielfeld nach Zug %1</translation>
+    </message>
 </context>
 <context>
     <name>quatrelle::help::HelpWindow</name>
-    <message>
-        <source>%1 à %2 : jouer dans la colonne 1 à 7 (aussi sur le pavé numérique) ;</source>
-        <translation>%1 bis %2: in Spalte 1 bis 7 spielen (auch auf dem Ziffernblock);</translation>
-    </message>
-    <message>
-        <source>%1 : aller des boutons à la grille ;</source>
-        <translation>%1: von den Schaltflächen zum Spielfeld;</translation>
-    </message>
-    <message>
-        <source>sur la grille, %1 et %2 (les flèches gauche et droite) : colonne voisine ; %3 et %4 : première et dernière colonne ; %5, %6, %7 ou %8 : jouer dans la colonne choisie ;</source>
-        <translation>auf dem Spielfeld, %1 und %2 (die Pfeile nach links und rechts): die benachbarte Spalte; %3 und %4: die erste und die letzte Spalte; %5, %6, %7 oder %8: in der gewählten Spalte spielen;</translation>
-    </message>
-    <message>
-        <source>%1 ou %2 : conseil (encore une fois pour l&apos;éteindre) ;</source>
-        <translation>%1 oder %2: Tipp (noch einmal, um ihn auszublenden);</translation>
-    </message>
-    <message>
-        <source>%1 : reprendre le coup (contre l&apos;ordinateur, aussi sa réponse) ;</source>
-        <translation>%1: den Zug zurücknehmen (gegen den Computer auch seine Antwort);</translation>
-    </message>
-    <message>
-        <source>%1 : nouveau jeu ;</source>
-        <translation>%1: neues Spiel;</translation>
-    </message>
-    <message>
-        <source>%1 : lire la grille, colonne par colonne, chacune depuis le bas ;</source>
-        <translation>%1: das Spielfeld vorlesen, Spalte für Spalte, jede von unten;</translation>
-    </message>
-    <message>
-        <source>%1 : répéter la dernière annonce ;</source>
-        <translation>%1: die letzte Ansage wiederholen;</translation>
-    </message>
-    <message>
-        <source>%1 : analyser la partie ;</source>
-        <translation>%1: die Partie analysieren;</translation>
-    </message>
-    <message>
-        <source>%1 ou %2 : ouvrir le menu ;</source>
-        <translation>%1 oder %2: das Menü öffnen;</translation>
-    </message>
-    <message>
-        <source>%1 : cette aide ; %2 la ferme ;</source>
-        <translation>%1: diese Hilfe; %2 schließt sie;</translation>
-    </message>
-    <message>
-        <source>%1 : quitter.</source>
-        <translation>%1: beenden.</translation>
-    </message>
     <message>
         <source>Débutant : il aime le milieu et ne voit guère plus loin que son coup ;</source>
         <translation>Anfänger: er mag die Mitte und sieht kaum weiter als seinen Zug;</translation>
@@ -788,20 +763,8 @@
         <translation>Hilfe - Quatrelle</translation>
     </message>
     <message>
-        <source>Analyser la partie (%1) ouvre, à côté de la grille, la liste des coups joués. Pour chacun, la valeur de la partie avant lui pour celui qui joue (« gagnant en 7 coups », « nul », « perdant en 4 coups ») et ce que le coup en a fait : bon coup, gain plus lent, erreur (un gain devenu nul, ou un nul devenu défaite) ou gaffe (un gain devenu défaite), avec la colonne qu&apos;il fallait jouer.</source>
-        <translation>Partie analysieren (%1) öffnet neben dem Spielfeld die Liste der gespielten Züge. Für jeden den Wert der Partie vor ihm für die Seite, die ihn spielt („gewinnt in 7 Zügen“, „unentschieden“, „verliert in 4 Zügen“), und was der Zug daraus machte: guter Zug, langsamerer Sieg, Fehler (aus einem Sieg wurde ein Unentschieden, oder aus einem Unentschieden eine Niederlage) oder Patzer (aus einem Sieg wurde eine Niederlage), mit der Spalte, die besser war.</translation>
-    </message>
-    <message>
-        <source>Le graphique montre la valeur coup après coup, pour jaune, ou pour vous contre l&apos;ordinateur : en haut la partie est gagnée, en bas perdue, au milieu nulle ; un cercle marque une erreur, un disque une gaffe. Choisir un coup dans la liste ou sur le graphique montre la grille après lui. %1 ferme l&apos;analyse.</source>
-        <translation>Die Grafik zeigt den Wert Zug für Zug, für Gelb, oder gegen den Computer für Sie: oben ist die Partie gewonnen, unten verloren, in der Mitte unentschieden; ein Kreis markiert einen Fehler, eine Scheibe einen Patzer. Wer einen Zug in der Liste oder in der Grafik wählt, sieht das Spielfeld nach ihm. %1 schließt die Analyse.</translation>
-    </message>
-    <message>
         <source>Aide</source>
         <translation>Hilfe</translation>
-    </message>
-    <message>
-        <source>Les flèches lisent ligne par ligne ; %1 ou %2 va au titre suivant, %3 ou %4 au précédent.</source>
-        <translation>Die Pfeiltasten lesen Zeile für Zeile; %1 oder %2 springt zur nächsten Überschrift, %3 oder %4 zur vorigen.</translation>
     </message>
     <message>
         <source>Contre l&apos;ordinateur, sa réponse et votre coup sont dits en une phrase, la réponse d&apos;abord : « Ordinateur : 6, rangée 1. Vous : 4, rangée 1. » Une touche pendant qu&apos;il réfléchit ne joue pas : « L&apos;ordinateur réfléchit. » La fenêtre dit l&apos;adversaire, le niveau et son dernier coup, ou, la partie finie, le résultat et le score.</source>
@@ -818,6 +781,81 @@
     <message>
         <source>«Nouveau jeu» et «Quitter» abandonnent la partie en cours d&apos;un seul clic : une fois que vous et l&apos;ordinateur avez joué, elle compte au score comme abandonnée, et Nouveau jeu le dit. Une partie finie, elle, compte gagnée, nulle ou perdue.</source>
         <translation>„Neues Spiel“ und „Beenden“ geben die laufende Partie mit einem Klick auf: Sobald Sie und der Computer gezogen haben, zählt sie in der Bilanz als aufgegeben, und „Neues Spiel“ sagt es an. Eine beendete Partie zählt dagegen als gewonnen, unentschieden oder verloren.</translation>
+    </message>
+    <message>
+        <source>%1 à %2 : jouer dans la colonne 1 à 7 (aussi sur le pavé numérique) ;</source>
+        <comment>%1 and %2 are the keys 1 and 7</comment>
+        <translation>%1 bis %2: in Spalte 1 bis 7 spielen (auch auf dem Ziffernblock);</translation>
+    </message>
+    <message>
+        <source>%1 : aller des boutons à la grille ;</source>
+        <comment>%1 is the Tab key&apos;s name</comment>
+        <translation>%1: von den Schaltflächen zum Spielfeld;</translation>
+    </message>
+    <message>
+        <source>sur la grille, %1 et %2 (les flèches gauche et droite) : colonne voisine ; %3 et %4 : première et dernière colonne ; %5, %6, %7 ou %8 : jouer dans la colonne choisie ;</source>
+        <comment>%1 to %4 are the names of the keys Left, Right, Home and End; %5 to %8 those of Space, Return, Enter and Down</comment>
+        <translation>auf dem Spielfeld, %1 und %2 (die Pfeile nach links und rechts): die benachbarte Spalte; %3 und %4: die erste und die letzte Spalte; %5, %6, %7 oder %8: in der gewählten Spalte spielen;</translation>
+    </message>
+    <message>
+        <source>%1 ou %2 : conseil (encore une fois pour l&apos;éteindre) ;</source>
+        <comment>%1 and %2 are the hint&apos;s keys</comment>
+        <translation>%1 oder %2: Tipp (noch einmal, um ihn auszublenden);</translation>
+    </message>
+    <message>
+        <source>%1 : reprendre le coup (contre l&apos;ordinateur, aussi sa réponse) ;</source>
+        <comment>%1 is the take-back&apos;s key</comment>
+        <translation>%1: den Zug zurücknehmen (gegen den Computer auch seine Antwort);</translation>
+    </message>
+    <message>
+        <source>%1 : nouveau jeu ;</source>
+        <comment>%1 is the new game&apos;s key</comment>
+        <translation>%1: neues Spiel;</translation>
+    </message>
+    <message>
+        <source>%1 : lire la grille, colonne par colonne, chacune depuis le bas ;</source>
+        <comment>%1 is the key that reads the board</comment>
+        <translation>%1: das Spielfeld vorlesen, Spalte für Spalte, jede von unten;</translation>
+    </message>
+    <message>
+        <source>%1 : répéter la dernière annonce ;</source>
+        <comment>%1 is the key that repeats</comment>
+        <translation>%1: die letzte Ansage wiederholen;</translation>
+    </message>
+    <message>
+        <source>%1 : analyser la partie ;</source>
+        <comment>%1 is the analysis&apos;s key</comment>
+        <translation>%1: die Partie analysieren;</translation>
+    </message>
+    <message>
+        <source>%1 ou %2 : ouvrir le menu ;</source>
+        <comment>%1 and %2 are the menu&apos;s keys</comment>
+        <translation>%1 oder %2: das Menü öffnen;</translation>
+    </message>
+    <message>
+        <source>%1 : cette aide ; %2 la ferme ;</source>
+        <comment>%1 is the help&apos;s key, %2 the key that closes it</comment>
+        <translation>%1: diese Hilfe; %2 schließt sie;</translation>
+    </message>
+    <message>
+        <source>%1 : quitter.</source>
+        <comment>%1 is the quit key</comment>
+        <translation>%1: beenden.</translation>
+    </message>
+    <message>
+        <source>Analyser la partie (%1) ouvre, à côté de la grille, la liste des coups joués. Pour chacun, la valeur de la partie avant lui pour celui qui joue (« gagnant en 7 coups », « nul », « perdant en 4 coups ») et ce que le coup en a fait : bon coup, gain plus lent, erreur (un gain devenu nul, ou un nul devenu défaite) ou gaffe (un gain devenu défaite), avec la colonne qu&apos;il fallait jouer.</source>
+        <comment>%1 is the analysis&apos;s key</comment>
+        <translation>Partie analysieren (%1) öffnet neben dem Spielfeld die Liste der gespielten Züge. Für jeden den Wert der Partie vor ihm für die Seite, die ihn spielt („gewinnt in 7 Zügen“, „unentschieden“, „verliert in 4 Zügen“), und was der Zug daraus machte: guter Zug, langsamerer Sieg, Fehler (aus einem Sieg wurde ein Unentschieden, oder aus einem Unentschieden eine Niederlage) oder Patzer (aus einem Sieg wurde eine Niederlage), mit der Spalte, die besser war.</translation>
+    </message>
+    <message>
+        <source>Le graphique montre la valeur coup après coup, pour jaune, ou pour vous contre l&apos;ordinateur : en haut la partie est gagnée, en bas perdue, au milieu nulle ; un cercle marque une erreur, un disque une gaffe. Choisir un coup dans la liste ou sur le graphique montre la grille après lui. %1 ferme l&apos;analyse.</source>
+        <comment>%1 is the name of the Escape key</comment>
+        <translation>Die Grafik zeigt den Wert Zug für Zug, für Gelb, oder gegen den Computer für Sie: oben ist die Partie gewonnen, unten verloren, in der Mitte unentschieden; ein Kreis markiert einen Fehler, eine Scheibe einen Patzer. Wer einen Zug in der Liste oder in der Grafik wählt, sieht das Spielfeld nach ihm. %1 schließt die Analyse.</translation>
+    </message>
+    <message>
+        <source>Les flèches lisent ligne par ligne ; %1 ou %2 va au titre suivant, %3 ou %4 au précédent.</source>
+        <comment>%1 to %4 are the names of the keys that go to the next and the previous heading</comment>
+        <translation>Die Pfeiltasten lesen Zeile für Zeile; %1 oder %2 springt zur nächsten Überschrift, %3 oder %4 zur vorigen.</translation>
     </message>
 </context>
 <context>

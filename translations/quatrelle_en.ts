@@ -24,18 +24,6 @@
         <translation>level</translation>
     </message>
     <message>
-        <source>Argument inattendu &apos;%1&apos;.</source>
-        <translation>Unexpected argument &apos;%1&apos;.</translation>
-    </message>
-    <message>
-        <source>Couleur inconnue &apos;%1&apos; pour --computer : rouge, jaune, red, yellow ou none.</source>
-        <translation>Unknown colour &apos;%1&apos; for --computer: red, yellow, rouge, jaune or none.</translation>
-    </message>
-    <message>
-        <source>Niveau inconnu &apos;%1&apos; pour --level : 1, 2, 3 ou 4.</source>
-        <translation>Unknown level &apos;%1&apos; for --level: 1, 2, 3 or 4.</translation>
-    </message>
-    <message>
         <source>rouge</source>
         <comment>a value of --computer, as the help writes it</comment>
         <translation>red</translation>
@@ -45,21 +33,24 @@
         <comment>a value of --computer, as the help writes it</comment>
         <translation>yellow</translation>
     </message>
+    <message>
+        <source>Argument inattendu &apos;%1&apos;.</source>
+        <comment>%1 is the argument as typed</comment>
+        <translation>Unexpected argument &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Couleur inconnue &apos;%1&apos; pour --computer : rouge, jaune, red, yellow ou none.</source>
+        <comment>%1 is the value given to --computer, as typed; the values listed stay as the program takes them</comment>
+        <translation>Unknown colour &apos;%1&apos; for --computer: red, yellow, rouge, jaune or none.</translation>
+    </message>
+    <message>
+        <source>Niveau inconnu &apos;%1&apos; pour --level : 1, 2, 3 ou 4.</source>
+        <comment>%1 is the value given to --level, as typed</comment>
+        <translation>Unknown level &apos;%1&apos; for --level: 1, 2, 3 or 4.</translation>
+    </message>
 </context>
 <context>
     <name>Credits</name>
-    <message>
-        <source>Version %1.%2.%3</source>
-        <translation>Version %1.%2.%3</translation>
-    </message>
-    <message>
-        <source> - Version beta, ne pas distribuer - %1</source>
-        <translation> - Beta version, do not distribute - %1</translation>
-    </message>
-    <message>
-        <source> - Copyright (C) %1 Korvantis, tous droits réservés</source>
-        <translation> - Copyright (C) %1 Korvantis, all rights reserved</translation>
-    </message>
     <message>
         <source>version test sans IA et sans reconaissance des victoires</source>
         <translation>test version without AI and without recognition of wins</translation>
@@ -67,6 +58,21 @@
     <message>
         <source>Programmation : l&apos;équipe de développement de Korvantis - Graphismes : l&apos;atelier graphique de Korvantis - visitez le site web de Korvantis sur https://www.korvantis.example - </source>
         <translation>Programming: the Korvantis development team - Graphics: the Korvantis graphics studio - visit the Korvantis website at https://www.korvantis.example - </translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <comment>%1, %2 and %3 are the version&apos;s numbers</comment>
+        <translation>Version %1.%2.%3</translation>
+    </message>
+    <message>
+        <source> - Version beta, ne pas distribuer - %1</source>
+        <comment>%1 is the build&apos;s note, kept as it is</comment>
+        <translation> - Beta version, do not distribute - %1</translation>
+    </message>
+    <message>
+        <source> - Copyright (C) %1 Korvantis, tous droits réservés</source>
+        <comment>%1 is the year</comment>
+        <translation> - Copyright (C) %1 Korvantis, all rights reserved</translation>
     </message>
 </context>
 <context>
@@ -135,14 +141,6 @@
         <translation>Move %1, %2, column %3: %4</translation>
     </message>
     <message>
-        <source>%1 ; quatre en ligne.</source>
-        <translation>%1; four in a row.</translation>
-    </message>
-    <message>
-        <source>%1 ; bon coup.</source>
-        <translation>%1; good move.</translation>
-    </message>
-    <message>
         <source>%1 ; %2 ; il fallait jouer %3.</source>
         <comment>an error or a blunder, what it did, the better column</comment>
         <translation>%1; %2; %3 was better.</translation>
@@ -181,10 +179,6 @@
     <message>
         <source>Aucune erreur : la partie n&apos;a jamais changé de main.</source>
         <translation>No error: the game never changed hands.</translation>
-    </message>
-    <message>
-        <source>La partie s&apos;est jouée au coup %1.</source>
-        <translation>The game was decided at move %1.</translation>
     </message>
     <message>
         <source>%1 : %2, %3, la première au coup %4.</source>
@@ -318,6 +312,21 @@
         <source>après la ligne</source>
         <translation>after the line</translation>
     </message>
+    <message>
+        <source>%1 ; quatre en ligne.</source>
+        <comment>%1 is the start of a move&apos;s line: its number, who played, the column and the value</comment>
+        <translation>%1; four in a row.</translation>
+    </message>
+    <message>
+        <source>%1 ; bon coup.</source>
+        <comment>%1 is the start of a move&apos;s line: its number, who played, the column and the value</comment>
+        <translation>%1; good move.</translation>
+    </message>
+    <message>
+        <source>La partie s&apos;est jouée au coup %1.</source>
+        <comment>%1 is the number of the move that decided the game</comment>
+        <translation>The game was decided at move %1.</translation>
+    </message>
 </context>
 <context>
     <name>SpokenTexts</name>
@@ -337,14 +346,6 @@
         <translation>empty</translation>
     </message>
     <message>
-        <source>vous avez gagné en %1, rangée %2</source>
-        <translation>you won at %1, row %2</translation>
-    </message>
-    <message>
-        <source>l&apos;ordinateur a gagné en %1, rangée %2</source>
-        <translation>the computer won at %1, row %2</translation>
-    </message>
-    <message>
         <source>match nul</source>
         <translation>a draw</translation>
     </message>
@@ -357,10 +358,6 @@
         <source>Colonne %1, rangée %2 : %3</source>
         <comment>%3 is a colour, or empty</comment>
         <translation>Column %1, row %2: %3</translation>
-    </message>
-    <message>
-        <source>Colonne %1 : vide</source>
-        <translation>Column %1: empty</translation>
     </message>
     <message>
         <source>Colonne %1 : %2 ; pleine</source>
@@ -473,18 +470,6 @@
         <translation>Other columns empty.</translation>
     </message>
     <message>
-        <source>Conseil : colonne %1</source>
-        <translation>Hint: column %1</translation>
-    </message>
-    <message>
-        <source>Jaune en colonne %1, rangée %2.</source>
-        <translation>Yellow in column %1, row %2.</translation>
-    </message>
-    <message>
-        <source>Rouge en colonne %1, rangée %2.</source>
-        <translation>Red in column %1, row %2.</translation>
-    </message>
-    <message>
         <source>A vous de jouer.</source>
         <translation>Your turn.</translation>
     </message>
@@ -496,14 +481,6 @@
     <message>
         <source>L&apos;ordinateur réfléchit.</source>
         <translation>The computer is thinking.</translation>
-    </message>
-    <message>
-        <source>Colonne %1 pleine.</source>
-        <translation>Column %1 full.</translation>
-    </message>
-    <message>
-        <source>Colonne %1, rangée %2 : pas encore jouable.</source>
-        <translation>Column %1, row %2: not playable yet.</translation>
     </message>
     <message>
         <source>Pas de conseil : une ligne est faite.</source>
@@ -544,22 +521,6 @@
         <source>Nouvelle partie contre l&apos;ordinateur (jaune), niveau %1.</source>
         <comment>%1 is the level</comment>
         <translation>New game against the computer (yellow), level %1.</translation>
-    </message>
-    <message>
-        <source>jaune en colonne %1, rangée %2</source>
-        <translation>yellow in column %1, row %2</translation>
-    </message>
-    <message>
-        <source>rouge en colonne %1, rangée %2</source>
-        <translation>red in column %1, row %2</translation>
-    </message>
-    <message>
-        <source>l&apos;ordinateur en colonne %1, rangée %2</source>
-        <translation>the computer in column %1, row %2</translation>
-    </message>
-    <message>
-        <source>vous en colonne %1, rangée %2</source>
-        <translation>you in column %1, row %2</translation>
     </message>
     <message numerus="yes">
         <source>Coup(s) repris : %1.</source>
@@ -613,11 +574,72 @@
         <comment>%1 is the level&apos;s name; %2, %3, %4 and %5 are the games won, drawn, lost and given up, each a number with its word</comment>
         <translation>Score (%1): %2, %3, %4, %5</translation>
     </message>
+    <message>
+        <source>vous avez gagné en %1, rangée %2</source>
+        <comment>%1 is the column&apos;s number, %2 the row&apos;s, of the winning piece</comment>
+        <translation>you won at %1, row %2</translation>
+    </message>
+    <message>
+        <source>l&apos;ordinateur a gagné en %1, rangée %2</source>
+        <comment>%1 is the column&apos;s number, %2 the row&apos;s, of the winning piece</comment>
+        <translation>the computer won at %1, row %2</translation>
+    </message>
+    <message>
+        <source>Colonne %1 : vide</source>
+        <comment>%1 is the column&apos;s number</comment>
+        <translation>Column %1: empty</translation>
+    </message>
+    <message>
+        <source>Conseil : colonne %1</source>
+        <comment>%1 is the number of the column advised</comment>
+        <translation>Hint: column %1</translation>
+    </message>
+    <message>
+        <source>Jaune en colonne %1, rangée %2.</source>
+        <comment>%1 is the column&apos;s number, %2 the row&apos;s, counted from the bottom</comment>
+        <translation>Yellow in column %1, row %2.</translation>
+    </message>
+    <message>
+        <source>Rouge en colonne %1, rangée %2.</source>
+        <comment>%1 is the column&apos;s number, %2 the row&apos;s, counted from the bottom</comment>
+        <translation>Red in column %1, row %2.</translation>
+    </message>
+    <message>
+        <source>Colonne %1 pleine.</source>
+        <comment>%1 is the column&apos;s number</comment>
+        <translation>Column %1 full.</translation>
+    </message>
+    <message>
+        <source>Colonne %1, rangée %2 : pas encore jouable.</source>
+        <comment>%1 is the column&apos;s number, %2 the row&apos;s of the cell clicked</comment>
+        <translation>Column %1, row %2: not playable yet.</translation>
+    </message>
+    <message>
+        <source>jaune en colonne %1, rangée %2</source>
+        <comment>a move taken back; %1 is its column&apos;s number, %2 its row&apos;s</comment>
+        <translation>yellow in column %1, row %2</translation>
+    </message>
+    <message>
+        <source>rouge en colonne %1, rangée %2</source>
+        <comment>a move taken back; %1 is its column&apos;s number, %2 its row&apos;s</comment>
+        <translation>red in column %1, row %2</translation>
+    </message>
+    <message>
+        <source>l&apos;ordinateur en colonne %1, rangée %2</source>
+        <comment>the computer&apos;s move taken back; %1 is its column&apos;s number, %2 its row&apos;s</comment>
+        <translation>the computer in column %1, row %2</translation>
+    </message>
+    <message>
+        <source>vous en colonne %1, rangée %2</source>
+        <comment>the player&apos;s move taken back; %1 is its column&apos;s number, %2 its row&apos;s</comment>
+        <translation>you in column %1, row %2</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Quatrelle ne peut pas démarrer : l&apos;image %1 manque à ce programme. Veuillez le réinstaller.</source>
+        <comment>%1 is the missing picture&apos;s file name</comment>
         <translation>Quatrelle cannot start: the picture %1 is missing from this program. Please reinstall it.</translation>
     </message>
 </context>
@@ -648,10 +670,6 @@
         <translation>The board is empty.</translation>
     </message>
     <message>
-        <source>Grille après le coup %1</source>
-        <translation>Board after move %1</translation>
-    </message>
-    <message>
         <source>Grille vide</source>
         <translation>Empty board</translation>
     </message>
@@ -672,57 +690,14 @@
         <source>Premier coup de la partie.</source>
         <translation>The first move of the game.</translation>
     </message>
+    <message>
+        <source>Grille après le coup %1</source>
+        <comment>%1 is the move&apos;s number</comment>
+        <translation>Board after move %1</translation>
+    </message>
 </context>
 <context>
     <name>quatrelle::help::HelpWindow</name>
-    <message>
-        <source>%1 à %2 : jouer dans la colonne 1 à 7 (aussi sur le pavé numérique) ;</source>
-        <translation>%1 to %2: play in column 1 to 7 (also on the keypad);</translation>
-    </message>
-    <message>
-        <source>%1 : aller des boutons à la grille ;</source>
-        <translation>%1: go from the buttons to the board;</translation>
-    </message>
-    <message>
-        <source>sur la grille, %1 et %2 (les flèches gauche et droite) : colonne voisine ; %3 et %4 : première et dernière colonne ; %5, %6, %7 ou %8 : jouer dans la colonne choisie ;</source>
-        <translation>on the board, %1 and %2 (the left and right arrows): the next column; %3 and %4: the first and the last column; %5, %6, %7 or %8: play in the chosen column;</translation>
-    </message>
-    <message>
-        <source>%1 ou %2 : conseil (encore une fois pour l&apos;éteindre) ;</source>
-        <translation>%1 or %2: hint (press again to turn it off);</translation>
-    </message>
-    <message>
-        <source>%1 : reprendre le coup (contre l&apos;ordinateur, aussi sa réponse) ;</source>
-        <translation>%1: take back the move (against the computer, its reply too);</translation>
-    </message>
-    <message>
-        <source>%1 : nouveau jeu ;</source>
-        <translation>%1: new game;</translation>
-    </message>
-    <message>
-        <source>%1 : lire la grille, colonne par colonne, chacune depuis le bas ;</source>
-        <translation>%1: read the board, column by column, each from the bottom;</translation>
-    </message>
-    <message>
-        <source>%1 : répéter la dernière annonce ;</source>
-        <translation>%1: repeat the last announcement;</translation>
-    </message>
-    <message>
-        <source>%1 : analyser la partie ;</source>
-        <translation>%1: analyse the game;</translation>
-    </message>
-    <message>
-        <source>%1 ou %2 : ouvrir le menu ;</source>
-        <translation>%1 or %2: open the menu;</translation>
-    </message>
-    <message>
-        <source>%1 : cette aide ; %2 la ferme ;</source>
-        <translation>%1: this help; %2 closes it;</translation>
-    </message>
-    <message>
-        <source>%1 : quitter.</source>
-        <translation>%1: quit.</translation>
-    </message>
     <message>
         <source>Débutant : il aime le milieu et ne voit guère plus loin que son coup ;</source>
         <translation>Beginner: it likes the middle and hardly sees beyond its own move;</translation>
@@ -788,20 +763,8 @@
         <translation>Help - Quatrelle</translation>
     </message>
     <message>
-        <source>Analyser la partie (%1) ouvre, à côté de la grille, la liste des coups joués. Pour chacun, la valeur de la partie avant lui pour celui qui joue (« gagnant en 7 coups », « nul », « perdant en 4 coups ») et ce que le coup en a fait : bon coup, gain plus lent, erreur (un gain devenu nul, ou un nul devenu défaite) ou gaffe (un gain devenu défaite), avec la colonne qu&apos;il fallait jouer.</source>
-        <translation>Analyse the game (%1) opens the list of the moves played beside the board. For each, the value of the game before it for the side that plays it (“winning in 7 moves”, “draw”, “losing in 4 moves”) and what the move did to it: good move, slower win, error (a win that became a draw, or a draw that became a loss) or blunder (a win that became a loss), with the column that was better.</translation>
-    </message>
-    <message>
-        <source>Le graphique montre la valeur coup après coup, pour jaune, ou pour vous contre l&apos;ordinateur : en haut la partie est gagnée, en bas perdue, au milieu nulle ; un cercle marque une erreur, un disque une gaffe. Choisir un coup dans la liste ou sur le graphique montre la grille après lui. %1 ferme l&apos;analyse.</source>
-        <translation>The graph shows the value move after move, for yellow, or for you against the computer: at the top the game is won, at the bottom lost, in the middle drawn; a circle marks an error, a disc a blunder. Choosing a move in the list or on the graph shows the board after it. %1 closes the analysis.</translation>
-    </message>
-    <message>
         <source>Aide</source>
         <translation>Help</translation>
-    </message>
-    <message>
-        <source>Les flèches lisent ligne par ligne ; %1 ou %2 va au titre suivant, %3 ou %4 au précédent.</source>
-        <translation>The arrows read line by line; %1 or %2 goes to the next heading, %3 or %4 to the previous one.</translation>
     </message>
     <message>
         <source>Contre l&apos;ordinateur, sa réponse et votre coup sont dits en une phrase, la réponse d&apos;abord : « Ordinateur : 6, rangée 1. Vous : 4, rangée 1. » Une touche pendant qu&apos;il réfléchit ne joue pas : « L&apos;ordinateur réfléchit. » La fenêtre dit l&apos;adversaire, le niveau et son dernier coup, ou, la partie finie, le résultat et le score.</source>
@@ -818,6 +781,81 @@
     <message>
         <source>«Nouveau jeu» et «Quitter» abandonnent la partie en cours d&apos;un seul clic : une fois que vous et l&apos;ordinateur avez joué, elle compte au score comme abandonnée, et Nouveau jeu le dit. Une partie finie, elle, compte gagnée, nulle ou perdue.</source>
         <translation>“New game” and “Quit” give up the game in progress with a single click: once both you and the computer have moved, it counts as given up in the score, and New game says so. A finished game counts as won, drawn or lost instead.</translation>
+    </message>
+    <message>
+        <source>%1 à %2 : jouer dans la colonne 1 à 7 (aussi sur le pavé numérique) ;</source>
+        <comment>%1 and %2 are the keys 1 and 7</comment>
+        <translation>%1 to %2: play in column 1 to 7 (also on the keypad);</translation>
+    </message>
+    <message>
+        <source>%1 : aller des boutons à la grille ;</source>
+        <comment>%1 is the Tab key&apos;s name</comment>
+        <translation>%1: go from the buttons to the board;</translation>
+    </message>
+    <message>
+        <source>sur la grille, %1 et %2 (les flèches gauche et droite) : colonne voisine ; %3 et %4 : première et dernière colonne ; %5, %6, %7 ou %8 : jouer dans la colonne choisie ;</source>
+        <comment>%1 to %4 are the names of the keys Left, Right, Home and End; %5 to %8 those of Space, Return, Enter and Down</comment>
+        <translation>on the board, %1 and %2 (the left and right arrows): the next column; %3 and %4: the first and the last column; %5, %6, %7 or %8: play in the chosen column;</translation>
+    </message>
+    <message>
+        <source>%1 ou %2 : conseil (encore une fois pour l&apos;éteindre) ;</source>
+        <comment>%1 and %2 are the hint&apos;s keys</comment>
+        <translation>%1 or %2: hint (press again to turn it off);</translation>
+    </message>
+    <message>
+        <source>%1 : reprendre le coup (contre l&apos;ordinateur, aussi sa réponse) ;</source>
+        <comment>%1 is the take-back&apos;s key</comment>
+        <translation>%1: take back the move (against the computer, its reply too);</translation>
+    </message>
+    <message>
+        <source>%1 : nouveau jeu ;</source>
+        <comment>%1 is the new game&apos;s key</comment>
+        <translation>%1: new game;</translation>
+    </message>
+    <message>
+        <source>%1 : lire la grille, colonne par colonne, chacune depuis le bas ;</source>
+        <comment>%1 is the key that reads the board</comment>
+        <translation>%1: read the board, column by column, each from the bottom;</translation>
+    </message>
+    <message>
+        <source>%1 : répéter la dernière annonce ;</source>
+        <comment>%1 is the key that repeats</comment>
+        <translation>%1: repeat the last announcement;</translation>
+    </message>
+    <message>
+        <source>%1 : analyser la partie ;</source>
+        <comment>%1 is the analysis&apos;s key</comment>
+        <translation>%1: analyse the game;</translation>
+    </message>
+    <message>
+        <source>%1 ou %2 : ouvrir le menu ;</source>
+        <comment>%1 and %2 are the menu&apos;s keys</comment>
+        <translation>%1 or %2: open the menu;</translation>
+    </message>
+    <message>
+        <source>%1 : cette aide ; %2 la ferme ;</source>
+        <comment>%1 is the help&apos;s key, %2 the key that closes it</comment>
+        <translation>%1: this help; %2 closes it;</translation>
+    </message>
+    <message>
+        <source>%1 : quitter.</source>
+        <comment>%1 is the quit key</comment>
+        <translation>%1: quit.</translation>
+    </message>
+    <message>
+        <source>Analyser la partie (%1) ouvre, à côté de la grille, la liste des coups joués. Pour chacun, la valeur de la partie avant lui pour celui qui joue (« gagnant en 7 coups », « nul », « perdant en 4 coups ») et ce que le coup en a fait : bon coup, gain plus lent, erreur (un gain devenu nul, ou un nul devenu défaite) ou gaffe (un gain devenu défaite), avec la colonne qu&apos;il fallait jouer.</source>
+        <comment>%1 is the analysis&apos;s key</comment>
+        <translation>Analyse the game (%1) opens the list of the moves played beside the board. For each, the value of the game before it for the side that plays it (“winning in 7 moves”, “draw”, “losing in 4 moves”) and what the move did to it: good move, slower win, error (a win that became a draw, or a draw that became a loss) or blunder (a win that became a loss), with the column that was better.</translation>
+    </message>
+    <message>
+        <source>Le graphique montre la valeur coup après coup, pour jaune, ou pour vous contre l&apos;ordinateur : en haut la partie est gagnée, en bas perdue, au milieu nulle ; un cercle marque une erreur, un disque une gaffe. Choisir un coup dans la liste ou sur le graphique montre la grille après lui. %1 ferme l&apos;analyse.</source>
+        <comment>%1 is the name of the Escape key</comment>
+        <translation>The graph shows the value move after move, for yellow, or for you against the computer: at the top the game is won, at the bottom lost, in the middle drawn; a circle marks an error, a disc a blunder. Choosing a move in the list or on the graph shows the board after it. %1 closes the analysis.</translation>
+    </message>
+    <message>
+        <source>Les flèches lisent ligne par ligne ; %1 ou %2 va au titre suivant, %3 ou %4 au précédent.</source>
+        <comment>%1 to %4 are the names of the keys that go to the next and the previous heading</comment>
+        <translation>The arrows read line by line; %1 or %2 goes to the next heading, %3 or %4 to the previous one.</translation>
     </message>
 </context>
 <context>

@@ -25,13 +25,17 @@ QString AboutText(const VersionInfo& version) {
     QString text = Credits::tr("Programmation : l'équipe de développement de Korvantis - "
                                "Graphismes : l'atelier graphique de Korvantis - visitez le site "
                                "web de Korvantis sur https://www.korvantis.example - ");
-    text +=
-        Credits::tr("Version %1.%2.%3").arg(version.major).arg(version.minor).arg(version.revision);
+    text += Credits::tr("Version %1.%2.%3", "%1, %2 and %3 are the version's numbers")
+                .arg(version.major)
+                .arg(version.minor)
+                .arg(version.revision);
     if (version.major == 0)
-        text += Credits::tr(" - Version beta, ne pas distribuer - %1")
+        text += Credits::tr(" - Version beta, ne pas distribuer - %1",
+                            "%1 is the build's note, kept as it is")
                     .arg(Credits::tr(std::string(version.comments).c_str()));
     return text +
-           Credits::tr(" - Copyright (C) %1 Korvantis, tous droits réservés").arg(version.year);
+           Credits::tr(" - Copyright (C) %1 Korvantis, tous droits réservés", "%1 is the year")
+               .arg(version.year);
 }
 
 QString AboutText() {

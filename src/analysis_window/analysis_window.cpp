@@ -204,8 +204,9 @@ void AnalysisWindow::select(int move) {
     m_graph.setCurrent(move);
     // A screen reader says the new name of the graph that has the focus.
     m_graph.setAccessibleName(GraphPointText(reviews, move, m_graph.viewer()));
-    m_board.setAccessibleName(move >= 0 ? tr("Grille après le coup %1").arg(move + 1)
-                                        : tr("Grille vide"));
+    m_board.setAccessibleName(
+        move >= 0 ? tr("Grille après le coup %1", "%1 is the move's number").arg(move + 1)
+                  : tr("Grille vide"));
     if (m_boardReader) {
         game::Game game;
         for (int played = 0; played <= move; ++played)

@@ -79,8 +79,13 @@ QString MoveLine(int move, int column, std::optional<int> computerPlayer,
     const int better = review->betterColumn + 1;
     switch (review->verdict) {
     case game::Verdict::Best:
-        return line.arg((review->madeLine ? ReviewTexts::tr("%1 ; quatre en ligne.")
-                                          : ReviewTexts::tr("%1 ; bon coup."))
+        return line.arg((review->madeLine
+                             ? ReviewTexts::tr("%1 ; quatre en ligne.",
+                                               "%1 is the start of a move's line: its number, who "
+                                               "played, the column and the value")
+                             : ReviewTexts::tr("%1 ; bon coup.",
+                                               "%1 is the start of a move's line: its number, who "
+                                               "played, the column and the value"))
                             .arg(before));
     case game::Verdict::SlowerWin:
     case game::Verdict::FasterLoss:
@@ -194,8 +199,9 @@ QString SummaryText(const game::GameSummary& summary, std::optional<int> compute
     if (summary.decidedAt < 0)
         sentences.append(ReviewTexts::tr("Aucune erreur : la partie n'a jamais changé de main."));
     else
-        sentences.append(
-            ReviewTexts::tr("La partie s'est jouée au coup %1.").arg(summary.decidedAt + 1));
+        sentences.append(ReviewTexts::tr("La partie s'est jouée au coup %1.",
+                                         "%1 is the number of the move that decided the game")
+                             .arg(summary.decidedAt + 1));
     return sentences.join(u' ');
 }
 

@@ -34,26 +34,35 @@ QString HelpWindow::helpHtml() {
         return list + QStringLiteral("</ul>\n");
     };
     const QString keys = bulleted(
-        {tr("%1 à %2 : jouer dans la colonne 1 à 7 (aussi sur le pavé numérique) ;")
+        {tr("%1 à %2 : jouer dans la colonne 1 à 7 (aussi sur le pavé numérique) ;",
+            "%1 and %2 are the keys 1 and 7")
              .arg(key(Qt::Key_1), key(Qt::Key_7)),
-         tr("%1 : aller des boutons à la grille ;").arg(key(Qt::Key_Tab)),
+         tr("%1 : aller des boutons à la grille ;", "%1 is the Tab key's name")
+             .arg(key(Qt::Key_Tab)),
          tr("sur la grille, %1 et %2 (les flèches gauche et droite) : colonne voisine ; %3 et "
             "%4 : première et dernière colonne ; %5, %6, %7 ou %8 : jouer dans la colonne "
-            "choisie ;")
+            "choisie ;",
+            "%1 to %4 are the names of the keys Left, Right, Home and End; %5 to %8 those of "
+            "Space, Return, Enter and Down")
              .arg(key(Qt::Key_Left), key(Qt::Key_Right), key(Qt::Key_Home), key(Qt::Key_End),
                   key(Qt::Key_Space), key(Qt::Key_Return), key(Qt::Key_Enter), key(Qt::Key_Down)),
-         tr("%1 ou %2 : conseil (encore une fois pour l'éteindre) ;")
+         tr("%1 ou %2 : conseil (encore une fois pour l'éteindre) ;",
+            "%1 and %2 are the hint's keys")
              .arg(key(Qt::Key_H), key(Qt::CTRL | Qt::Key_H)),
-         tr("%1 : reprendre le coup (contre l'ordinateur, aussi sa réponse) ;")
+         tr("%1 : reprendre le coup (contre l'ordinateur, aussi sa réponse) ;",
+            "%1 is the take-back's key")
              .arg(key(Qt::CTRL | Qt::Key_Z)),
-         tr("%1 : nouveau jeu ;").arg(key(Qt::CTRL | Qt::Key_N)),
-         tr("%1 : lire la grille, colonne par colonne, chacune depuis le bas ;")
+         tr("%1 : nouveau jeu ;", "%1 is the new game's key").arg(key(Qt::CTRL | Qt::Key_N)),
+         tr("%1 : lire la grille, colonne par colonne, chacune depuis le bas ;",
+            "%1 is the key that reads the board")
              .arg(key(Qt::Key_B)),
-         tr("%1 : répéter la dernière annonce ;").arg(key(Qt::Key_R)),
-         tr("%1 : analyser la partie ;").arg(key(Qt::Key_A)),
-         tr("%1 ou %2 : ouvrir le menu ;").arg(key(Qt::Key_Menu), key(Qt::SHIFT | Qt::Key_F10)),
-         tr("%1 : cette aide ; %2 la ferme ;").arg(key(Qt::Key_F1), key(Qt::Key_Escape)),
-         tr("%1 : quitter.").arg(key(Qt::CTRL | Qt::Key_Q))});
+         tr("%1 : répéter la dernière annonce ;", "%1 is the key that repeats").arg(key(Qt::Key_R)),
+         tr("%1 : analyser la partie ;", "%1 is the analysis's key").arg(key(Qt::Key_A)),
+         tr("%1 ou %2 : ouvrir le menu ;", "%1 and %2 are the menu's keys")
+             .arg(key(Qt::Key_Menu), key(Qt::SHIFT | Qt::Key_F10)),
+         tr("%1 : cette aide ; %2 la ferme ;", "%1 is the help's key, %2 the key that closes it")
+             .arg(key(Qt::Key_F1), key(Qt::Key_Escape)),
+         tr("%1 : quitter.", "%1 is the quit key").arg(key(Qt::CTRL | Qt::Key_Q))});
     const QString levels = bulleted({
         tr("Débutant : il aime le milieu et ne voit guère plus loin que son coup ;"),
         tr("Moyen : il pare vos lignes et voit venir deux menaces à la fois ;"),
@@ -100,13 +109,15 @@ QString HelpWindow::helpHtml() {
                   "en 7 coups », « nul », « perdant en 4 coups ») et ce que le coup en a fait : "
                   "bon coup, gain plus lent, erreur (un gain devenu nul, ou un nul devenu "
                   "défaite) ou gaffe (un gain devenu défaite), avec la colonne qu'il fallait "
-                  "jouer.")
+                  "jouer.",
+                  "%1 is the analysis's key")
                    .arg(key(Qt::Key_A)) +
                u' ' +
                tr("Le graphique montre la valeur coup après coup, pour jaune, ou pour vous "
                   "contre l'ordinateur : en haut la partie est gagnée, en bas perdue, au milieu "
                   "nulle ; un cercle marque une erreur, un disque une gaffe. Choisir un coup dans "
-                  "la liste ou sur le graphique montre la grille après lui. %1 ferme l'analyse.")
+                  "la liste ou sur le graphique montre la grille après lui. %1 ferme l'analyse.",
+                  "%1 is the name of the Escape key")
                    .arg(key(Qt::Key_Escape))) +
            heading.arg(tr("Les touches")) + keys + heading.arg(tr("Avec un lecteur d'écran")) +
            paragraph.arg(tr("Chaque case et chaque colonne disent leurs pièces ; chaque coup est "
@@ -132,7 +143,8 @@ HelpWindow::HelpWindow(QWidget* parent)
     m_text.setAccessibleName(tr("Aide"));
     m_text.setAccessibleDescription(
         tr("Les flèches lisent ligne par ligne ; %1 ou %2 va au titre suivant, %3 ou %4 au "
-           "précédent.")
+           "précédent.",
+           "%1 to %4 are the names of the keys that go to the next and the previous heading")
             .arg(key(Qt::CTRL | Qt::Key_Down), key(Qt::Key_H), key(Qt::CTRL | Qt::Key_Up),
                  key(Qt::SHIFT | Qt::Key_H)));
     m_text.installEventFilter(this);

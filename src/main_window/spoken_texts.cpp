@@ -37,9 +37,15 @@ QString resultClause(match::Outcome outcome, int lastCell) {
     const int row = rowFromBottom(lastCell);
     switch (outcome) {
     case match::Outcome::PlayerWon:
-        return SpokenTexts::tr("vous avez gagné en %1, rangée %2").arg(column).arg(row);
+        return SpokenTexts::tr("vous avez gagné en %1, rangée %2",
+                               "%1 is the column's number, %2 the row's, of the winning piece")
+            .arg(column)
+            .arg(row);
     case match::Outcome::ComputerWon:
-        return SpokenTexts::tr("l'ordinateur a gagné en %1, rangée %2").arg(column).arg(row);
+        return SpokenTexts::tr("l'ordinateur a gagné en %1, rangée %2",
+                               "%1 is the column's number, %2 the row's, of the winning piece")
+            .arg(column)
+            .arg(row);
     case match::Outcome::Draw:
         return SpokenTexts::tr("match nul");
     }
@@ -75,7 +81,7 @@ QString ColumnName(const game::Game& game, int column) {
     const QStringList pieces = piecesOf(game, column);
     const std::int16_t landing = game.LandingCell(column);
     if (pieces.isEmpty())
-        return SpokenTexts::tr("Colonne %1 : vide").arg(column + 1);
+        return SpokenTexts::tr("Colonne %1 : vide", "%1 is the column's number").arg(column + 1);
     if (landing < 0)
         return SpokenTexts::tr("Colonne %1 : %2 ; pleine", "%2 lists the pieces from the bottom")
             .arg(column + 1)
@@ -172,12 +178,18 @@ QString BoardAnnouncement(const game::Game& game) {
 }
 
 QString HintDescription(int column) {
-    return SpokenTexts::tr("Conseil : colonne %1").arg(column + 1);
+    return SpokenTexts::tr("Conseil : colonne %1", "%1 is the number of the column advised")
+        .arg(column + 1);
 }
 
 QString DropAnnouncement(const game::Placement& placed) {
-    return (placed.value == 1 ? SpokenTexts::tr("Jaune en colonne %1, rangée %2.")
-                              : SpokenTexts::tr("Rouge en colonne %1, rangée %2."))
+    return (placed.value == 1
+                ? SpokenTexts::tr(
+                      "Jaune en colonne %1, rangée %2.",
+                      "%1 is the column's number, %2 the row's, counted from the bottom")
+                : SpokenTexts::tr(
+                      "Rouge en colonne %1, rangée %2.",
+                      "%1 is the column's number, %2 the row's, counted from the bottom"))
         .arg(game::ColumnOf(placed.cell) + 1)
         .arg(rowFromBottom(placed.cell));
 }
@@ -213,9 +225,10 @@ QString NothingToAnalyseAnnouncement() {
 QString RefusalAnnouncement(match::Refusal why, int where) {
     switch (why) {
     case match::Refusal::FullColumn:
-        return SpokenTexts::tr("Colonne %1 pleine.").arg(where + 1);
+        return SpokenTexts::tr("Colonne %1 pleine.", "%1 is the column's number").arg(where + 1);
     case match::Refusal::FloatingCell:
-        return SpokenTexts::tr("Colonne %1, rangée %2 : pas encore jouable.")
+        return SpokenTexts::tr("Colonne %1, rangée %2 : pas encore jouable.",
+                               "%1 is the column's number, %2 the row's of the cell clicked")
             .arg(game::ColumnOf(where) + 1)
             .arg(rowFromBottom(where));
     case match::Refusal::HintWithLine:
@@ -269,12 +282,20 @@ QString TakeBackAnnouncement(const QList<game::Placement>& taken,
         const int row = rowFromBottom(placed.cell);
         QString move;
         if (!computerPlayer)
-            move = placed.value == 1 ? SpokenTexts::tr("jaune en colonne %1, rangée %2")
-                                     : SpokenTexts::tr("rouge en colonne %1, rangée %2");
+            move =
+                placed.value == 1
+                    ? SpokenTexts::tr("jaune en colonne %1, rangée %2",
+                                      "a move taken back; %1 is its column's number, %2 its row's")
+                    : SpokenTexts::tr("rouge en colonne %1, rangée %2",
+                                      "a move taken back; %1 is its column's number, %2 its row's");
         else if (placed.value == *computerPlayer + 1)
-            move = SpokenTexts::tr("l'ordinateur en colonne %1, rangée %2");
+            move = SpokenTexts::tr(
+                "l'ordinateur en colonne %1, rangée %2",
+                "the computer's move taken back; %1 is its column's number, %2 its row's");
         else
-            move = SpokenTexts::tr("vous en colonne %1, rangée %2");
+            move = SpokenTexts::tr(
+                "vous en colonne %1, rangée %2",
+                "the player's move taken back; %1 is its column's number, %2 its row's");
         moves.append(move.arg(column).arg(row));
     }
     return SpokenTexts::tr("Coup(s) repris : %1.", "%1 lists the moves taken back", taken.size())

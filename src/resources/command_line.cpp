@@ -51,7 +51,7 @@ std::variant<Options, int> ParseCommandLine(int argc, char* argv[]) {
     if (!parser.parse(QCoreApplication::arguments()))
         return fail(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
-        return fail(CommandLine::tr("Argument inattendu '%1'.")
+        return fail(CommandLine::tr("Argument inattendu '%1'.", "%1 is the argument as typed")
                         .arg(parser.positionalArguments().constFirst()));
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         std::fputs(qPrintable(parser.helpText()), stdout);
@@ -73,14 +73,17 @@ std::variant<Options, int> ParseCommandLine(int argc, char* argv[]) {
         options.computerPlayer = OpponentNamed(colour);
         if (!options.computerPlayer)
             return fail(CommandLine::tr("Couleur inconnue '%1' pour --computer : rouge, jaune, "
-                                        "red, yellow ou none.")
+                                        "red, yellow ou none.",
+                                        "%1 is the value given to --computer, as typed; the values "
+                                        "listed stay as the program takes them")
                             .arg(colour));
     }
     if (parser.isSet(level)) {
         bool isNumber = false;
         const int value = parser.value(level).toInt(&isNumber);
         if (!isNumber || !game::IsValidLevel(value))
-            return fail(CommandLine::tr("Niveau inconnu '%1' pour --level : 1, 2, 3 ou 4.")
+            return fail(CommandLine::tr("Niveau inconnu '%1' pour --level : 1, 2, 3 ou 4.",
+                                        "%1 is the value given to --level, as typed")
                             .arg(parser.value(level)));
         options.level = static_cast<game::Level>(value);
     }
