@@ -13,6 +13,12 @@ folder=${2:-docs/screenshots}
 mkdir -p "$folder"
 source tests/support/x_session.sh
 start_xvfb 1280x800x24
+# Not a first start: the pictures show the window as players know it, without the first note.
+not_first_start() {
+    mkdir -p "$XDG_CONFIG_HOME/Korvantis"
+    printf '[General]\nstarted=true\n' >"$XDG_CONFIG_HOME/Korvantis/Quatrelle.conf"
+}
+not_first_start
 "${own_data[@]}" "$program" 2>/dev/null &
 game=$!
 main=$(xdotool search --sync --onlyvisible --name '^Quatrelle$' | head -n 1)
@@ -63,6 +69,7 @@ wait "$game" 2>/dev/null || true
 # message and the analysis of that game.
 for language in en_US:english de_DE:german; do
     rm -rf "$XDG_CONFIG_HOME"
+    not_first_start
     lose_to_the_computer "${language%%:*}.UTF-8"
     shot=$work/${language#*:}
     box=$(xdotool search --onlyvisible --pid "$game" | grep -vx "$main" | head -n 1)

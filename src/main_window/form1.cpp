@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form1.h"
 
+#include "board_note.h"
 #include "game/victory.h"
 #include "menu_hint.h"
 #include "narrator.h"
@@ -18,6 +19,7 @@
 #include "runtime/window_drag.h"
 #include "runtime/window_placement.h"
 #include "side_windows.h"
+#include "spoken_texts.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -70,6 +72,13 @@ Form1::Form1(match::ChoiceBook choices)
     connect(&m_match, &match::Match::hintChanged, this, &Form1::showCells);
     connect(&m_match, &match::Match::dropEnded, this, &Form1::CheckVictory);
     connect(&m_match, &match::Match::refused, this, &Form1::DoBeep);
+    // «Nouveau jeu» gives a game against the computer up in one click: a note beside the board
+    // says so, as the narrator does.
+    connect(&m_match, &match::Match::gameGivenUp, this, [this](game::Level level) {
+        if (!m_givenUpNote)
+            m_givenUpNote = new BoardNote(*this);
+        m_givenUpNote->say(GivenUpAnnouncement(level), false);
+    });
     connectCommands();
     connect(&m_commands->readBoard, &QAction::triggered, m_narrator, &Narrator::readBoard);
     connect(&m_commands->repeat, &QAction::triggered, m_narrator, &Narrator::repeat);

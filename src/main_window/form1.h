@@ -17,6 +17,7 @@
 
 namespace quatrelle::main_window {
 
+class BoardNote;
 class Narrator;
 
 // The main window: a title-less, rounded board of 7 columns by 5 rows with its arrow row and
@@ -98,6 +99,7 @@ private:
     Commands* m_commands = nullptr;
     ComputerGameView* m_computerGame = nullptr;
     Narrator* m_narrator = nullptr;
+    BoardNote* m_givenUpNote = nullptr; // made when first a game is given up
 
     std::int16_t DragStartX = 0;
     std::int16_t DragStartY = 0;

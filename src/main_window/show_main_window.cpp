@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "show_main_window.h"
 
-#include "first_start_note.h"
+#include "board_note.h"
+#include "menu_hint.h"
 #include "resources/application.h"
 #include "resources/settings.h"
 #include "runtime/first_paint.h"
@@ -10,6 +11,8 @@
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
+
+#include <chrono>
 
 namespace quatrelle::main_window {
 
@@ -26,8 +29,14 @@ void returnFreedMemory() {
 } // namespace
 
 void ShowMainWindow(Form1& form) {
+    // The very first start shows the way to the menu and the game against the computer, which
+    // nothing on the window at rest names, and a screen reader hears it once, once the window
+    // has been read.
     if (resources::IsFirstStart()) {
-        new FirstStartNote(form);
+        auto* note = new BoardNote(form);
+        note->setObjectName(QStringLiteral("firstStartNote"));
+        runtime::WhenFirstActive(form, std::chrono::seconds(1),
+                                 [note] { note->say(MenuHint::text(), true); });
         resources::RememberFirstStart();
     }
     form.show();

@@ -153,6 +153,8 @@ quit_game() {
 start_game
 expect "Quatrelle cadre. Au joueur 1 (jaune) de jouer."
 expect "Nouveau jeu bouton"
+# The very first start shows, and says once, the way to the game against the computer.
+expect "Clic droit : le menu, pour jouer seul contre l'ordinateur."
 
 # Each drop names its cell, counted from the bottom, and the next turn; a full column refuses.
 press 4

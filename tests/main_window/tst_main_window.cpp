@@ -5,9 +5,9 @@
 #include "game/solver.h"
 #include "game/victory.h"
 #include "help_window/help_window.h"
+#include "main_window/board_note.h"
 #include "main_window/commands.h"
 #include "main_window/computer_game_view.h"
-#include "main_window/first_start_note.h"
 #include "main_window/form1.h"
 #include "main_window/kept_choices.h"
 #include "main_window/narrator.h"
@@ -647,7 +647,7 @@ void TestMainWindow::helpAndUnknownButtonsDoNothing() {
         Form1 fresh;
         main_window::ShowMainWindow(fresh);
         QVERIFY(QTest::qWaitForWindowExposed(&fresh));
-        auto* note = fresh.findChild<main_window::FirstStartNote*>();
+        auto* note = fresh.findChild<main_window::BoardNote*>(QStringLiteral("firstStartNote"));
         QCOMPARE(note != nullptr, start == 0);
         if (note) {
             QTRY_VERIFY(note->isVisible());
@@ -1172,10 +1172,13 @@ void TestMainWindow::playAloneAgainstTheComputerWithHintsAndTakeBacks() {
     QTest::keyClick(&form, Qt::Key_4);
     QTRY_COMPARE(form.gameState().MoveCount(), 2);
     QTest::keyClick(&form, Qt::Key_N, Qt::ControlModifier);
-    QVERIFY2(heard.last().startsWith(QStringLiteral("Partie abandonn\u00e9e, compt\u00e9e au score "
-                                                    "du niveau Imbattable. ") +
-                                     newGame),
-             qPrintable(heard.last()));
+    const QString givenUp =
+        QStringLiteral("Partie abandonn\u00e9e, compt\u00e9e au score du niveau Imbattable.");
+    QVERIFY2(heard.last().startsWith(givenUp + u' ' + newGame), qPrintable(heard.last()));
+    // Seen beside the board too.
+    const auto* note = form.findChild<main_window::BoardNote*>();
+    QVERIFY(note && note->isVisible());
+    QCOMPARE(note->text(), givenUp);
     QCOMPARE(scoreEntry->text(), QStringLiteral("Score (Imbattable) : 0 gagn\u00e9e, 0 nulle, 0 "
                                                 "perdue, 1 abandonn\u00e9e"));
 }
