@@ -146,6 +146,12 @@ void TestAnalysisWindow::theWindowFollowsTheGame() {
     match.takeBack();
     QTRY_VERIFY_WITH_TIMEOUT(opened->isDone() && opened->moveList().count() == 5, 20000);
     QCOMPARE(linesOf(*opened), before);
+    // Asked again while open, it reviews anew where the player has put it.
+    const QPoint putThere = opened->pos() + QPoint(7, 5);
+    opened->move(putThere);
+    sideWindows.showAnalysis();
+    QTRY_VERIFY_WITH_TIMEOUT(opened->isDone(), 20000);
+    QCOMPARE(opened->pos(), putThere);
 }
 
 // Beside the board of a centred game window, smaller where the screen leaves only a strip: run
