@@ -95,7 +95,7 @@
     </message>
     <message>
         <source>Fermer</source>
-        <translation>Zurück</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
