@@ -48,6 +48,14 @@
         <comment>%1 is the value given to --level, as typed</comment>
         <translation>Unbekannte Stufe &apos;%1&apos; für --level: 1, 2, 3 oder 4.</translation>
     </message>
+    <message>
+        <source>Affiche cette aide.</source>
+        <translation>Zeigt diese Hilfe an.</translation>
+    </message>
+    <message>
+        <source>Affiche la version du programme.</source>
+        <translation>Zeigt die Version des Programms an.</translation>
+    </message>
 </context>
 <context>
     <name>Credits</name>

@@ -48,6 +48,14 @@
         <comment>%1 is the value given to --level, as typed</comment>
         <translation>Unknown level &apos;%1&apos; for --level: 1, 2, 3 or 4.</translation>
     </message>
+    <message>
+        <source>Affiche cette aide.</source>
+        <translation>Displays this help.</translation>
+    </message>
+    <message>
+        <source>Affiche la version du programme.</source>
+        <translation>Displays the program&apos;s version.</translation>
+    </message>
 </context>
 <context>
     <name>Credits</name>

@@ -28,8 +28,17 @@ std::variant<Options, int> ParseCommandLine(int argc, char* argv[]) {
     QCommandLineParser parser;
     parser.setApplicationDescription(CommandLine::tr(
         "Quatre en ligne pour deux joueurs qui partagent une souris, ou contre l'ordinateur."));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
+    // The help's and the version's own lines are the game's, so that they speak the game's
+    // language where Qt's translation has none for them.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  CommandLine::tr("Affiche cette aide."));
+    parser.addOption(help);
+    QCommandLineOption helpAll(QStringLiteral("help-all"));
+    helpAll.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(helpAll);
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     CommandLine::tr("Affiche la version du programme."));
+    parser.addOption(version);
     const QCommandLineOption computer(
         QStringLiteral("computer"),
         CommandLine::tr("L'ordinateur joue <couleur> : rouge ou red (en second), jaune ou yellow "
@@ -53,7 +62,7 @@ std::variant<Options, int> ParseCommandLine(int argc, char* argv[]) {
     if (!parser.positionalArguments().isEmpty())
         return fail(CommandLine::tr("Argument inattendu '%1'.", "%1 is the argument as typed")
                         .arg(parser.positionalArguments().constFirst()));
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+    if (parser.isSet(help) || parser.isSet(helpAll)) {
         std::fputs(qPrintable(parser.helpText()), stdout);
         return 0;
     }

@@ -26,12 +26,15 @@ for help in -h --help; do
     grep -q -- '--computer <colour>' "$out" || fail "$help does not show --computer"
     grep -q -- '--level <level>' "$out" || fail "$help does not show --level"
 done
+# A desktop in a language the game lacks reads the help in French, its own lines and Qt's alike.
 for spoken in "C.UTF-8:--computer <couleur>:Le niveau de l'ordinateur" \
-    "fr_FR.UTF-8:--computer <couleur>:Affiche" "de_DE.UTF-8:--computer <Farbe>:Zeigt"; do
+    "fr_FR.UTF-8:--computer <couleur>:Affiche cette aide" "de_DE.UTF-8:--computer <Farbe>:Zeigt" \
+    "es_ES.UTF-8:--computer <couleur>:Affiche la version"; do
     IFS=: read -r language option words <<<"$spoken"
     ui_language='' run --help || fail "--help in $language exited with $?"
     grep -qF -- "$option" "$out" || fail "--help in $language: $(cat "$out")"
     grep -qF -- "$words" "$out" || fail "--help in $language: $(cat "$out")"
+    [ "$language" = C.UTF-8 ] || ! grep -qE 'Displays|Usage' "$out" || fail "--help in $language mixes in English: $(cat "$out")"
 done
 # A colour as the German help writes it is taken: the start gets as far as the display.
 language=de_DE.UTF-8 ui_language=''
