@@ -110,11 +110,11 @@
     <name>ReviewTexts</name>
     <message>
         <source>le nul devenait une défaite</source>
-        <translation>aus dem Unentschieden wurde eine Niederlage</translation>
+        <translation>aus dem Remis wurde eine Niederlage</translation>
     </message>
     <message>
         <source>le gain devenait un nul</source>
-        <translation>aus dem Sieg wurde ein Unentschieden</translation>
+        <translation>aus dem Sieg wurde ein Remis</translation>
     </message>
     <message>
         <source>le gain devenait une défaite</source>
@@ -141,7 +141,7 @@
     <message>
         <source>nul</source>
         <comment>the value of a drawn position</comment>
-        <translation>unentschieden</translation>
+        <translation>remis</translation>
     </message>
     <message>
         <source>Coup %1, %2, colonne %3 : %4</source>
@@ -260,7 +260,7 @@
     <message>
         <source>nul</source>
         <comment>the graph&apos;s middle line</comment>
-        <translation>unentschieden</translation>
+        <translation>remis</translation>
     </message>
     <message>
         <source>coups</source>
@@ -280,7 +280,7 @@
     <message>
         <source>nul</source>
         <comment>the game, for one side</comment>
-        <translation>unentschieden</translation>
+        <translation>remis</translation>
     </message>
     <message>
         <source>%1 au départ</source>
@@ -355,7 +355,7 @@
     </message>
     <message>
         <source>match nul</source>
-        <translation>unentschieden</translation>
+        <translation>remis</translation>
     </message>
     <message>
         <source>, </source>
@@ -409,8 +409,8 @@
         <source>%n nulle(s)</source>
         <comment>games drawn</comment>
         <translation>
-            <numerusform>%n unentschieden</numerusform>
-            <numerusform>%n unentschieden</numerusform>
+            <numerusform>%n remis</numerusform>
+            <numerusform>%n remis</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -788,7 +788,7 @@
     </message>
     <message>
         <source>«Nouveau jeu» et «Quitter» abandonnent la partie en cours d&apos;un seul clic : une fois que vous et l&apos;ordinateur avez joué, elle compte au score comme abandonnée, et Nouveau jeu le dit. Une partie finie, elle, compte gagnée, nulle ou perdue.</source>
-        <translation>„Neues Spiel“ und „Beenden“ geben die laufende Partie mit einem Klick auf: Sobald Sie und der Computer gezogen haben, zählt sie in der Bilanz als aufgegeben, und „Neues Spiel“ sagt es an. Eine beendete Partie zählt dagegen als gewonnen, unentschieden oder verloren.</translation>
+        <translation>„Neues Spiel“ und „Beenden“ geben die laufende Partie mit einem Klick auf: Sobald Sie und der Computer gezogen haben, zählt sie in der Bilanz als aufgegeben, und „Neues Spiel“ sagt es an. Eine beendete Partie zählt dagegen als gewonnen, remis oder verloren.</translation>
     </message>
     <message>
         <source>%1 à %2 : jouer dans la colonne 1 à 7 (aussi sur le pavé numérique) ;</source>
@@ -853,12 +853,12 @@
     <message>
         <source>Analyser la partie (%1) ouvre, à côté de la grille, la liste des coups joués. Pour chacun, la valeur de la partie avant lui pour celui qui joue (« gagnant en 7 coups », « nul », « perdant en 4 coups ») et ce que le coup en a fait : bon coup, gain plus lent, erreur (un gain devenu nul, ou un nul devenu défaite) ou gaffe (un gain devenu défaite), avec la colonne qu&apos;il fallait jouer.</source>
         <comment>%1 is the analysis&apos;s key</comment>
-        <translation>Partie analysieren (%1) öffnet neben dem Spielfeld die Liste der gespielten Züge. Für jeden den Wert der Partie vor ihm für die Seite, die ihn spielt („gewinnt in 7 Zügen“, „unentschieden“, „verliert in 4 Zügen“), und was der Zug daraus machte: guter Zug, langsamerer Sieg, Fehler (aus einem Sieg wurde ein Unentschieden, oder aus einem Unentschieden eine Niederlage) oder Patzer (aus einem Sieg wurde eine Niederlage), mit der Spalte, die besser war.</translation>
+        <translation>Partie analysieren (%1) öffnet neben dem Spielfeld die Liste der gespielten Züge. Für jeden den Wert der Partie vor ihm für die Seite, die ihn spielt („gewonnen in 7 Zügen von Gelb“, „remis“, „verloren in 4 Zügen des Computers“), und was der Zug daraus machte: guter Zug, langsamerer Sieg, Fehler (aus einem Sieg wurde ein Remis, oder aus einem Remis eine Niederlage) oder Patzer (aus einem Sieg wurde eine Niederlage), mit der Spalte, die besser war.</translation>
     </message>
     <message>
         <source>Le graphique montre la valeur coup après coup, pour jaune, ou pour vous contre l&apos;ordinateur : en haut la partie est gagnée, en bas perdue, au milieu nulle ; un cercle marque une erreur, un disque une gaffe. Choisir un coup dans la liste ou sur le graphique montre la grille après lui. %1 ferme l&apos;analyse.</source>
         <comment>%1 is the name of the Escape key</comment>
-        <translation>Die Grafik zeigt den Wert Zug für Zug, für Gelb, oder gegen den Computer für Sie: oben ist die Partie gewonnen, unten verloren, in der Mitte unentschieden; ein Kreis markiert einen Fehler, eine Scheibe einen Patzer. Wer einen Zug in der Liste oder in der Grafik wählt, sieht das Spielfeld nach ihm. %1 schließt die Analyse.</translation>
+        <translation>Die Grafik zeigt den Wert Zug für Zug, für Gelb, oder gegen den Computer für Sie: oben ist die Partie gewonnen, unten verloren, in der Mitte remis; ein Kreis markiert einen Fehler, eine Scheibe einen Patzer. Wer einen Zug in der Liste oder in der Grafik wählt, sieht das Spielfeld nach ihm. %1 schließt die Analyse.</translation>
     </message>
     <message>
         <source>Les flèches lisent ligne par ligne ; %1 ou %2 va au titre suivant, %3 ou %4 au précédent.</source>
@@ -958,7 +958,7 @@
     </message>
     <message>
         <source>Match nul ! - Unentschieden !</source>
-        <translation>Unentschieden!</translation>
+        <translation>Remis!</translation>
     </message>
 </context>
 <context>

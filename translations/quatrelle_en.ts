@@ -853,7 +853,7 @@
     <message>
         <source>Analyser la partie (%1) ouvre, à côté de la grille, la liste des coups joués. Pour chacun, la valeur de la partie avant lui pour celui qui joue (« gagnant en 7 coups », « nul », « perdant en 4 coups ») et ce que le coup en a fait : bon coup, gain plus lent, erreur (un gain devenu nul, ou un nul devenu défaite) ou gaffe (un gain devenu défaite), avec la colonne qu&apos;il fallait jouer.</source>
         <comment>%1 is the analysis&apos;s key</comment>
-        <translation>Analyse the game (%1) opens the list of the moves played beside the board. For each, the value of the game before it for the side that plays it (“winning in 7 moves”, “draw”, “losing in 4 moves”) and what the move did to it: good move, slower win, error (a win that became a draw, or a draw that became a loss) or blunder (a win that became a loss), with the column that was better.</translation>
+        <translation>Analyse the game (%1) opens the list of the moves played beside the board. For each, the value of the game before it for the side that plays it (“winning in 7 yellow moves”, “draw”, “losing in 4 computer moves”) and what the move did to it: good move, slower win, error (a win that became a draw, or a draw that became a loss) or blunder (a win that became a loss), with the column that was better.</translation>
     </message>
     <message>
         <source>Le graphique montre la valeur coup après coup, pour jaune, ou pour vous contre l&apos;ordinateur : en haut la partie est gagnée, en bas perdue, au milieu nulle ; un cercle marque une erreur, un disque une gaffe. Choisir un coup dans la liste ou sur le graphique montre la grille après lui. %1 ferme l&apos;analyse.</source>
