@@ -654,6 +654,12 @@ void TestMainWindow::helpAndUnknownButtonsDoNothing() {
             QCOMPARE(note->text(), way);
             QVERIFY(!note->geometry().intersects(fresh.frameGeometry()));
             QCOMPARE(heard.countOf(way), 1);
+            // Drawn as a tooltip is: its face, framed in its text's colour.
+            const QImage drawn = note->grab().toImage();
+            QCOMPARE(drawn.pixelColor(drawn.width() / 2, 3),
+                     QToolTip::palette().color(QPalette::ToolTipBase));
+            QCOMPARE(drawn.pixelColor(0, drawn.height() / 2),
+                     QToolTip::palette().color(QPalette::ToolTipText));
         }
         QVERIFY(!fresh.childAt(bare));
         QCOMPARE(restOn(fresh, bare), start == 0 ? way : QString());
