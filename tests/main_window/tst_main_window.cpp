@@ -688,6 +688,8 @@ void TestMainWindow::f1OpensAHelpThatNamesEveryKey() {
     QTRY_VERIFY(help->isVisible());
     QVERIFY(!help->isModal());
     QVERIFY(form.isEnabled());
+    // Beside the board, not where the window system would put it.
+    QVERIFY(!help->frameGeometry().intersects(form.boardOnScreen()));
     clickArrow(form, 3);
     QCOMPARE(form.gameState().MoveCount(), 1);
     QCOMPARE(accessible(help)->role(), QAccessible::Window);
