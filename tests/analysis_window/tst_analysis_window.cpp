@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis_window/analysis_window.h"
 #include "main_window/side_windows.h"
+#include "runtime/announcer.h"
 #include "support/window_tests.h"
 
 #include <QGuiApplication>
@@ -143,6 +144,10 @@ void TestAnalysisWindow::theWindowFollowsTheGame() {
     QTRY_VERIFY_WITH_TIMEOUT(opened->isDone() && opened->isVisible(), 20000);
     match.drop(5);
     QTRY_COMPARE(opened->moveList().count(), 6);
+    // Following the game, it says nothing over it: its summary waits for R.
+    QTRY_VERIFY_WITH_TIMEOUT(opened->isDone(), 20000);
+    const auto* news = game.findChild<runtime::Announcer*>();
+    QVERIFY(!news || news->findChild<QWidget*>()->accessibleName() != opened->summary());
     match.takeBack();
     QTRY_VERIFY_WITH_TIMEOUT(opened->isDone() && opened->moveList().count() == 5, 20000);
     QCOMPARE(linesOf(*opened), before);
