@@ -1187,6 +1187,7 @@ void TestMainWindow::playAloneAgainstTheComputerWithHintsAndTakeBacks() {
     const auto* note = form.findChild<main_window::BoardNote*>();
     QVERIFY(note && note->isVisible());
     QCOMPARE(note->text(), givenUp);
+    QCOMPARE(heard.countOf(givenUp), 0); // heard once, with the new game, not again on its own
     QCOMPARE(scoreEntry->text(), QStringLiteral("Score (Imbattable) : 0 gagn\u00e9e, 0 nulle, 0 "
                                                 "perdue, 1 abandonn\u00e9e"));
 }

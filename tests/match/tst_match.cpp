@@ -165,6 +165,10 @@ void TestMatch::theChoicesKeepWhatThePlayerChose() {
     QCOMPARE(match.level(), choicesFrom(chosen).level);
     QFETCH(QString, keptAfter);
     QCOMPARE(stored, choicesFrom(keptAfter));
+    // What the command line chose, chosen back from the menu, is played again.
+    QVERIFY(match.choose(choicesFrom(playedAtStart)));
+    QCOMPARE(match.computerPlayer(), choicesFrom(playedAtStart).computerPlayer);
+    QCOMPARE(match.level(), choicesFrom(playedAtStart).level);
 }
 
 void TestMatch::takeBackPolicy_data() {
