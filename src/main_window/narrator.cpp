@@ -100,7 +100,7 @@ void Narrator::keepSaying(const QString& news, int saidAfterMs) {
 // Decided as the key is pressed, whatever the key does: one that only moves the focus has the
 // screen reader say where it went, over the news.
 void Narrator::keyPressed() {
-    if (!m_news.isEmpty() && !m_newsSaidBy.hasExpired())
+    if (isSayingNews())
         m_cutNews = m_news;
     m_news.clear();
 }
@@ -109,7 +109,7 @@ void Narrator::keyPressed() {
 // as it appears: it is said again in front, once.
 QString Narrator::takeCutNews() {
     QString cut = std::exchange(m_cutNews, QString());
-    if (cut.isEmpty() && !m_newsSaidBy.hasExpired())
+    if (cut.isEmpty() && isSayingNews())
         cut = m_news;
     m_news.clear();
     return cut;
@@ -183,8 +183,7 @@ void Narrator::takenBack(const QList<game::Placement>& taken) {
     describeWindow();
     const std::optional<int> computer = m_match.computerPlayer();
     announce(TakeBackAnnouncement(taken, computer) + u' ' +
-                 (computer ? BriefYourTurnAnnouncement() : TurnAnnouncement(turnText())),
-             QString());
+             (computer ? BriefYourTurnAnnouncement() : TurnAnnouncement(turnText())));
 }
 
 // «Nouveau jeu» gives a game against the computer up in one click: the new game says so first.
@@ -199,7 +198,7 @@ void Narrator::newGameStarted() {
     describeBoard();
     if (!m_opponent) {
         addPending(NewGameAnnouncement(turnText(), opponentChanged));
-        announce(std::exchange(m_pending, QString()), QString());
+        announce(std::exchange(m_pending, QString()));
         return;
     }
     // A screen reader does not read the window's description again as the menu or a question
@@ -208,7 +207,7 @@ void Narrator::newGameStarted() {
     // A computer that opens is heard with its first move.
     if (!m_match.computerToMove()) {
         addPending(YourTurnAnnouncement());
-        announce(std::exchange(m_pending, QString()), QString());
+        announce(std::exchange(m_pending, QString()));
     }
 }
 
@@ -218,7 +217,7 @@ void Narrator::hintChanged(std::optional<int> column) {
         return;
     }
     m_window.setAccessibleDescription(HintDescription(*column));
-    announce(HintDescription(*column) + u'.', QString());
+    announce(HintDescription(*column) + u'.');
 }
 
 // The board and the last announcement say where the computer played: nothing is carried.
@@ -235,15 +234,15 @@ void Narrator::repeat() {
 
 void Narrator::scoreReset() {
     describeWindow();
-    announce(ScoreResetAnnouncement(), QString());
+    announce(ScoreResetAnnouncement());
 }
 
 void Narrator::hintPutOut() {
-    announce(HintPutOutAnnouncement(), QString());
+    announce(HintPutOutAnnouncement());
 }
 
 void Narrator::nothingToAnalyse() {
-    announce(NothingToAnalyseAnnouncement(), QString());
+    announce(NothingToAnalyseAnnouncement());
 }
 
 void Narrator::announce(const QString& text, const QString& news) {

@@ -66,7 +66,7 @@ private:
 
     // Says the text, after what was cut of the news before; the part of it that is news (a move,
     // a reply, a refusal) is carried in turn if it is cut.
-    void announce(const QString& text, const QString& news);
+    void announce(const QString& text, const QString& news = {});
     QString takeCutNews();
     // What was just said is news that a key may cut before a voice has said it whole.
     void keepSaying(const QString& news, int saidAfterMs = 0);
