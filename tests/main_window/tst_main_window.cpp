@@ -1300,7 +1300,6 @@ void TestMainWindow::aKeyCutsTheNewsItComesOver_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("carried"); // what the next announcement says again, in front
     QTest::newRow("Left, which only moves") << QString() << int(Qt::Key_Left) << QString();
-    QTest::newRow("Tab, which only moves") << QString() << int(Qt::Key_Tab) << QString();
     QTest::newRow("H, answered late") << QString() << int(Qt::Key_H) << QString();
     QTest::newRow("a second key after a refusal")
         << "refusal" << int(Qt::Key_Left) << "Colonne 1, rang\u00e9e 3 : pas encore jouable.";
