@@ -122,11 +122,11 @@ void TestMatch::theChoicesKeepWhatThePlayerChose_data() {
                                                                 << "red 3"
                                                                 << "red 2"
                                                                 << "none 3";
-    QTest::newRow("an opponent after --level keeps the level") << "yellow 2"
-                                                               << "- 1"
-                                                               << "red 1"
-                                                               << "yellow 1"
-                                                               << "red 2";
+    QTest::newRow("two players after --level keep the level") << "yellow 2"
+                                                              << "- 1"
+                                                              << "none 1"
+                                                              << "yellow 1"
+                                                              << "none 2";
     QTest::newRow("--computer none, then a level") << "red 4"
                                                    << "none 0"
                                                    << "none 1"
