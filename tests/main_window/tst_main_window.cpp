@@ -945,6 +945,7 @@ void TestMainWindow::keyboardAndAssistiveTechnologyPlayAWholeGame() {
     QVERIFY(form.isEnabled());
     QTest::keyClick(&form.buttons()[0], Qt::Key_Enter);
     QCOMPARE(form.gameState().Board(), game::BoardArray{});
+    QCOMPARE(heard.last(), QStringLiteral("Nouvelle partie. Au joueur 1 (jaune) de jouer."));
     QCOMPARE(window->text(QAccessible::Description),
              QStringLiteral("Au joueur 1 (jaune) de jouer"));
     QCOMPARE(accessible(&form.cubes()[31])->text(QAccessible::Name),
