@@ -135,13 +135,16 @@ void TestAnalysisWindow::theWindowFollowsTheGame() {
     // Opened for a game, it follows the game's own drops and take-backs.
     match::Match match;
     QWidget game;
-    main_window::SideWindows sideWindows(game, match, [] { return QRect(0, 0, 10, 10); });
+    QRect board(QPoint(), QSize(100, 100));
+    board.moveCenter(QGuiApplication::primaryScreen()->availableGeometry().center());
+    main_window::SideWindows sideWindows(game, match, [board] { return board; });
     for (const int column : opening)
         match.drop(column);
     sideWindows.showAnalysis();
     auto* opened = game.findChild<AnalysisWindow*>();
     QVERIFY(opened);
     QTRY_VERIFY_WITH_TIMEOUT(opened->isDone() && opened->isVisible(), 20000);
+    QVERIFY(!opened->frameGeometry().intersects(board));
     match.drop(5);
     QTRY_COMPARE(opened->moveList().count(), 6);
     // Following the game, it says nothing over it: its summary waits for R.
